@@ -1,0 +1,66 @@
+#include "JuceMidiPorts.h"
+
+namespace zr9
+{
+
+namespace
+{
+    juce::StringArray namesOf (const juce::Array<juce::MidiDeviceInfo>& devices)
+    {
+        juce::StringArray names;
+        for (const auto& d : devices)
+            names.add (d.name);
+        return names;
+    }
+
+    class JuceInput final : public MidiInputPort
+    {
+    public:
+        explicit JuceInput (std::unique_ptr<juce::MidiInput> d) : device (std::move (d)) {}
+        void start() override { device->start(); }
+        void stop() override { device->stop(); }
+
+    private:
+        std::unique_ptr<juce::MidiInput> device;
+    };
+
+    class JuceOutput final : public MidiOutputPort
+    {
+    public:
+        explicit JuceOutput (std::unique_ptr<juce::MidiOutput> d) : device (std::move (d)) {}
+        ~JuceOutput() override { device->stopBackgroundThread(); }
+
+        void sendNow (const juce::MidiMessage& m) override { device->sendMessageNow (m); }
+        void sendBlock (const juce::MidiBuffer& b, double startMs, double rate) override { device->sendBlockOfMessages (b, startMs, rate); }
+        void clearQueue() override { device->clearAllPendingMessages(); }
+        void startSendingThread() override { device->startBackgroundThread(); }
+        void stopSendingThread() override { device->stopBackgroundThread(); }
+
+    private:
+        std::unique_ptr<juce::MidiOutput> device;
+    };
+} // namespace
+
+juce::StringArray JuceMidiPorts::inputNames() { return namesOf (juce::MidiInput::getAvailableDevices()); }
+
+juce::StringArray JuceMidiPorts::outputNames() { return namesOf (juce::MidiOutput::getAvailableDevices()); }
+
+std::unique_ptr<MidiInputPort> JuceMidiPorts::openInput (int index, juce::MidiInputCallback& callback)
+{
+    const auto devices = juce::MidiInput::getAvailableDevices();
+    if (! juce::isPositiveAndBelow (index, devices.size()))
+        return nullptr;
+    auto device = juce::MidiInput::openDevice (devices[index].identifier, &callback);
+    return device != nullptr ? std::make_unique<JuceInput> (std::move (device)) : nullptr;
+}
+
+std::unique_ptr<MidiOutputPort> JuceMidiPorts::openOutput (int index)
+{
+    const auto devices = juce::MidiOutput::getAvailableDevices();
+    if (! juce::isPositiveAndBelow (index, devices.size()))
+        return nullptr;
+    auto device = juce::MidiOutput::openDevice (devices[index].identifier);
+    return device != nullptr ? std::make_unique<JuceOutput> (std::move (device)) : nullptr;
+}
+
+} // namespace zr9

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <juce_audio_devices/juce_audio_devices.h>
+
+#include <memory>
+
+namespace zr9
+{
+
+/** An opened MIDI input. Messages go to the callback it was opened with once it is started. */
+class MidiInputPort
+{
+public:
+    virtual ~MidiInputPort() = default;
+    virtual void start() = 0;
+    virtual void stop() = 0;
+};
+
+/**
+    An opened MIDI output: an immediate send from the calling thread, and a
+    queue of time-stamped messages served by a sending thread of its own.
+*/
+class MidiOutputPort
+{
+public:
+    virtual ~MidiOutputPort() = default;
+    virtual void sendNow (const juce::MidiMessage& message) = 0;
+    /** Queues the buffer; a message at position p leaves p / samplesPerSecond seconds after startMs. */
+    virtual void sendBlock (const juce::MidiBuffer& buffer, double startMs, double samplesPerSecond) = 0;
+    virtual void clearQueue() = 0;
+    virtual void startSendingThread() = 0;
+    virtual void stopSendingThread() = 0;
+};
+
+/**
+    The one door to the MIDI devices: ordered name lists and opening by index
+    (0-based position in the list). Nothing else in the system touches the
+    framework's MIDI device classes, so every path can run against the
+    emulator or a test fake.
+*/
+class MidiPortProvider
+{
+public:
+    virtual ~MidiPortProvider() = default;
+    virtual juce::StringArray inputNames() = 0;
+    virtual juce::StringArray outputNames() = 0;
+    /** The opened input, or nullptr when index is not in the list or the device refuses. */
+    virtual std::unique_ptr<MidiInputPort> openInput (int index, juce::MidiInputCallback& callback) = 0;
+    /** The opened output, or nullptr when index is not in the list or the device refuses. */
+    virtual std::unique_ptr<MidiOutputPort> openOutput (int index) = 0;
+};
+
+} // namespace zr9
