@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+namespace zr9
+{
+
+/** What one live row is, apart from its value. */
+struct LiveRowInfo
+{
+    int slot = 0;
+    int kind = 0;          // how a change is sent
+    int sourceOffset = 0;  // channel rows: byte of the program data; controller rows: controller number
+    int group = 0;         // 15 channel, 17 controller, 19 global
+    int channel = 0;       // 0 to 15
+    int minimum = 0;
+    int maximum = 0;
+    int displayCode = 0;
+    const char* nameKey = "";
+};
+
+/**
+    Every value the program can change on the instrument while it plays:
+    16 channel blocks of 16 rows, 16 controller blocks of 128 rows and ten
+    global rows, 2,314 rows in all. The row number is also the plug-in
+    parameter index.
+
+    Values are single integers written on the MIDI input thread and read on
+    the message thread; each is atomic. A row beyond the table reads 0 and
+    ignores writes.
+*/
+class LiveTable
+{
+public:
+    static constexpr int channelCount = 16;
+    static constexpr int channelBlockSize = 16;
+    static constexpr int controllerBlockSize = 128;
+    static constexpr int firstControllerRow = channelCount * channelBlockSize;                 // 256
+    static constexpr int firstGlobalRow = firstControllerRow + channelCount * controllerBlockSize; // 2304
+    static constexpr int globalRowCount = 10;
+    static constexpr int rowCount = firstGlobalRow + globalRowCount;                            // 2314
+
+    static constexpr int groupChannel = 15;
+    static constexpr int groupController = 17;
+    static constexpr int groupGlobal = 19;
+
+    /** Slots of a channel block. */
+    enum ChannelSlot
+    {
+        slotInsertChain = 0, slotInsertOut = 1, slotFxAlloc = 2, slotAux1Chain = 3, slotAux1Level = 4,
+        slotAux1Out = 5, slotAux2Chain = 6, slotAux2Level = 7, slotAux2Out = 8, slotPan = 9, slotLevel = 10,
+        slotProgram = 11, slotSolo = 12, slotMute = 13, slotProgramBank = 14, slotProgramNumber = 15
+    };
+
+    static constexpr int rowMulti = 2304;
+    static constexpr int rowPlayingMode = 2305;
+
+    static constexpr int channelRow (int channel, int slot) noexcept { return channel * channelBlockSize + slot; }
+    static constexpr int controllerRow (int channel, int controller) noexcept
+    {
+        return firstControllerRow + channel * controllerBlockSize + controller;
+    }
+
+    LiveTable();
+
+    static constexpr int size() noexcept { return rowCount; }
+    static bool isRow (int row) noexcept { return row >= 0 && row < rowCount; }
+
+    /** The row's description; an all-zero description for a row beyond the table. */
+    const LiveRowInfo& info (int row) const noexcept;
+    int get (int row) const noexcept { return isRow (row) ? values[(size_t) row].load (std::memory_order_relaxed) : 0; }
+    void store (int row, int value) noexcept
+    {
+        if (isRow (row))
+            values[(size_t) row].store (value, std::memory_order_relaxed);
+    }
+
+private:
+    std::vector<LiveRowInfo> rows;
+    std::unique_ptr<std::atomic<int>[]> values;
+};
+
+} // namespace zr9

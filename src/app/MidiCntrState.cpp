@@ -1,0 +1,427 @@
+#include "MidiCntrState.h"
+
+#include "midi/InstrumentMessages.h"
+#include "model/FactoryBanks.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace zr9
+{
+
+namespace
+{
+    constexpr int programDataNeeded = 30; // a program shorter than this leaves the channel block alone
+    constexpr int panController = 10;
+    constexpr int panCentreOffset = 63;
+    constexpr int playingModeChannel = 1;
+
+    // The data file of each bank read at start-up.
+    const char* bankFileName (int typeId)
+    {
+        switch (typeId)
+        {
+            case typeProgram:         return "ZR9_ProgramData.dat";
+            case typeSetup:           return "ZR9_SetupData.dat";
+            case typeFxChain:         return "ZR9_FX_Chain_Data.dat";
+            case typeKeyMap:          return "ZR9_KeyMap_Data.dat";
+            case typeIntonation:      return "ZR9_Pat_Int_Data.dat";
+            case typeShiftPattern:    return "ZR9_Pat_Shift_Data.dat";
+            case typeVelocityPattern: return "ZR9_Pat_Vel_Data.dat";
+            case typeArpeggiator:     return "ZR9_Arp_Data.dat";
+            default:                  return nullptr;
+        }
+    }
+
+    /** The controller-address of the channel slots that are sent as one; empty for the others. */
+    std::optional<messages::Address> channelSlotAddress (int slot)
+    {
+        switch (slot)
+        {
+            case LiveTable::slotInsertChain: return messages::Address { 1, 0, 5, 0, 1 };
+            case LiveTable::slotInsertOut:   return messages::Address { 1, 0, 5, 0, 0 };
+            case LiveTable::slotAux1Chain:   return messages::Address { 1, 0, 5, 1, 1 };
+            case LiveTable::slotAux1Level:   return messages::Address { 1, 0, 5, 0, 2 };
+            case LiveTable::slotAux2Chain:   return messages::Address { 1, 0, 5, 2, 1 };
+            case LiveTable::slotAux2Level:   return messages::Address { 1, 0, 5, 0, 3 };
+            case LiveTable::slotPan:         return messages::Address { 1, 0, 1, 0, 22 };
+            case LiveTable::slotLevel:       return messages::Address { 1, 0, 1, 0, 20 };
+            default:                         return std::nullopt;
+        }
+    }
+} // namespace
+
+MidiCntrState::MidiCntrState (MidiPortProvider& p, LibraryFolder folder, bool keepOnDisk)
+    : portProvider (p), libraryFolder (std::move (folder)), persistent (keepOnDisk)
+{
+    settings (0);
+    {
+        const juce::ScopedLock sl (settingsLock);
+        // Entries 50 to 81 are written with the rest and dropped again by the next load.
+        settingsEntries.resize ((size_t) (SettingsList::entryCount + SettingsList::extraEntries), "0");
+        const int c = SettingsList::toInt (settingsEntries[setting::channel]);
+        if (c < 1 || c > channelCount)
+            settingsEntries[setting::channel] = "1";
+        channel = c < 1 || c > channelCount ? 1 : c;
+    }
+
+    loadLibraryBanks();
+
+    for (int c = 0; c < channelCount; ++c)
+        setChannelProgram (1, c);
+}
+
+MidiCntrState::~MidiCntrState()
+{
+    stopTimer();
+    settings (1);
+    closeInputPort();
+    if (output != nullptr)
+        output->removeListener (this);
+    output.reset();
+}
+
+// ---------------------------------------------------------------------- transport
+
+void MidiCntrState::createOutputControl()
+{
+    if (output == nullptr)
+        output = std::make_unique<MIDI_OUT_Control> (portProvider);
+}
+
+void MidiCntrState::openInputPort (int n)
+{
+    closeInputPort();
+    if (n < 1)
+        return;
+    input = portProvider.openInput (n - 1, *this);
+    if (input == nullptr)
+        return;
+    input->start();
+    inputOpen = true;
+    inputPort = n;
+}
+
+void MidiCntrState::closeInputPort()
+{
+    if (input != nullptr)
+    {
+        input->stop();
+        input.reset();
+    }
+    inputOpen = false;
+    inputPort = 0;
+}
+
+// ------------------------------------------------------------------ notifications
+
+void MidiCntrState::postStateCode (std::uint32_t code)
+{
+    queues.postStateCode (code);
+    notifyListeners();
+}
+
+void MidiCntrState::postParameterChange (int row, int value)
+{
+    queues.postParameterChange (paramchange::encode (row, value));
+    notifyListeners();
+}
+
+void MidiCntrState::notifyListeners()
+{
+    const juce::ScopedLock sl (lock);
+    for (auto it = listeners.rbegin(); it != listeners.rend(); ++it)
+        (*it)->changesWaiting();
+}
+
+void MidiCntrState::addListener (stateListener* listener)
+{
+    const juce::ScopedLock sl (lock);
+    if (listener != nullptr && std::find (listeners.begin(), listeners.end(), listener) == listeners.end())
+        listeners.push_back (listener);
+}
+
+void MidiCntrState::removeListener (stateListener* listener)
+{
+    const juce::ScopedLock sl (lock);
+    listeners.erase (std::remove (listeners.begin(), listeners.end(), listener), listeners.end());
+}
+
+// -------------------------------------------------------------------- live values
+
+void MidiCntrState::setLiveValue (int value, int row, bool send)
+{
+    if (! LiveTable::isRow (row))
+        return;
+    const auto& info = table.info (row);
+
+    if (info.group == LiveTable::groupChannel && info.slot == LiveTable::slotProgram)
+    {
+        setChannelProgram (value, info.channel);
+        // The row follows the channel's program even when the program's bytes are unknown.
+        if (value >= 1)
+            table.store (row, value);
+        if (send)
+            sendLiveRow (row, value);
+        postParameterChange (row, value);
+        return;
+    }
+
+    table.store (row, value);
+    if (send)
+        sendLiveRow (row, value);
+    postParameterChange (row, value);
+}
+
+void MidiCntrState::setChannelProgram (int program, int c)
+{
+    if (c < 0 || c >= channelCount || program < 1)
+        return;
+    auto& ch = channels[(size_t) c];
+    if (program == ch.currentProgram.load())
+        return;
+    ch.currentProgram = program;
+
+    auto& edit = rk2.programEdit (c);
+    const auto stored = rk2.programBank().bank().record (program);
+    if (! stored.empty())
+        edit.load (ByteView (stored));
+
+    const auto data = edit.record();
+    if ((int) data.size() >= programDataNeeded)
+        fillChannelBlock (c, program, data);
+}
+
+void MidiCntrState::fillChannelBlock (int c, int program, const Bytes& data)
+{
+    const ByteView d (data);
+    const auto put = [this, c] (int slot, int value) { table.store (LiveTable::channelRow (c, slot), value); };
+
+    put (LiveTable::slotInsertChain, d.byte (84) * 256 + d.byte (85));
+    put (LiveTable::slotInsertOut, d.byte (83) & 1);
+    put (LiveTable::slotAux1Chain, d.byte (96) * 256 + d.byte (97));
+    put (LiveTable::slotAux1Level, d.byte (86) & 0x7F);
+    put (LiveTable::slotAux1Out, d.byte (86) >> 7);
+    put (LiveTable::slotAux2Chain, d.byte (108) * 256 + d.byte (109));
+    put (LiveTable::slotAux2Level, d.byte (87) & 0x7F);
+    put (LiveTable::slotAux2Out, d.byte (87) >> 7);
+    put (LiveTable::slotPan, d.byte (58));
+    put (LiveTable::slotLevel, d.signedByte (55));
+    put (LiveTable::slotProgram, program);
+    put (LiveTable::slotProgramBank, program / 128);
+    put (LiveTable::slotProgramNumber, program % 128);
+}
+
+int MidiCntrState::currentProgram (int c) const noexcept
+{
+    if (c < 0 || c >= channelCount)
+        return 1;
+    const int p = channels[(size_t) c].currentProgram.load();
+    return p < 1 ? 1 : p;
+}
+
+void MidiCntrState::sendLiveRow (int row, int value)
+{
+    if (output == nullptr || flags.unsupportedDevice)
+        return;
+    const auto& info = table.info (row);
+    const int midiChannel = info.channel + 1;
+
+    if (info.group == LiveTable::groupChannel)
+    {
+        if (info.slot == LiveTable::slotFxAlloc || info.slot == LiveTable::slotAux1Out || info.slot == LiveTable::slotAux2Out)
+            return;
+        if (info.slot == LiveTable::slotPan)
+            output->sendController (midiChannel, panController, std::max (0, value + panCentreOffset));
+    }
+
+    switch (info.kind)
+    {
+        case 1: case 12: case 13: case 14:
+            if (const auto address = channelSlotAddress (info.slot))
+                output->sendBuffer (messages::controllerAddress (*address, value, midiChannel));
+            break;
+        case 2:
+            output->sendSysEx (messages::channelProgram (output->deviceId(), info.channel, value));
+            break;
+        case 3:
+            output->sendSysEx (messages::valueMessage (output->deviceId(), value));
+            break;
+        case 5:
+            if (value == 1 || value == 2)
+                output->sendBuffer (messages::controllerAddress ({ 12, 0, 0, 0, 11 }, value, playingModeChannel));
+            break;
+        case 18:
+            output->sendController (midiChannel, info.sourceOffset, value);
+            break;
+        default:
+            break;
+    }
+}
+
+// -------------------------------------------------------------------- input pause
+
+void MidiCntrState::pauseInput (int milliseconds)
+{
+    inputPaused = true;
+    startTimer (std::max (1, milliseconds));
+}
+
+void MidiCntrState::timerCallback()
+{
+    inputPaused = false;
+    stopTimer();
+}
+
+// --------------------------------------------------------------------- connection
+
+void MidiCntrState::sendIdentityRequest()
+{
+    flags.connected = false;
+    postStateCode (statecode::offLine);
+    if (output != nullptr)
+        output->sendSysEx (messages::identityRequest());
+}
+
+juce::String MidiCntrState::connectionText() const
+{
+    const juce::ScopedLock sl (lock);
+    return connection;
+}
+
+void MidiCntrState::setConnectionText (const juce::String& text)
+{
+    const juce::ScopedLock sl (lock);
+    connection = text;
+}
+
+// --------------------------------------------------------------------------- keys
+
+void MidiCntrState::clearKeys()
+{
+    const juce::ScopedLock sl (lock);
+    keys.fill (false);
+    hostQueue.clear();
+}
+
+bool MidiCntrState::isKeyDown (int key) const
+{
+    const juce::ScopedLock sl (lock);
+    return key >= 0 && key < keyCount && keys[(size_t) key];
+}
+
+void MidiCntrState::setKeyDown (int key, bool down)
+{
+    const juce::ScopedLock sl (lock);
+    if (key >= 0 && key < keyCount)
+        keys[(size_t) key] = down;
+}
+
+// ----------------------------------------------------------------------- settings
+
+juce::String MidiCntrState::getSetting (int index) const
+{
+    const juce::ScopedLock sl (settingsLock);
+    if (index < 0 || index >= (int) settingsEntries.size())
+        return {};
+    return juce::String (settingsEntries[(size_t) index]);
+}
+
+int MidiCntrState::getSettingInt (int index) const
+{
+    return SettingsList::toInt (getSetting (index).toStdString());
+}
+
+void MidiCntrState::setSetting (int index, const juce::String& text)
+{
+    const juce::ScopedLock sl (settingsLock);
+    if (index >= 0 && index < (int) settingsEntries.size())
+        settingsEntries[(size_t) index] = text.toStdString();
+}
+
+int MidiCntrState::settingsCount() const
+{
+    const juce::ScopedLock sl (settingsLock);
+    return (int) settingsEntries.size();
+}
+
+void MidiCntrState::settings (int mode)
+{
+    if (mode == 0)
+        loadSettingsFile();
+    else if (mode == 1)
+        saveSettingsFile();
+}
+
+void MidiCntrState::loadSettingsFile()
+{
+    const auto file = libraryFolder.file (settingsFileName);
+    const juce::ScopedLock sl (settingsLock);
+    if (! persistent || ! file.existsAsFile())
+    {
+        settingsEntries = SettingsList::defaults();
+        if (persistent)
+        {
+            const auto text = SettingsList::serialise (settingsEntries);
+            writeDataFile (file, text.data(), text.size());
+        }
+        return;
+    }
+
+    const auto block = readDataFile (file);
+    auto parsed = SettingsList::parse (static_cast<const std::uint8_t*> (block.getData()), block.getSize());
+    settingsEntries = std::move (parsed.entries);
+    flags.settingsReset = parsed.unusable;
+}
+
+void MidiCntrState::saveSettingsFile()
+{
+    if (! persistent)
+        return;
+    std::string text;
+    {
+        const juce::ScopedLock sl (settingsLock);
+        text = SettingsList::serialise (settingsEntries);
+    }
+    writeDataFile (libraryFolder.file (settingsFileName), text.data(), text.size());
+}
+
+void MidiCntrState::applyStartupDefaults()
+{
+    const juce::ScopedLock sl (settingsLock);
+    SettingsList::applyStartupDefaults (settingsEntries);
+    for (size_t i = 0; i < options.size(); ++i)
+        options[i] = SettingsList::toInt (settingsEntries[(size_t) setting::optionWords[i]]);
+}
+
+void MidiCntrState::loadLibraryBanks()
+{
+    for (const auto type : startupBankTypes)
+    {
+        auto* holder = rk2.holderFor (type);
+        const auto* info = findBankType (type);
+        if (holder == nullptr || info == nullptr)
+            continue;
+
+        juce::MemoryBlock stored;
+        if (persistent)
+            stored = readDataFile (libraryFolder.file (bankFileName (type)));
+
+        if (stored.getSize() > 0)
+            holder->bank().index (type, ByteView (static_cast<const std::uint8_t*> (stored.getData()), stored.getSize()), info->cap);
+        else
+            holder->bank().index (type, Factory_Banks_ZR9::image (type), info->cap);
+    }
+}
+
+// ----------------------------------------------------------------- MIDI input
+
+void MidiCntrState::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage&)
+{
+    // While input is paused everything that arrives is dropped. The routing of
+    // channel and System Exclusive messages arrives with the incoming dispatch.
+    if (inputPaused)
+        return;
+}
+
+} // namespace zr9

@@ -1,0 +1,53 @@
+#include "TestHelpers.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace zr9::test
+{
+
+TempFolder::TempFolder()
+    : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
+                  .getNonexistentChildFile ("zr9-test-", "", false))
+{
+    folder.createDirectory();
+}
+
+TempFolder::~TempFolder() { folder.deleteRecursively(); }
+
+bool runMessageLoopUntil (const std::function<bool()>& done, int timeoutMs)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    while (! done())
+    {
+        if (juce::Time::getMillisecondCounter() >= end)
+            return done();
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+    }
+    return true;
+}
+
+void runMessageLoopFor (int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+}
+
+std::vector<std::string> readSettingsEntries (const juce::File& file)
+{
+    std::vector<std::string> entries;
+    const auto text = file.loadFileAsString().toStdString();
+    size_t pos = 0;
+    while (true)
+    {
+        const auto a = text.find ("^|", pos);
+        if (a == std::string::npos)
+            break;
+        const auto b = text.find ("|^", a + 2);
+        if (b == std::string::npos)
+            break;
+        entries.push_back (text.substr (a + 2, b - a - 2));
+        pos = b + 2;
+    }
+    return entries;
+}
+
+} // namespace zr9::test
