@@ -1,0 +1,42 @@
+#include "HelloWorldWindow.h"
+
+#include "AppInfo.h"
+#include "MainComp.h"
+#include "ui/SkinImages.h"
+
+namespace zr9
+{
+
+HelloWorldWindow::HelloWorldWindow (ProcessorOptions options)
+    : juce::DocumentWindow (appinfo::name, skin::colours::window, 0, true)
+{
+    // The system's title bar lets the window manager offer its usual way to close the program.
+    setUsingNativeTitleBar (true);
+    audioProcessor = std::make_unique<RevuDIAudioProcessor> (std::move (options));
+
+    auto* content = new MainComp (*audioProcessor);
+    setContentOwned (content, false);
+    content->setWindow (this);
+    setResizable (true, false);
+    setVisible (true);
+    setBounds (0, 0, 1024, 768);
+}
+
+HelloWorldWindow::~HelloWorldWindow()
+{
+    // The main component leaves first; it must never outlive the processor it shows.
+    clearContentComponent();
+    audioProcessor.reset();
+}
+
+MainComp& HelloWorldWindow::mainComponent() noexcept
+{
+    return *static_cast<MainComp*> (getContentComponent());
+}
+
+void HelloWorldWindow::closeButtonPressed()
+{
+    juce::JUCEApplicationBase::quit();
+}
+
+} // namespace zr9

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "AppBar.h"
+#include "AppFoot.h"
+#include "MidiCntrState.h"
+#include "SlideCommands.h"
+#include "VersionPanel.h"
+#include "WoodSide.h"
+
+#include "pages/KeyboardPanel.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <array>
+
+namespace zr9
+{
+
+class RevuDIAudioProcessor;
+
+/**
+    The main component: the processor's editor and the content of the main
+    window. It holds the application bar, the footer with the status line,
+    the side panels, the keyboard panel and the page slots, and turns the
+    controller's notifications into display updates on the message thread.
+*/
+class MainComp : public juce::AudioProcessorEditor,
+                 public juce::ChangeListener,
+                 public gskbutListener,
+                 public juce::ChangeBroadcaster,
+                 public stateListener,
+                 public SlideListener,
+                 private juce::Timer,
+                 private juce::AsyncUpdater
+{
+public:
+    static constexpr int pageSlotCount = 22;
+    static constexpr int barHeight = 64;
+    static constexpr int sideWidth = 16;
+    static constexpr int selectorWidth = 126;
+    static constexpr int keyboardPanelY = 315;
+    static constexpr int versionDisplayMs = 1000;
+    static constexpr int playingModeCheckMs = 25;
+    static constexpr int footerOpenThreshold = 170; // the footer must be pulled up this far to open the panel
+    static constexpr int handleCloseThreshold = 449; // the panel closes when its top is let go below this
+
+    // Page commands.
+    static constexpr int commandVersionPanel = 102;
+    static constexpr int commandMidiSetup = 104;
+    static constexpr int commandKeyboardPanel = 105;
+    static constexpr int commandControls = 111;
+    static constexpr int commandMixer = 113;
+
+    /** The page slots; a slot stays empty until its page exists. */
+    enum PageSlotId
+    {
+        slotMixer = 0, slotProgramSelector, slotSetupSelector, slotFxChainSelector, slotArpSelector,
+        slotPatternSelector, slotSongSelector, slotProgramEditor, slotSetupEditor, slotControls, slotLibrary
+    };
+
+    /** How a page is laid out: the whole page area, a selector column, or above the keyboard panel. */
+    enum class PageLayout { full, selector, aboveKeyboard };
+
+    explicit MainComp (RevuDIAudioProcessor& processor);
+    ~MainComp() override;
+
+    /** The window this component is the content of (the stand-alone program only). */
+    void setWindow (juce::DocumentWindow* w) noexcept { window = w; }
+
+    /** Puts a page into a slot; the slot owns it. */
+    void setPage (int slot, std::unique_ptr<juce::Component> page, PageLayout layout);
+    juce::Component* page (int slot) const;
+    bool isPageShown (int slot) const;
+
+    /** Every page change goes through here: command, on/off or mode, object type, two values. */
+    void pageCommand (int command, int mode, int objectType = 0, int value1 = 0, int value2 = 0);
+
+    AppBar& appBar() noexcept { return *bar; }
+    AppFoot& footer() noexcept { return *foot; }
+    KeyboardPanel& keyboardPanel() noexcept { return *keyboard; }
+    VersionPanel* versionPanel() noexcept { return version.get(); }
+    bool isVersionPanelShown() const noexcept { return version != nullptr && version->isVisible(); }
+    WoodSide& side (int kind) noexcept { return kind == 0 ? *leftSide : *rightSide; }
+    int appliedPlayingMode() const noexcept { return lastAppliedMode; }
+
+    // juce::Component
+    void paint (juce::Graphics& g) override;
+    void resized() override;
+
+    // gskbutListener: the application bar's buttons
+    void gskButtonPressed (int number) override;
+
+    // SlideListener: the footer and the keyboard panel's handle
+    void slideCommand (juce::Component& source, int command, int distance) override;
+
+    // stateListener
+    void changesWaiting() override { triggerAsyncUpdate(); }
+    void stateCode (std::uint32_t code) override;
+    void parameterChanged (int value, int row) override;
+
+    // juce::ChangeListener: broadcasts of the pages
+    void changeListenerCallback (juce::ChangeBroadcaster* source) override;
+
+    /** Hands waiting notifications over now; for callers already on the message thread. */
+    void deliverNotifications() { handleUpdateNowIfNeeded(); }
+
+private:
+    struct PageSlot
+    {
+        std::unique_ptr<juce::Component> component;
+        PageLayout layout = PageLayout::full;
+        bool shown = false;
+    };
+
+    void buildChildren();
+    void layoutPages();
+    void showOnlyPage (int slot);
+    void setPlayingMode (int mode);
+    void setKeyboardOpen (bool open);
+    void setVersionPanelShown (bool shown);
+    juce::String onLineText() const;
+    void handleAsyncUpdate() override;
+    void timerCallback() override;
+
+    RevuDIAudioProcessor& processor;
+    MidiCntrState& controller;
+    juce::DocumentWindow* window = nullptr;
+
+    int pendingParameter = 0;
+    int lastAppliedMode = 0;
+    int slideStartY = 0;
+    bool childrenBuilt = false;
+
+    juce::Image logo, footerStrip, pagePicture;
+
+    std::array<PageSlot, pageSlotCount> pages;
+    std::unique_ptr<WoodSide> leftSide, rightSide;
+    std::unique_ptr<KeyboardPanel> keyboard;
+    std::unique_ptr<AppBar> bar;
+    std::unique_ptr<AppFoot> foot;
+    std::unique_ptr<VersionPanel> version;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
+};
+
+} // namespace zr9

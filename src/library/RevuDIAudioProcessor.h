@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/MidiCntrState.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+namespace zr9
+{
+
+/** How the processor is set up by the program that hosts it. */
+struct ProcessorOptions
+{
+    /** Base of the library folder; empty for the user's documents folder. */
+    juce::File documentsBase;
+    /** False when nothing may be read from or written to the library folder. */
+    bool persistent = true;
+    /** The MIDI devices; the platform's when empty. */
+    std::shared_ptr<MidiPortProvider> ports;
+};
+
+/**
+    The system's central object, in the shape of an audio plug-in processor:
+    it embeds the controller state and is hosted by the stand-alone program's
+    window or by a plug-in host.
+*/
+class RevuDIAudioProcessor : public juce::AudioProcessor,
+                             public juce::ChangeBroadcaster
+{
+public:
+    static constexpr int defaultEditorWidth = 1028;
+    static constexpr int defaultEditorHeight = 730;
+
+    explicit RevuDIAudioProcessor (ProcessorOptions options = {});
+    ~RevuDIAudioProcessor() override;
+
+    MidiCntrState& controller() noexcept { return state; }
+
+    /** Playing mode 1 (program) or 2 (multi): pauses the input while the instrument switches, and sends the mode. */
+    void applyPlayingMode (int mode);
+    int playingMode() const noexcept { return mode.load(); }
+
+    juce::Point<int> editorSize() const noexcept { return { editorWidth, editorHeight }; }
+    void setEditorSize (int w, int h) noexcept { editorWidth = w; editorHeight = h; }
+
+    // ------------------------------------------------------------ AudioProcessor
+    const juce::String getName() const override { return "Halvorn VST"; }
+    void prepareToPlay (double sampleRate, int samplesPerBlock) override;
+    void releaseResources() override;
+    void processBlock (juce::AudioBuffer<float>&, juce::MidiBuffer&) override;
+    bool acceptsMidi() const override { return true; }
+    bool producesMidi() const override { return true; }
+    double getTailLengthSeconds() const override { return 0.0; }
+    juce::AudioProcessorEditor* createEditor() override;
+    bool hasEditor() const override { return true; }
+    int getNumPrograms() override { return 1; }
+    int getCurrentProgram() override { return 0; }
+    void setCurrentProgram (int) override {}
+    const juce::String getProgramName (int) override { return {}; }
+    void changeProgramName (int, const juce::String&) override {}
+    void getStateInformation (juce::MemoryBlock&) override {}
+    void setStateInformation (const void*, int) override {}
+
+private:
+    static ProcessorOptions withDefaults (ProcessorOptions options);
+
+    ProcessorOptions options;
+    MidiCntrState state;
+    juce::CriticalSection hostMidiLock;
+    std::atomic<int> mode { 1 };
+    int editorWidth = defaultEditorWidth;
+    int editorHeight = defaultEditorHeight;
+    int blockSize = 0;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (RevuDIAudioProcessor)
+};
+
+} // namespace zr9

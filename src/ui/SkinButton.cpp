@@ -1,0 +1,46 @@
+#include "SkinButton.h"
+
+#include "SkinImages.h"
+
+namespace zr9
+{
+
+SkinButton::SkinButton (const juce::String& text, int number) : juce::Button (text), commandNumber (number)
+{
+    setWantsKeyboardFocus (false);
+}
+
+void SkinButton::setSelected (bool s)
+{
+    if (selected != s)
+    {
+        selected = s;
+        repaint();
+    }
+}
+
+void SkinButton::paintButton (juce::Graphics& g, bool highlighted, bool down)
+{
+    auto area = getLocalBounds().toFloat().reduced (0.5f);
+    auto face = selected ? skin::colours::buttonSelected : skin::colours::buttonFace;
+    if (down)
+        face = face.darker (0.3f);
+    else if (highlighted)
+        face = face.brighter (0.15f);
+
+    g.setColour (face);
+    g.fillRoundedRectangle (area, 4.0f);
+    g.setColour (selected ? skin::colours::accent : juce::Colour (0xff4a4a4a));
+    g.drawRoundedRectangle (area, 4.0f, 1.0f);
+    g.setColour (selected ? juce::Colours::white : skin::colours::text);
+    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::bold));
+    g.drawText (getButtonText(), getLocalBounds(), juce::Justification::centred);
+}
+
+void SkinButton::clicked()
+{
+    if (listener != nullptr)
+        listener->gskButtonPressed (commandNumber);
+}
+
+} // namespace zr9

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace zr9
+{
+
+/** Told which skin button was pressed, by the number the button carries. */
+class gskbutListener
+{
+public:
+    virtual ~gskbutListener() = default;
+    virtual void gskButtonPressed (int number) = 0;
+};
+
+/** A text button of the skin that carries a command number and can be shown selected. */
+class SkinButton : public juce::Button
+{
+public:
+    SkinButton (const juce::String& text, int number);
+
+    int number() const noexcept { return commandNumber; }
+    void setSelected (bool selected);
+    bool isSelected() const noexcept { return selected; }
+    void setListener (gskbutListener* l) noexcept { listener = l; }
+
+    void paintButton (juce::Graphics& g, bool highlighted, bool down) override;
+    void clicked() override;
+
+private:
+    int commandNumber;
+    bool selected = false;
+    gskbutListener* listener = nullptr;
+};
+
+} // namespace zr9

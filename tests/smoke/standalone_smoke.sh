@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Starts the stand-alone program on a private X display with a fresh library
+# folder, waits until its window is shown, asks it to stop with SIGTERM, and
+# checks that it ended cleanly and left its settings file behind.
+set -u
+program=$1
+docs=$(mktemp -d)
+xlog=$(mktemp)
+applog=$(mktemp)
+xpid=""
+apid=""
+
+cleanup() {
+    [ -n "$apid" ] && kill -KILL "$apid" 2>/dev/null
+    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+    rm -rf "$docs" "$xlog" "$applog"
+}
+trap cleanup EXIT
+fail() { echo "smoke test: $*"; echo "--- program output:"; cat "$applog"; exit 1; }
+
+for n in $(seq 70 120); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$xlog" 2>&1 &
+xpid=$!
+export DISPLAY=":$n"
+for i in $(seq 1 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not start"
+
+"$program" --documents "$docs" >"$applog" 2>&1 &
+apid=$!
+
+shown=0
+for i in $(seq 1 300); do
+    if xwininfo -root -tree 2>/dev/null | grep -q '"Halvorn ZR9"'; then shown=1; break; fi
+    kill -0 "$apid" 2>/dev/null || break
+    sleep 0.1
+done
+[ "$shown" = 1 ] || fail "the window \"Halvorn ZR9\" was never shown"
+geometry=$(xwininfo -name "Halvorn ZR9" 2>/dev/null | grep -E 'Width|Height' | tr -s ' ' | tr '\n' ' ')
+echo "smoke test: window shown ($geometry)"
+
+kill -TERM "$apid"
+status=""
+for i in $(seq 1 100); do
+    if ! kill -0 "$apid" 2>/dev/null; then wait "$apid"; status=$?; break; fi
+    sleep 0.1
+done
+[ -n "$status" ] || fail "still running 10 s after SIGTERM"
+apid=""
+[ "$status" = 0 ] || fail "exit status $status after SIGTERM"
+
+settings="$docs/Library/ZR9/halvipZR9.dat"
+[ -f "$settings" ] || fail "no settings file at $settings"
+entry() { awk -v want="$1" 'BEGIN { RS = "[|][\\^]" } { sub(/^[\\^][|]/, ""); if (NR - 1 == want) print }' "$settings"; }
+[ "$(entry 10)" = "333" ] || fail "entry 10 is '$(entry 10)', not 333"
+[ "$(entry 17)" = "402" ] || fail "entry 17 is '$(entry 17)', not 402"
+echo "smoke test: settings written at SIGTERM, entry 10 = 333, entry 17 = 402"
