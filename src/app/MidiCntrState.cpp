@@ -129,22 +129,18 @@ void MidiCntrState::postParameterChange (int row, int value)
 
 void MidiCntrState::notifyListeners()
 {
-    const juce::ScopedLock sl (lock);
-    for (auto it = listeners.rbegin(); it != listeners.rend(); ++it)
-        (*it)->changesWaiting();
+    listeners.call ([] (stateListener& l) { l.changesWaiting(); });
 }
 
 void MidiCntrState::addListener (stateListener* listener)
 {
-    const juce::ScopedLock sl (lock);
-    if (listener != nullptr && std::find (listeners.begin(), listeners.end(), listener) == listeners.end())
-        listeners.push_back (listener);
+    if (listener != nullptr)
+        listeners.add (listener);
 }
 
 void MidiCntrState::removeListener (stateListener* listener)
 {
-    const juce::ScopedLock sl (lock);
-    listeners.erase (std::remove (listeners.begin(), listeners.end(), listener), listeners.end());
+    listeners.remove (listener);
 }
 
 // -------------------------------------------------------------------- live values

@@ -167,8 +167,9 @@ private:
 
     RK2Class rk2;
 
-    mutable juce::CriticalSection lock; // listeners, keys, host queue, connection text
-    std::vector<stateListener*> listeners;
+    mutable juce::CriticalSection lock; // keys, host queue, connection text
+    // Told newest first; the list's own lock keeps a listener from leaving while it is being told.
+    juce::ListenerList<stateListener, juce::Array<stateListener*, juce::CriticalSection>> listeners;
     std::array<bool, keyCount> keys {};
     juce::MidiBuffer hostQueue;
     juce::String connection;

@@ -94,17 +94,4 @@ void MIDI_OUT_Control::sendPitchWheel (int channel, int value)
     sendBuffer (buffer);
 }
 
-void MIDI_OUT_Control::addListener (MIDI_OUTListener* listener)
-{
-    const juce::ScopedLock sl (listenerLock);
-    if (listener != nullptr && std::find (listeners.begin(), listeners.end(), listener) == listeners.end())
-        listeners.push_back (listener);
-}
-
-void MIDI_OUT_Control::removeListener (MIDI_OUTListener* listener)
-{
-    const juce::ScopedLock sl (listenerLock);
-    listeners.erase (std::remove (listeners.begin(), listeners.end(), listener), listeners.end());
-}
-
 } // namespace zr9

@@ -3,7 +3,6 @@
 #include "MidiPorts.h"
 
 #include <atomic>
-#include <vector>
 
 namespace zr9
 {
@@ -54,8 +53,8 @@ public:
     void sendController (int channel, int controller, int value);
     void sendPitchWheel (int channel, int value);
 
-    void addListener (MIDI_OUTListener* listener);
-    void removeListener (MIDI_OUTListener* listener);
+    void addListener (MIDI_OUTListener* listener) { listeners.add (listener); }
+    void removeListener (MIDI_OUTListener* listener) { listeners.remove (listener); }
 
 private:
     static int statusChannel (int channel) noexcept { return channel == 0 ? 0 : channel - 1; }
@@ -65,8 +64,7 @@ private:
     std::atomic<bool> opened { false };
     std::atomic<int> openPort { 0 };
     juce::CriticalSection sendLock;
-    juce::CriticalSection listenerLock;
-    std::vector<MIDI_OUTListener*> listeners;
+    juce::ListenerList<MIDI_OUTListener, juce::Array<MIDI_OUTListener*, juce::CriticalSection>> listeners;
 
     JUCE_DECLARE_NON_COPYABLE (MIDI_OUT_Control)
 };

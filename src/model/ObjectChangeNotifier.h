@@ -30,8 +30,8 @@ public:
     ObjectChangeNotifier() = default;
     ~ObjectChangeNotifier() override { cancelPendingUpdate(); }
 
-    void addChangeListener (ObjectChangeListener* listener);
-    void removeChangeListener (ObjectChangeListener* listener);
+    void addChangeListener (ObjectChangeListener* listener) { listeners.add (listener); }
+    void removeChangeListener (ObjectChangeListener* listener) { listeners.remove (listener); }
 
     /** The code of the last change broadcast. */
     int changeCode() const noexcept { return lastCode.load(); }
@@ -48,7 +48,7 @@ private:
     std::atomic<int> lastCode { -1 };
     juce::CriticalSection lock;
     std::vector<int> pending;
-    std::vector<ObjectChangeListener*> listeners;
+    juce::ListenerList<ObjectChangeListener, juce::Array<ObjectChangeListener*, juce::CriticalSection>> listeners;
 };
 
 } // namespace zr9
