@@ -45,7 +45,7 @@ case "${1:-}" in
         install_missing
         build
         ctest --test-dir "$BUILD" --output-on-failure --parallel 2
-        ./tests/fuzz/run.sh 20
+        ./tests/fuzz/run.sh 10
         ;;
     bench)
         install_missing

@@ -150,20 +150,13 @@ void MidiCntrState::setLiveValue (int value, int row, bool send)
     if (! LiveTable::isRow (row))
         return;
     const auto& info = table.info (row);
+    const bool programRow = info.group == LiveTable::groupChannel && info.slot == LiveTable::slotProgram;
 
-    if (info.group == LiveTable::groupChannel && info.slot == LiveTable::slotProgram)
-    {
+    if (programRow)
         setChannelProgram (value, info.channel);
-        // The row follows the channel's program even when the program's bytes are unknown.
-        if (value >= 1)
-            table.store (row, value);
-        if (send)
-            sendLiveRow (row, value);
-        postParameterChange (row, value);
-        return;
-    }
-
-    table.store (row, value);
+    // The program row follows the channel's program even when the program's bytes are unknown.
+    if (! programRow || value >= 1)
+        table.store (row, value);
     if (send)
         sendLiveRow (row, value);
     postParameterChange (row, value);

@@ -29,8 +29,6 @@ ShutdownSignals::~ShutdownSignals()
     stopTimer();
 }
 
-bool ShutdownSignals::requested() noexcept { return stopRequested.load(); }
-
 void ShutdownSignals::timerCallback()
 {
     if (! stopRequested.load())

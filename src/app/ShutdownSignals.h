@@ -18,9 +18,6 @@ public:
     ShutdownSignals();
     ~ShutdownSignals() override;
 
-    /** True once a stop signal arrived. */
-    static bool requested() noexcept;
-
 private:
     void timerCallback() override;
 };

@@ -66,8 +66,8 @@ void RevuDIAudioProcessor::applyPlayingMode (int newMode)
 
 void RevuDIAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
 {
+    juce::ignoreUnused (samplesPerBlock);
     state.sampleRate = sampleRate;
-    blockSize = samplesPerBlock;
     state.clearKeys();
 }
 

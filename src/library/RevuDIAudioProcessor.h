@@ -46,6 +46,7 @@ public:
     const juce::String getName() const override { return "Halvorn VST"; }
     void prepareToPlay (double sampleRate, int samplesPerBlock) override;
     void releaseResources() override;
+    using juce::AudioProcessor::processBlock;
     void processBlock (juce::AudioBuffer<float>&, juce::MidiBuffer&) override;
     bool acceptsMidi() const override { return true; }
     bool producesMidi() const override { return true; }
@@ -69,7 +70,6 @@ private:
     std::atomic<int> mode { 1 };
     int editorWidth = defaultEditorWidth;
     int editorHeight = defaultEditorHeight;
-    int blockSize = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (RevuDIAudioProcessor)
 };

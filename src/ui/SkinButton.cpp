@@ -5,7 +5,7 @@
 namespace zr9
 {
 
-SkinButton::SkinButton (const juce::String& text, int number) : juce::Button (text), commandNumber (number)
+SkinButton::SkinButton (const juce::String& label, int number) : juce::Button (label), commandNumber (number)
 {
     setWantsKeyboardFocus (false);
 }

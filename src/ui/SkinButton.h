@@ -17,7 +17,7 @@ public:
 class SkinButton : public juce::Button
 {
 public:
-    SkinButton (const juce::String& text, int number);
+    SkinButton (const juce::String& label, int number);
 
     int number() const noexcept { return commandNumber; }
     void setSelected (bool selected);
@@ -25,6 +25,7 @@ public:
     void setListener (gskbutListener* l) noexcept { listener = l; }
 
     void paintButton (juce::Graphics& g, bool highlighted, bool down) override;
+    using juce::Button::clicked;
     void clicked() override;
 
 private:

@@ -35,7 +35,7 @@ for i in $(seq 1 300); do
     sleep 0.1
 done
 [ "$shown" = 1 ] || fail "the window \"Halvorn ZR9\" was never shown"
-geometry=$(xwininfo -name "Halvorn ZR9" 2>/dev/null | grep -E 'Width|Height' | tr -s ' ' | tr '\n' ' ')
+geometry=$(xwininfo -root -tree 2>/dev/null | grep '"Halvorn ZR9"' | grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | head -n 1)
 echo "smoke test: window shown ($geometry)"
 
 kill -TERM "$apid"
