@@ -1,7 +1,7 @@
 #include "MidiCntrState.h"
 
 #include "midi/InstrumentMessages.h"
-#include "model/FactoryBanks.h"
+#include "library/BankFiles.h"
 
 #include <algorithm>
 #include <optional>
@@ -15,23 +15,6 @@ namespace
     constexpr int panController = 10;
     constexpr int panCentreOffset = 63;
     constexpr int playingModeChannel = 1;
-
-    // The data file of each bank read at start-up.
-    const char* bankFileName (int typeId)
-    {
-        switch (typeId)
-        {
-            case typeProgram:         return "ZR9_ProgramData.dat";
-            case typeSetup:           return "ZR9_SetupData.dat";
-            case typeFxChain:         return "ZR9_FX_Chain_Data.dat";
-            case typeKeyMap:          return "ZR9_KeyMap_Data.dat";
-            case typeIntonation:      return "ZR9_Pat_Int_Data.dat";
-            case typeShiftPattern:    return "ZR9_Pat_Shift_Data.dat";
-            case typeVelocityPattern: return "ZR9_Pat_Vel_Data.dat";
-            case typeArpeggiator:     return "ZR9_Arp_Data.dat";
-            default:                  return nullptr;
-        }
-    }
 
     /** The controller-address of the channel slots that are sent as one; empty for the others. */
     std::optional<messages::Address> channelSlotAddress (int slot)
@@ -65,7 +48,7 @@ MidiCntrState::MidiCntrState (MidiPortProvider& p, LibraryFolder folder, bool ke
         channel = c < 1 || c > channelCount ? 1 : c;
     }
 
-    loadLibraryBanks();
+    loadStartupBanks (rk2, libraryFolder, persistent);
 
     for (int c = 0; c < channelCount; ++c)
         setChannelProgram (1, c);
@@ -381,26 +364,6 @@ void MidiCntrState::applyStartupDefaults()
     SettingsList::applyStartupDefaults (settingsEntries);
     for (size_t i = 0; i < options.size(); ++i)
         options[i] = SettingsList::toInt (settingsEntries[(size_t) setting::optionWords[i]]);
-}
-
-void MidiCntrState::loadLibraryBanks()
-{
-    for (const auto type : startupBankTypes)
-    {
-        auto* holder = rk2.holderFor (type);
-        const auto* info = findBankType (type);
-        if (holder == nullptr || info == nullptr)
-            continue;
-
-        juce::MemoryBlock stored;
-        if (persistent)
-            stored = readDataFile (libraryFolder.file (bankFileName (type)));
-
-        if (stored.getSize() > 0)
-            holder->bank().index (type, ByteView (static_cast<const std::uint8_t*> (stored.getData()), stored.getSize()), info->cap);
-        else
-            holder->bank().index (type, Factory_Banks_ZR9::image (type), info->cap);
-    }
 }
 
 // ----------------------------------------------------------------- MIDI input

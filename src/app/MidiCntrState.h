@@ -142,7 +142,6 @@ private:
     void notifyListeners();
     void loadSettingsFile();
     void saveSettingsFile();
-    void loadLibraryBanks();
     void fillChannelBlock (int channel, int program, const Bytes& data);
     void sendLiveRow (int row, int value);
 
