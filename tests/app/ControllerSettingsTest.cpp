@@ -24,6 +24,15 @@ void writeSettings (const TempFolder& folder, const std::string& text)
     file.getParentDirectory().createDirectory();
     file.replaceWithText (text);
 }
+
+/** Writes the default settings with some entries changed. */
+void writeSettings (const TempFolder& folder, std::initializer_list<std::pair<int, const char*>> changes)
+{
+    auto entries = SettingsList::defaults();
+    for (const auto& [index, text] : changes)
+        entries[(size_t) index] = text;
+    writeSettings (folder, SettingsList::serialise (entries));
+}
 } // namespace
 
 TEST (ControllerSettings, FirstStartWritesTheDefaultsAtOnceAndTheStartupMarkerAtShutdown)
@@ -63,18 +72,14 @@ TEST (ControllerSettings, ChannelOutsideOneToSixteenIsRewrittenAsOne)
     for (const char* stored : { "0", "17", "-3", "x" })
     {
         TempFolder folder;
-        auto entries = SettingsList::defaults();
-        entries[42] = stored;
-        writeSettings (folder, SettingsList::serialise (entries));
+        writeSettings (folder, { { 42, stored } });
         auto processor = makeProcessor (folder);
         EXPECT_EQ (processor->controller().getSetting (42), "1") << stored;
         EXPECT_EQ (processor->controller().midiChannel(), 1);
     }
 
     TempFolder folder;
-    auto entries = SettingsList::defaults();
-    entries[42] = "16";
-    writeSettings (folder, SettingsList::serialise (entries));
+    writeSettings (folder, { { 42, "16" } });
     EXPECT_EQ (makeProcessor (folder)->controller().midiChannel(), 16);
 }
 
@@ -97,10 +102,7 @@ TEST (ControllerSettings, PortsOfTheSettingsAreOpenedAndNumbersBeyondTheListOpen
 {
     {
         TempFolder folder;
-        auto entries = SettingsList::defaults();
-        entries[1] = "2";
-        entries[2] = "1";
-        writeSettings (folder, SettingsList::serialise (entries));
+        writeSettings (folder, { { 1, "2" }, { 2, "1" } });
         auto ports = std::make_shared<FakeMidiPorts> (2, 2);
         auto processor = makeProcessor (folder, ports);
         auto& c = processor->controller();
@@ -112,10 +114,7 @@ TEST (ControllerSettings, PortsOfTheSettingsAreOpenedAndNumbersBeyondTheListOpen
     }
     {
         TempFolder folder;
-        auto entries = SettingsList::defaults();
-        entries[1] = "9";
-        entries[2] = "3";
-        writeSettings (folder, SettingsList::serialise (entries));
+        writeSettings (folder, { { 1, "9" }, { 2, "3" } });
         auto ports = std::make_shared<FakeMidiPorts> (2, 2);
         auto processor = makeProcessor (folder, ports);
         auto& c = processor->controller();
