@@ -11,4 +11,10 @@ std::string programCategoryName (int category);
 /** Category text as a bank lists it: the name, or the value in decimal when it has none. */
 std::string programCategoryText (int category);
 
+/** Name of a program sub-type (record byte 31) within its category; empty for pairs without a name. */
+std::string programSubTypeName (int category, int subType);
+
+/** "TW3" for a drawbar-organ program (byte 157 holds 'x'), else "MOSA". */
+std::string programModeName (int modeByte);
+
 } // namespace zr9
