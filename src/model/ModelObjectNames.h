@@ -15,7 +15,10 @@ public:
     std::string objectName (int typeId, int number) const override
     {
         const auto* holder = rk2.holderFor (typeId);
-        return holder != nullptr ? holder->bank().name (number) : std::string();
+        // Only numbers the bank was indexed for are asked; any int can arrive here.
+        if (holder == nullptr || number < 1 || number > holder->bank().cap())
+            return {};
+        return holder->bank().name (number);
     }
 
 private:
