@@ -1,5 +1,10 @@
 #include "LiveTable.h"
 
+#include "model/ValueText.h"
+
+#include <algorithm>
+#include <limits>
+
 namespace zr9
 {
 
@@ -52,6 +57,39 @@ namespace
 
     constexpr int controllerKind = 18;
     constexpr int globalSourceOffset = 84;
+
+    // Display code of a program number held as bank (the row before) and number in the bank.
+    constexpr int displayBankAndNumber = 2102;
+    constexpr int programsPerBank = 128;
+
+    constexpr int firstChannelKey = 200;
+    constexpr std::array<const char*, 18> channelNames {
+        "Insert", "Insert Out", "FX Alloc", "AUX 1 FXC", "Aux 1 Level", "AUX 1 Out", "AUX 2 FXC", "Aux 2 Level",
+        "AUX 2 Out", "Pan", "Level", "Program", "Solo", "Mute", nullptr, "Program Bank", "RFU", "Program No."
+    };
+
+    constexpr int firstGlobalKey = 400;
+    constexpr std::array<const char*, 11> globalNames {
+        "Playing Mode", "Multi", "AUX 1 Override", "AUX 1 Ovr On/Off", "AUX 1 Ovr Mod", "AUX 2 Override",
+        "AUX 2 Ovr On/Off", "AUX 2 Ovr Mod", "Multi Prog No", "Multi Bank No", "RFU Multi"
+    };
+
+    /** The key as a number; -1 when it is empty or not all digits. */
+    int keyNumber (const char* key) noexcept
+    {
+        if (key == nullptr || *key == 0)
+            return -1;
+        int n = 0;
+        for (const char* p = key; *p != 0; ++p)
+        {
+            if (*p < '0' || *p > '9' || n > 100000)
+                return -1;
+            n = n * 10 + (*p - '0');
+        }
+        return n;
+    }
+
+    std::string channelSuffix (int channel) { return " Ch." + std::to_string (channel + 1); }
 } // namespace
 
 LiveTable::LiveTable() : values (new std::atomic<int>[(size_t) rowCount])
@@ -78,6 +116,68 @@ LiveTable::LiveTable() : values (new std::atomic<int>[(size_t) rowCount])
         values[(size_t) r].store (0);
     for (int g = 0; g < globalRowCount; ++g)
         values[(size_t) (firstGlobalRow + g)].store (globalRows[(size_t) g].initial);
+}
+
+std::string LiveTable::channelParameterName (int key)
+{
+    const int i = key - firstChannelKey;
+    if (i < 0 || i >= (int) channelNames.size())
+        return {};
+    const char* name = channelNames[(size_t) i];
+    return name != nullptr ? std::string (name) : "Index " + std::to_string (key);
+}
+
+std::string LiveTable::globalParameterName (int key)
+{
+    const int i = key - firstGlobalKey;
+    if (i < 0 || i >= (int) globalNames.size())
+        return {};
+    return globalNames[(size_t) i];
+}
+
+std::string LiveTable::name (int row) const
+{
+    if (! isRow (row))
+        return {};
+    const auto& r = rows[(size_t) row];
+    switch (r.group)
+    {
+        case groupChannel:
+            return channelParameterName (keyNumber (r.nameKey)) + channelSuffix (r.channel);
+        case groupController:
+            if (*r.nameKey == 0)
+                return "MIDI " + std::to_string (r.sourceOffset) + channelSuffix (r.channel);
+            return r.nameKey + channelSuffix (r.channel);
+        case groupGlobal:
+            return globalParameterName (keyNumber (r.nameKey));
+        default:
+            return "N " + std::to_string (row);
+    }
+}
+
+float LiveTable::normalised (int row) const noexcept
+{
+    if (! isRow (row))
+        return 0.0f;
+    const auto& r = rows[(size_t) row];
+    const double span = (double) r.maximum - (double) r.minimum;
+    if (span <= 0.0)
+        return 0.0f;
+    const double n = ((double) get (row) - (double) r.minimum) / span;
+    return (float) std::clamp (n, 0.0, 1.0);
+}
+
+std::string LiveTable::text (int row, const ObjectNameSource* names) const
+{
+    if (! isRow (row))
+        return {};
+    const auto& r = rows[(size_t) row];
+    long long value = get (row);
+    if (r.displayCode == displayBankAndNumber)
+        value += (long long) programsPerBank * get (row - 1);
+    // Stored values are ints; a sum beyond them cannot name any program.
+    const int shown = (int) std::clamp<long long> (value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    return valueText (shown, r.displayCode, names);
 }
 
 const LiveRowInfo& LiveTable::info (int row) const noexcept

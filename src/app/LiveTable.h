@@ -3,10 +3,13 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace zr9
 {
+
+class ObjectNameSource;
 
 /** What one live row is, apart from its value. */
 struct LiveRowInfo
@@ -18,8 +21,8 @@ struct LiveRowInfo
     int channel = 0;       // 0 to 15
     int minimum = 0;
     int maximum = 0;
-    int displayCode = 0;
-    const char* nameKey = "";
+    int displayCode = 0;   // how the value reads as text
+    const char* nameKey = ""; // key into the parameter-name tables; empty for controller rows
 };
 
 /**
@@ -77,6 +80,23 @@ public:
         if (isRow (row))
             values[(size_t) row].store (value, std::memory_order_relaxed);
     }
+
+    // ------------------------------------------------- what a plug-in host sees
+    /** "Pan Ch.3", "MIDI 7 Ch.1", "Playing Mode"; empty beyond the table. */
+    std::string name (int row) const;
+    /**
+        The value within the row's range as 0 to 1; 0 beyond the table. Values
+        filled from program bytes can lie outside the range (pan is stored as
+        0 to 255), so the result is held to 0 to 1 as a host expects.
+    */
+    float normalised (int row) const noexcept;
+    /** The value as its display code reads it; bank and number together for 2102. Empty beyond the table. */
+    std::string text (int row, const ObjectNameSource* names) const;
+
+    /** Channel names 200 to 217 ("Index 214" for a key without one); empty for other keys. */
+    static std::string channelParameterName (int key);
+    /** Global names 400 to 410; empty for other keys. */
+    static std::string globalParameterName (int key);
 
 private:
     std::vector<LiveRowInfo> rows;

@@ -4,7 +4,6 @@
 #include "library/BankFiles.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace zr9
 {
@@ -12,26 +11,6 @@ namespace zr9
 namespace
 {
     constexpr int programDataNeeded = 30; // a program shorter than this leaves the channel block alone
-    constexpr int panController = 10;
-    constexpr int panCentreOffset = 63;
-    constexpr int playingModeChannel = 1;
-
-    /** The controller-address of the channel slots that are sent as one; empty for the others. */
-    std::optional<messages::Address> channelSlotAddress (int slot)
-    {
-        switch (slot)
-        {
-            case LiveTable::slotInsertChain: return messages::Address { 1, 0, 5, 0, 1 };
-            case LiveTable::slotInsertOut:   return messages::Address { 1, 0, 5, 0, 0 };
-            case LiveTable::slotAux1Chain:   return messages::Address { 1, 0, 5, 1, 1 };
-            case LiveTable::slotAux1Level:   return messages::Address { 1, 0, 5, 0, 2 };
-            case LiveTable::slotAux2Chain:   return messages::Address { 1, 0, 5, 2, 1 };
-            case LiveTable::slotAux2Level:   return messages::Address { 1, 0, 5, 0, 3 };
-            case LiveTable::slotPan:         return messages::Address { 1, 0, 1, 0, 22 };
-            case LiveTable::slotLevel:       return messages::Address { 1, 0, 1, 0, 20 };
-            default:                         return std::nullopt;
-        }
-    }
 } // namespace
 
 MidiCntrState::MidiCntrState (MidiPortProvider& p, LibraryFolder folder, bool keepOnDisk)
@@ -128,23 +107,6 @@ void MidiCntrState::removeListener (stateListener* listener)
 
 // -------------------------------------------------------------------- live values
 
-void MidiCntrState::setLiveValue (int value, int row, bool send)
-{
-    if (! LiveTable::isRow (row))
-        return;
-    const auto& info = table.info (row);
-    const bool programRow = info.group == LiveTable::groupChannel && info.slot == LiveTable::slotProgram;
-
-    if (programRow)
-        setChannelProgram (value, info.channel);
-    // The program row follows the channel's program even when the program's bytes are unknown.
-    if (! programRow || value >= 1)
-        table.store (row, value);
-    if (send)
-        sendLiveRow (row, value);
-    postParameterChange (row, value);
-}
-
 void MidiCntrState::setChannelProgram (int program, int c)
 {
     if (c < 0 || c >= channelCount || program < 1)
@@ -162,6 +124,7 @@ void MidiCntrState::setChannelProgram (int program, int c)
     const auto data = edit.record();
     if ((int) data.size() >= programDataNeeded)
         fillChannelBlock (c, program, data);
+    rebuildEffectSelection (c, -1, 0);
 }
 
 void MidiCntrState::fillChannelBlock (int c, int program, const Bytes& data)
@@ -190,45 +153,6 @@ int MidiCntrState::currentProgram (int c) const noexcept
         return 1;
     const int p = channels[(size_t) c].currentProgram.load();
     return p < 1 ? 1 : p;
-}
-
-void MidiCntrState::sendLiveRow (int row, int value)
-{
-    if (output == nullptr || flags.unsupportedDevice)
-        return;
-    const auto& info = table.info (row);
-    const int midiChannel = info.channel + 1;
-
-    if (info.group == LiveTable::groupChannel)
-    {
-        if (info.slot == LiveTable::slotFxAlloc || info.slot == LiveTable::slotAux1Out || info.slot == LiveTable::slotAux2Out)
-            return;
-        if (info.slot == LiveTable::slotPan)
-            output->sendController (midiChannel, panController, std::max (0, value + panCentreOffset));
-    }
-
-    switch (info.kind)
-    {
-        case 1: case 12: case 13: case 14:
-            if (const auto address = channelSlotAddress (info.slot))
-                output->sendBuffer (messages::controllerAddress (*address, value, midiChannel));
-            break;
-        case 2:
-            output->sendSysEx (messages::channelProgram (output->deviceId(), info.channel, value));
-            break;
-        case 3:
-            output->sendSysEx (messages::valueMessage (output->deviceId(), value));
-            break;
-        case 5:
-            if (value == 1 || value == 2)
-                output->sendBuffer (messages::controllerAddress ({ 12, 0, 0, 0, 11 }, value, playingModeChannel));
-            break;
-        case 18:
-            output->sendController (midiChannel, info.sourceOffset, value);
-            break;
-        default:
-            break;
-    }
 }
 
 // -------------------------------------------------------------------- input pause

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "EffectSelection.h"
 #include "LiveTable.h"
 #include "NotificationQueues.h"
 #include "SettingsList.h"
 #include "StateCodes.h"
 
 #include "library/LibraryFolder.h"
+#include "midi/InstrumentMessages.h"
 #include "midi/MIDI_OUT_Control.h"
 #include "midi/MidiPorts.h"
 #include "model/RK2Class.h"
@@ -91,6 +93,7 @@ public:
 
     // ------------------------------------------------------------------- live values
     LiveTable& liveTable() noexcept { return table; }
+    const LiveTable& liveTableView() const noexcept { return table; }
     int getLiveValue (int row) const noexcept { return table.get (row); }
     /** The one path for changing a live value: stores it, sends it when asked, and posts the change. */
     void setLiveValue (int value, int row, bool send);
@@ -98,6 +101,21 @@ public:
     void setChannelProgram (int program, int channel);
     /** The channel's current program; 1 when it has none yet. */
     int currentProgram (int channel) const noexcept;
+    /** Channel c's insert, aux 1 and aux 2 chains with their names from the FX chain bank. */
+    ChannelEffects effectSelection (int channel) const;
+
+    /**
+        Sends one parameter change as a controller-address message (seven
+        controllers in one buffer) on channel 1 to 16, and remembers the
+        address and channel. The value is held to -8192 to 8191.
+    */
+    void sendControllerAddress (const messages::Address& address, int value, int midiChannel);
+    struct SentAddress
+    {
+        messages::Address address {};
+        int channel = 0; // 0 until an address was sent
+    };
+    SentAddress lastAddressSent() const;
 
     // ------------------------------------------------------------------ input pause
     /** Drops incoming MIDI for the given time; a new pause restarts the time. */
@@ -144,6 +162,8 @@ private:
     void saveSettingsFile();
     void fillChannelBlock (int channel, int program, const Bytes& data);
     void sendLiveRow (int row, int value);
+    /** Names the channel's three chains again, with `value` in place of the chain row `changedSlot` (-1 for none). */
+    void rebuildEffectSelection (int channel, int changedSlot, int value);
 
     struct ChannelState
     {
@@ -179,6 +199,9 @@ private:
     std::array<int, 7> options {};
 
     LiveTable table;
+    EffectSelection effects;
+    messages::Address lastAddress {}; // under the lock
+    int lastAddressChannel = 0;
     std::array<ChannelState, channelCount> channels;
     NotificationQueues queues;
 

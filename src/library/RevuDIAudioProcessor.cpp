@@ -2,6 +2,7 @@
 
 #include "RevuDIAudioProcessorEditor.h"
 #include "midi/JuceMidiPorts.h"
+#include "model/ModelObjectNames.h"
 
 namespace zr9
 {
@@ -62,6 +63,22 @@ void RevuDIAudioProcessor::applyPlayingMode (int newMode)
     }
     mode = newMode;
     state.setLiveValue (newMode, LiveTable::rowPlayingMode, true);
+}
+
+juce::String RevuDIAudioProcessor::liveParameterName (int row) const
+{
+    return juce::String (state.liveTableView().name (row));
+}
+
+float RevuDIAudioProcessor::liveParameterValue (int row) const
+{
+    return state.liveTableView().normalised (row);
+}
+
+juce::String RevuDIAudioProcessor::liveParameterText (int row)
+{
+    const ModelObjectNames names (state.model());
+    return juce::String (state.liveTable().text (row, &names));
 }
 
 void RevuDIAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)

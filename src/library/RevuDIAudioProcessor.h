@@ -39,6 +39,15 @@ public:
     void applyPlayingMode (int mode);
     int playingMode() const noexcept { return mode.load(); }
 
+    // ------------------------------------------- the live table as host parameters
+    /** One parameter per live row; the index is the row number. */
+    int liveParameterCount() const noexcept { return LiveTable::rowCount; }
+    juce::String liveParameterName (int row) const;
+    /** 0 to 1 within the row's range; 0 beyond the table. */
+    float liveParameterValue (int row) const;
+    /** The row's value as the instrument shows it, object names from the banks; empty beyond the table. */
+    juce::String liveParameterText (int row);
+
     juce::Point<int> editorSize() const noexcept { return { editorWidth, editorHeight }; }
     void setEditorSize (int w, int h) noexcept { editorWidth = w; editorHeight = h; }
 
