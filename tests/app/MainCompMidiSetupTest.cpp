@@ -19,9 +19,9 @@ struct MidiSetupFixture : ProcessorFixture
     }
 };
 
-struct NoDevicesFixture : ProcessorFixture
+struct MidiSetupWithoutDevices : ProcessorFixture
 {
-    NoDevicesFixture() : ProcessorFixture (0, 0) {}
+    MidiSetupWithoutDevices() : ProcessorFixture (0, 0) {}
 };
 } // namespace
 
@@ -131,7 +131,7 @@ TEST_F (MidiSetupFixture, AnInstrumentFoundByTheScanClosesThePanel)
     EXPECT_FALSE (controller().flags.scanMode);
 }
 
-TEST_F (NoDevicesFixture, WithoutDevicesTheScanSaysNotConnectedUntilClicked)
+TEST_F (MidiSetupWithoutDevices, WithoutDevicesTheScanSaysNotConnectedUntilClicked)
 {
     MainComp main (*processor);
     ASSERT_NE (main.scanPanel(), nullptr);

@@ -46,9 +46,9 @@ struct PortScanFixture : ::testing::Test
     std::vector<std::pair<int, int>> tried;
 };
 
-struct NoDevicesFixture : PortScanFixture
+struct PortScanWithoutDevices : PortScanFixture
 {
-    NoDevicesFixture() : PortScanFixture (0, 0) {}
+    PortScanWithoutDevices() : PortScanFixture (0, 0) {}
 };
 } // namespace
 
@@ -100,7 +100,7 @@ TEST_F (PortScanFixture, StartAsksThePortsOpenNowWithTheRememberedPair)
     EXPECT_TRUE (ports.log->openedInputs.empty()) << "no other pair was tried";
 }
 
-TEST_F (NoDevicesFixture, GivesUpOnTheFirstStep)
+TEST_F (PortScanWithoutDevices, GivesUpOnTheFirstStep)
 {
     PortScan scan (controller);
     scan.start();
