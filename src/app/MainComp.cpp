@@ -35,6 +35,10 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
     controller.addListener (this);
     lastAppliedMode = controller.getLiveValue (LiveTable::rowPlayingMode);
     bar->showPlayingMode (processor.playingMode());
+
+    // Not yet on line: look for the instrument on every port pair.
+    if (! controller.flags.connected)
+        setScanMode (! controller.flags.scanMode);
 }
 
 MainComp::~MainComp()
@@ -42,6 +46,10 @@ MainComp::~MainComp()
     controller.removeListener (this);
     cancelPendingUpdate();
     stopTimer();
+    if (scanner != nullptr)
+        scanner->removeChangeListener (this);
+    scanner.reset();
+    setMidiSetupShown (false);
     for (auto& slot : pages)
         slot.component.reset();
     keyboard.reset();
@@ -138,7 +146,7 @@ void MainComp::pageCommand (int command, int mode, int objectType, int value1, i
     switch (command)
     {
         case commandVersionPanel: setVersionPanelShown (mode != 0); return;
-        case commandMidiSetup: return; // the MIDI setup panel is not part of this window yet
+        case commandMidiSetup: setMidiSetupShown (mode != 0); return;
         case commandKeyboardPanel: setKeyboardOpen (mode != 0); return;
         case commandControls: showOnlyPage (slotControls); return;
         case commandMixer: showOnlyPage (slotMixer); return;
@@ -192,6 +200,8 @@ void MainComp::resized()
     controller.setSetting (setting::width, juce::String (w));
     controller.setSetting (setting::height, juce::String (h));
     processor.setEditorSize (w, h);
+    if (isMidiSetupShown())
+        setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
 
     if (isVersionPanelShown())
     {
@@ -208,6 +218,11 @@ void MainComp::resized()
 
 void MainComp::gskButtonPressed (int number)
 {
+    if (isMidiSetupShown())
+    {
+        pageCommand (commandMidiSetup, 0);
+        return;
+    }
     switch (number)
     {
         case AppBar::buttonProgram: setPlayingMode (1); break;
@@ -334,8 +349,23 @@ void MainComp::stateCode (std::uint32_t code)
 {
     switch (statecode::kind (code))
     {
-        case statecode::onLineKind: foot->setStatusText (onLineText()); break;
-        case statecode::offLineKind: foot->setStatusText ("OFF-LINE"); break;
+        case statecode::onLineKind:
+            foot->setStatusText (onLineText());
+            if (isMidiSetupShown())
+            {
+                setupPanel->setStatusText (onLineText());
+                if (controller.flags.scanMode)
+                {
+                    refreshMidiSetup();
+                    setupPanel->toFront (false);
+                }
+            }
+            break;
+        case statecode::offLineKind:
+            foot->setStatusText ("OFF-LINE");
+            if (isMidiSetupShown())
+                setupPanel->setStatusText ("OFF-LINE");
+            break;
         case statecode::refreshKind:
             for (auto& s : pages)
                 if (s.shown && s.component != nullptr)
@@ -375,10 +405,12 @@ void MainComp::timerCallback()
     }
 }
 
-void MainComp::changeListenerCallback (juce::ChangeBroadcaster*)
+void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
-    // Pages that broadcast are told apart here by identity as they arrive;
-    // a broadcast from a sender this component does not know is ignored.
+    // Senders are told apart by identity; a broadcast from a sender this
+    // component does not know is ignored.
+    if (controller.flags.scanMode && scanner != nullptr && source == scanner.get())
+        setScanMode (false);
 }
 
 } // namespace zr9

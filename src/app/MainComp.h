@@ -8,6 +8,8 @@
 #include "WoodSide.h"
 
 #include "pages/KeyboardPanel.h"
+#include "pages/MidiScanPanel.h"
+#include "pages/MidiSetupPanel.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -30,6 +32,7 @@ class MainComp : public juce::AudioProcessorEditor,
                  public juce::ChangeBroadcaster,
                  public stateListener,
                  public SlideListener,
+                 public MIDI_SetupListener,
                  private juce::Timer,
                  private juce::AsyncUpdater
 {
@@ -98,6 +101,15 @@ public:
     void stateCode (std::uint32_t code) override;
     void parameterChanged (int value, int row) override;
 
+    // MIDI_SetupListener: the MIDI setup panel's commands
+    void midiSetupCommand (int code, int value) override;
+
+    /** Scan mode on creates the port-scan panel and starts the scan; off removes the panel. */
+    void setScanMode (bool on);
+    MIDI_scan* scanPanel() noexcept { return scanner.get(); }
+    MIDI_Setup* midiSetupPanel() noexcept { return setupPanel.get(); }
+    bool isMidiSetupShown() const noexcept { return setupPanel != nullptr && setupPanel->isVisible(); }
+
     // juce::ChangeListener: broadcasts of the pages
     void changeListenerCallback (juce::ChangeBroadcaster* source) override;
 
@@ -118,6 +130,9 @@ private:
     void setPlayingMode (int mode);
     void setKeyboardOpen (bool open);
     void setVersionPanelShown (bool shown);
+    void setMidiSetupShown (bool shown);
+    void refreshMidiSetup();
+    void checkIdentityAndSave();
     juce::String onLineText() const;
     void handleAsyncUpdate() override;
     void timerCallback() override;
@@ -139,6 +154,8 @@ private:
     std::unique_ptr<AppBar> bar;
     std::unique_ptr<AppFoot> foot;
     std::unique_ptr<VersionPanel> version;
+    std::unique_ptr<MIDI_Setup> setupPanel;
+    std::unique_ptr<MIDI_scan> scanner;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
 };

@@ -126,6 +126,10 @@ public:
     /** Marks the instrument off line and asks every device on the output for its identity. */
     void sendIdentityRequest();
     juce::String connectionText() const;
+    /** The port pair the scan is trying (or last found); written to settings 1 and 2 when the instrument answers during a scan. */
+    void setScannedPorts (int inputNumber, int outputNumber) noexcept { scannedInput = inputNumber; scannedOutput = outputNumber; }
+    int scannedInputPort() const noexcept { return scannedInput.load(); }
+    int scannedOutputPort() const noexcept { return scannedOutput.load(); }
     void setConnectionText (const juce::String& text);
 
     // ------------------------------------------------------------------------ keys
@@ -182,6 +186,7 @@ private:
     std::unique_ptr<MidiInputPort> input;
     std::atomic<bool> inputOpen { false };
     std::atomic<int> inputPort { 0 };
+    std::atomic<int> scannedInput { 0 }, scannedOutput { 0 };
     std::atomic<bool> inputPaused { false };
 
     RK2Class rk2;

@@ -1,6 +1,6 @@
 #include "app/MainComp.h"
 #include "library/RevuDIAudioProcessor.h"
-#include "support/TestHelpers.h"
+#include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -27,23 +27,7 @@ public:
     juce::StringArray log;
 };
 
-struct MainCompFixture : ::testing::Test
-{
-    MainCompFixture()
-    {
-        ProcessorOptions options;
-        options.documentsBase = folder.path();
-        options.persistent = false;
-        options.ports = ports;
-        processor = std::make_unique<RevuDIAudioProcessor> (options);
-    }
-
-    MidiCntrState& controller() { return processor->controller(); }
-
-    TempFolder folder;
-    std::shared_ptr<FakeMidiPorts> ports = std::make_shared<FakeMidiPorts> (1, 1);
-    std::unique_ptr<RevuDIAudioProcessor> processor;
-};
+using MainCompFixture = ProcessorFixture;
 } // namespace
 
 TEST_F (MainCompFixture, StartsOffLineWithItsChildrenInPlaceAndAsksForTheIdentity)
@@ -57,7 +41,12 @@ TEST_F (MainCompFixture, StartsOffLineWithItsChildrenInPlaceAndAsksForTheIdentit
     EXPECT_FALSE (main.keyboardPanel().isVisible());
     EXPECT_EQ (main.footer().getBounds(), juce::Rectangle<int> (16, 798 - 24, 1028, 20));
     EXPECT_EQ (main.footer().statusText(), "OFF-LINE");
-    EXPECT_EQ (ports->log->sysEx().size(), 1u) << "the identity request";
+    // One identity request while the children are built, one more as the port scan starts.
+    ASSERT_EQ (ports->log->sysEx().size(), 2u);
+    for (const auto& message : ports->log->sysEx())
+        EXPECT_EQ (message, (std::vector<juce::uint8> { 0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7 }));
+    EXPECT_TRUE (controller().flags.scanMode) << "not on line yet, so the scan starts";
+    ASSERT_NE (main.scanPanel(), nullptr);
     for (const int number : { 301, 302, 77, 967, 816, 817, 888 })
         EXPECT_NE (main.appBar().button (number), nullptr) << number;
     EXPECT_EQ (main.appBar().button (301)->getButtonText(), "PROGRAM");

@@ -50,4 +50,11 @@ std::vector<std::string> readSettingsEntries (const juce::File& file)
     return entries;
 }
 
+juce::MouseEvent mouseEventOn (juce::Component& component, juce::Point<float> at)
+{
+    const auto now = juce::Time::getCurrentTime();
+    return { juce::Desktop::getInstance().getMainMouseSource(), at, juce::ModifierKeys::leftButtonModifier,
+             0.0f, 0.0f, 0.0f, 0.0f, 0.0f, &component, &component, now, at, now, 1, false };
+}
+
 } // namespace zr9::test

@@ -2,7 +2,7 @@
 
 #include "FakeMidiPorts.h"
 
-#include <juce_events/juce_events.h>
+#include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
 
@@ -27,6 +27,9 @@ bool runMessageLoopUntil (const std::function<bool()>& done, int timeoutMs = 200
 
 /** Runs the message loop for a fixed time, delivering timers and asynchronous updates. */
 void runMessageLoopFor (int milliseconds);
+
+/** A left-button mouse event on the component at the given point, for calling its mouse handlers directly. */
+juce::MouseEvent mouseEventOn (juce::Component& component, juce::Point<float> at = {});
 
 /** The settings file's entries as the program reads them back. */
 std::vector<std::string> readSettingsEntries (const juce::File& file);

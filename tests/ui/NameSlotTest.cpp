@@ -44,9 +44,7 @@ TEST (NameSlot, AClickQueuesItsIdentifierAndBroadcasts)
     } counter;
     slot.addChangeListener (&counter);
 
-    const auto source = juce::Desktop::getInstance().getMainMouseSource();
-    const juce::MouseEvent down (source, {}, juce::ModifierKeys::leftButtonModifier, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f,
-                                 &slot, &slot, juce::Time::getCurrentTime(), {}, juce::Time::getCurrentTime(), 1, false);
+    const auto down = zr9::test::mouseEventOn (slot);
     slot.mouseDown (down);
     EXPECT_TRUE (slot.isHighlighted());
     slot.mouseUp (down);

@@ -1,0 +1,153 @@
+#include "app/MainComp.h"
+#include "support/ProcessorFixture.h"
+
+using namespace zr9;
+using namespace zr9::test;
+
+namespace
+{
+const std::vector<juce::uint8> identityRequest { 0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7 };
+
+struct MidiSetupFixture : ProcessorFixture
+{
+    MidiSetupFixture() : ProcessorFixture (2, 3) {}
+
+    size_t identityRequests() const
+    {
+        const auto all = ports->log->sysEx();
+        return (size_t) std::count (all.begin(), all.end(), identityRequest);
+    }
+};
+
+struct MidiSetupWithoutDevices : ProcessorFixture
+{
+    MidiSetupWithoutDevices() : ProcessorFixture (0, 0) {}
+};
+} // namespace
+
+TEST_F (MidiSetupFixture, MidiButtonOpensTheSetupPanelAndAnyBarButtonThenOnlyClosesIt)
+{
+    MainComp main (*processor);
+    main.gskButtonPressed (AppBar::buttonMidi);
+    ASSERT_TRUE (main.isMidiSetupShown());
+    EXPECT_EQ (main.midiSetupPanel()->getPosition(), juce::Point<int> (0, 64));
+    EXPECT_EQ (main.midiSetupPanel()->inputList().size(), 3);
+    EXPECT_EQ (main.midiSetupPanel()->outputList().size(), 4);
+    EXPECT_EQ (main.midiSetupPanel()->statusText(), "OFF-LINE");
+
+    main.gskButtonPressed (AppBar::buttonKeys);
+    EXPECT_FALSE (main.isMidiSetupShown());
+    EXPECT_FALSE (controller().flags.keyboardOpen) << "the press only closed the panel";
+}
+
+TEST_F (MidiSetupFixture, PickingPortsOpensThemRemembersThemAndChecksTheIdentity)
+{
+    MainComp main (*processor);
+    main.setScanMode (false);
+    main.pageCommand (MainComp::commandMidiSetup, 1);
+    auto* panel = main.midiSetupPanel();
+
+    auto before = identityRequests();
+    panel->menuChosen (MIDI_Setup::Zone::input, 3);
+    EXPECT_EQ (controller().inputPortNumber(), 2);
+    EXPECT_EQ (controller().getSetting (setting::inputPort), "2");
+    EXPECT_EQ (panel->shownInput(), 2);
+    EXPECT_TRUE (panel->inputLamp());
+
+    panel->menuChosen (MIDI_Setup::Zone::output, 4);
+    EXPECT_EQ (controller().outputControl()->portNumber(), 3);
+    EXPECT_EQ (controller().getSetting (setting::outputPort), "3");
+    EXPECT_TRUE (panel->outputLamp());
+    EXPECT_EQ (identityRequests(), before + 1) << "the request after the input pick had no open output yet";
+
+    // "NONE" for the output closes it and remembers 0; the request then goes nowhere.
+    before = identityRequests();
+    panel->menuChosen (MIDI_Setup::Zone::output, 1);
+    EXPECT_FALSE (controller().outputControl()->isOpen());
+    EXPECT_EQ (controller().getSetting (setting::outputPort), "0");
+    EXPECT_FALSE (panel->outputLamp());
+    EXPECT_EQ (identityRequests(), before);
+    EXPECT_FALSE (controller().flags.connected);
+}
+
+TEST_F (MidiSetupFixture, OkClosesThePanelAndAsksAgainWhileTransferButtonsCloseAndKeepTheChoice)
+{
+    MainComp main (*processor);
+    main.setScanMode (false);
+    controller().outputControl()->open (1);
+    main.pageCommand (MainComp::commandMidiSetup, 1);
+    const auto before = identityRequests();
+    main.midiSetupCommand (MIDI_Setup::codeOk, 0);
+    EXPECT_FALSE (main.isMidiSetupShown());
+    EXPECT_EQ (identityRequests(), before + 1);
+
+    main.pageCommand (MainComp::commandMidiSetup, 1);
+    main.midiSetupCommand (MIDI_Setup::codeReceive, 0);
+    EXPECT_FALSE (main.isMidiSetupShown());
+
+    main.midiSetupCommand (206, 1);
+    EXPECT_TRUE (controller().flags.deviceOption);
+    EXPECT_EQ (controller().getSetting (43), "1");
+    main.midiSetupCommand (206, 7);
+    EXPECT_FALSE (controller().flags.deviceOption);
+    EXPECT_EQ (controller().getSetting (43), "0");
+}
+
+TEST_F (MidiSetupFixture, TheStatusLineReachesTheSetupPanelWhileItShows)
+{
+    MainComp main (*processor);
+    main.setScanMode (false);
+    main.pageCommand (MainComp::commandMidiSetup, 1);
+    controller().setConnectionText ("HALVORN ZR9");
+    controller().flags.connected = true;
+    main.stateCode (statecode::onLine);
+    EXPECT_EQ (main.midiSetupPanel()->statusText(), "HALVORN ZR9: ON-LINE");
+    EXPECT_EQ (main.footer().statusText(), "HALVORN ZR9: ON-LINE");
+    main.stateCode (statecode::offLine);
+    EXPECT_EQ (main.midiSetupPanel()->statusText(), "OFF-LINE");
+}
+
+TEST_F (MidiSetupFixture, RestartingTheScanReplacesThePanelAndAClickEndsScanMode)
+{
+    MainComp main (*processor);
+    auto* first = main.scanPanel();
+    ASSERT_NE (first, nullptr);
+    main.midiSetupCommand (211, 0);
+    ASSERT_NE (main.scanPanel(), nullptr);
+    EXPECT_TRUE (main.scanPanel()->isRunning());
+    EXPECT_TRUE (controller().flags.scanMode);
+
+    main.scanPanel()->mouseDown (mouseEventOn (*main.scanPanel()));
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.scanPanel() == nullptr; }, 1000));
+    EXPECT_FALSE (controller().flags.scanMode);
+}
+
+TEST_F (MidiSetupFixture, AnInstrumentFoundByTheScanClosesThePanel)
+{
+    MainComp main (*processor);
+    ASSERT_NE (main.scanPanel(), nullptr);
+    controller().flags.connected = true; // as an identity reply would
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.scanPanel() == nullptr; }, 2000));
+    EXPECT_FALSE (controller().flags.scanMode);
+}
+
+TEST_F (MidiSetupWithoutDevices, WithoutDevicesTheScanSaysNotConnectedUntilClicked)
+{
+    MainComp main (*processor);
+    ASSERT_NE (main.scanPanel(), nullptr);
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.scanPanel()->isNotFound(); }, 1000));
+    EXPECT_EQ (main.scanPanel()->getBounds(), juce::Rectangle<int> (214, 79, 600, 100));
+    runMessageLoopFor (300);
+    ASSERT_NE (main.scanPanel(), nullptr) << "the face stays until the user clicks";
+
+    juce::Image image (juce::Image::ARGB, 600, 100, true);
+    juce::Graphics g (image);
+    main.scanPanel()->paint (g);
+    int lit = 0;
+    for (int x = 10; x < 200; ++x)
+        lit += image.getPixelAt (x, 24).getBrightness() > 0.5f ? 1 : 0;
+    EXPECT_GT (lit, 10) << "the heading is drawn";
+
+    main.scanPanel()->mouseDown (mouseEventOn (*main.scanPanel()));
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.scanPanel() == nullptr; }, 1000));
+}

@@ -1,0 +1,108 @@
+#include "app/MidiCntrState.h"
+#include "app/PortScan.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+using namespace zr9;
+using namespace zr9::test;
+
+namespace
+{
+struct PortScanFixture : ::testing::Test
+{
+    explicit PortScanFixture (int inputs = 2, int outputs = 3)
+        : ports (inputs, outputs), controller (ports, LibraryFolder (folder.path()), false)
+    {
+        controller.createOutputControl();
+    }
+
+    /** Runs scan steps until it stops or `limit` steps were taken, answering as an
+        instrument sitting on the given pair would: the request that goes out while
+        that pair is open gets a reply before the next step. Returns the steps taken. */
+    int runScan (PortScan& scan, std::pair<int, int> instrument, int limit = 100)
+    {
+        size_t requestsSeen = ports.log->sysEx().size();
+        int steps = 0;
+        while (scan.state() == PortScan::State::running && steps < limit)
+        {
+            scan.step();
+            ++steps;
+            const auto requests = ports.log->sysEx().size();
+            if (requests == requestsSeen)
+                continue;
+            requestsSeen = requests;
+            const std::pair<int, int> pair { ports.log->openedInputs.back() + 1, ports.log->openedOutputs.back() + 1 };
+            tried.push_back (pair);
+            if (pair == instrument)
+                controller.flags.connected = true;
+        }
+        return steps;
+    }
+
+    TempFolder folder;
+    FakeMidiPorts ports;
+    MidiCntrState controller;
+    std::vector<std::pair<int, int>> tried;
+};
+
+struct PortScanWithoutDevices : PortScanFixture
+{
+    PortScanWithoutDevices() : PortScanFixture (0, 0) {}
+};
+} // namespace
+
+TEST_F (PortScanFixture, TriesEveryOutputOfAnInputBeforeTheNextInputAndStopsOnTheStepAfterTheReply)
+{
+    PortScan scan (controller);
+    scan.start();
+    const int steps = runScan (scan, { 2, 3 });
+
+    const std::vector<std::pair<int, int>> expected { { 1, 1 }, { 1, 2 }, { 1, 3 }, { 2, 1 }, { 2, 2 }, { 2, 3 } };
+    EXPECT_EQ (tried, expected);
+    EXPECT_EQ (steps, 8) << "six tries, one step moving to the second input, one step seeing the reply";
+    EXPECT_EQ (scan.state(), PortScan::State::connected);
+    EXPECT_EQ (controller.scannedInputPort(), 2);
+    EXPECT_EQ (controller.scannedOutputPort(), 3);
+    EXPECT_EQ (controller.inputPortNumber(), 2);
+    EXPECT_EQ (controller.outputControl()->portNumber(), 3);
+}
+
+TEST_F (PortScanFixture, GivesUpAfterEveryPairWasTriedOnce)
+{
+    PortScan scan (controller);
+    scan.start();
+    const int steps = runScan (scan, { 0, 0 });
+    EXPECT_EQ (scan.state(), PortScan::State::notFound);
+    EXPECT_EQ (tried.size(), 6u);
+    EXPECT_EQ (steps, 2 * (3 + 1) + 1);
+    EXPECT_EQ (scan.step(), PortScan::State::notFound) << "a finished scan stays finished";
+}
+
+TEST_F (PortScanFixture, StartAsksThePortsOpenNowWithTheRememberedPair)
+{
+    controller.setSetting (setting::inputPort, "2");
+    controller.setSetting (setting::outputPort, "1");
+    controller.outputControl()->open (1);
+    controller.flags.connected = true;
+
+    PortScan scan (controller);
+    scan.start();
+    EXPECT_FALSE (controller.flags.connected);
+    EXPECT_EQ (controller.scannedInputPort(), 2);
+    EXPECT_EQ (controller.scannedOutputPort(), 1);
+    ASSERT_EQ (ports.log->sysEx().size(), 1u);
+    EXPECT_EQ (ports.log->sysEx()[0], (std::vector<juce::uint8> { 0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7 }));
+
+    // An instrument that answers on the remembered pair ends the scan at once.
+    controller.flags.connected = true;
+    EXPECT_EQ (scan.step(), PortScan::State::connected);
+    EXPECT_TRUE (ports.log->openedInputs.empty()) << "no other pair was tried";
+}
+
+TEST_F (PortScanWithoutDevices, GivesUpOnTheFirstStep)
+{
+    PortScan scan (controller);
+    scan.start();
+    EXPECT_EQ (scan.step(), PortScan::State::notFound);
+}
