@@ -21,7 +21,7 @@ class PortScan
 public:
     enum class State { idle, running, connected, notFound };
 
-    explicit PortScan (MidiCntrState& controller) : controller (controller) {}
+    explicit PortScan (MidiCntrState& c) : controller (c) {}
 
     /** Reads the device lists, takes the remembered pair from settings 1 and 2, and asks the ports open now. */
     void start();
