@@ -203,3 +203,25 @@ TEST (PartData, LengthRulesDecideWhatIsKept)
     EXPECT_EQ (common->name.size(), 20u);
     EXPECT_EQ (readPartData (Reader (message (0x0D, 0, 17, 0, 30)))->target, PartTarget::none);
 }
+
+TEST (SysexAssembler, CapsAnUnterminatedMessageAndStartsAfreshOnTheNextStart)
+{
+    int complete = 0;
+    Assembler assembler ([&] (const Bytes&) { ++complete; });
+    const Bytes head { 0xF0, 0x01 };
+    const Bytes piece (1000, 0x22);
+    assembler.add (head.data(), head.size());
+    for (int i = 0; i < 200; ++i)
+    {
+        assembler.add (piece.data(), piece.size());
+        ASSERT_LE (assembler.collected(), Assembler::maxMessageBytes);
+    }
+    EXPECT_FALSE (assembler.isCollecting()) << "the over-long message was dropped";
+    const Bytes tail { 0x33, 0xF7 };
+    assembler.add (tail.data(), tail.size());
+    EXPECT_EQ (complete, 0) << "its remainder is ignored";
+
+    const Bytes whole { 0xF0, 0x01, 0xF7 };
+    assembler.add (whole.data(), whole.size());
+    EXPECT_EQ (complete, 1);
+}
