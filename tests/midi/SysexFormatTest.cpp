@@ -1,4 +1,5 @@
 #include "midi/PartData.h"
+#include "midi/SysexAssembler.h"
 #include "midi/SevenBitPacking.h"
 #include "midi/SysexFormat.h"
 
