@@ -62,6 +62,15 @@ Message partDump (int device, std::uint8_t command, int slot, int part, int elem
     return m;
 }
 
+std::vector<Message> programWriteSequence (int device, int slot, const std::vector<std::uint8_t>& part4,
+                                           const std::vector<std::uint8_t>& part5, const std::vector<std::uint8_t>& part0)
+{
+    constexpr int kindFollowing = 3, kindLast = 1;
+    return { partDump (device, commandProgramPart, slot, 4, 0, kindFollowing, part4.data(), part4.size()),
+             partDump (device, commandProgramPart, slot, 5, 0, kindFollowing, part5.data(), part5.size()),
+             partDump (device, commandProgramPart, slot, 0, 0, kindLast, part0.data(), part0.size()) };
+}
+
 Message storeWithName (int device, std::uint8_t command, int number, int slot, const std::string& name)
 {
     if (number < 1)

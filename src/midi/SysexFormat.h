@@ -86,6 +86,13 @@ Message shortCommand (int device, std::uint8_t command, int number, int a, int b
 Message partDump (int device, std::uint8_t command, int slot, int part, int element, int kind,
                   const std::uint8_t* data, std::size_t size);
 
+/**
+    Writing a program into the instrument's edit slot: the dumps of program
+    parts 4, 5 and 0, in that order.
+*/
+std::vector<Message> programWriteSequence (int device, int slot, const std::vector<std::uint8_t>& part4,
+                                           const std::vector<std::uint8_t>& part5, const std::vector<std::uint8_t>& part0);
+
 /** Asks the instrument to store its edit buffer under `number` with a 16-character name; empty for numbers below 1. */
 Message storeWithName (int device, std::uint8_t command, int number, int slot, const std::string& name);
 

@@ -88,6 +88,20 @@ TEST (SysexFormat, BuiltMessagesByteForByte)
     EXPECT_EQ (unpack (dump.data() + 12, dump.size() - 12), part);
 }
 
+TEST (SysexFormat, WriteSequenceSendsParts450WithTheirKinds)
+{
+    const auto sequence = programWriteSequence (0, 2, Bytes (10, 1), Bytes (3, 2), Bytes (20, 3));
+    ASSERT_EQ (sequence.size(), 3u);
+    const std::vector<std::pair<int, int>> partAndKind { { 4, 3 }, { 5, 3 }, { 0, 1 } };
+    for (size_t i = 0; i < 3; ++i)
+    {
+        EXPECT_EQ (sequence[i][8], 2) << "slot";
+        EXPECT_EQ (sequence[i][9], partAndKind[i].first);
+        EXPECT_EQ (sequence[i][11], partAndKind[i].second);
+    }
+    EXPECT_EQ (unpack (sequence[2].data() + 12, sequence[2].size() - 12), Bytes (20, 3));
+}
+
 TEST (SysexFormat, StoreWithNamePadsCutsAndBlanksOddCharacters)
 {
     const auto m = storeWithName (0, commandProgramPart, 1025, 4, "Grand");
