@@ -49,8 +49,10 @@ case "${1:-}" in
         ;;
     bench)
         install_missing
-        build --target zr9_bench_banks
-        "$BUILD/bench/zr9_bench_banks" "${@:2}"
+        build
+        for bench in "$BUILD"/bench/zr9_bench_*; do
+            "$bench" "${@:2}"
+        done
         ;;
     fuzz)
         install_missing

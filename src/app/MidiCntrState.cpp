@@ -290,14 +290,4 @@ void MidiCntrState::applyStartupDefaults()
         options[i] = SettingsList::toInt (settingsEntries[(size_t) setting::optionWords[i]]);
 }
 
-// ----------------------------------------------------------------- MIDI input
-
-void MidiCntrState::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage&)
-{
-    // While input is paused everything that arrives is dropped. The routing of
-    // channel and System Exclusive messages arrives with the incoming dispatch.
-    if (inputPaused)
-        return;
-}
-
 } // namespace zr9

@@ -10,6 +10,8 @@
 #include "midi/InstrumentMessages.h"
 #include "midi/MIDI_OUT_Control.h"
 #include "midi/MidiPorts.h"
+#include "midi/PartData.h"
+#include "midi/SysexAssembler.h"
 #include "model/RK2Class.h"
 
 #include <array>
@@ -157,10 +159,29 @@ public:
     const LibraryFolder& library() const noexcept { return libraryFolder; }
 
     // ------------------------------------------------------- MIDI input callbacks
+    /** Everything the input delivers, on the MIDI input thread: keys, controllers, programs, wheel, System Exclusive. */
     void handleIncomingMidiMessage (juce::MidiInput* source, const juce::MidiMessage& message) override;
+    /** The input reports an unfinished System Exclusive message: what was collected goes to the router as it is. */
+    void handlePartialSysexMessage (juce::MidiInput* source, const juce::uint8* bytes, int count, double time) override;
+
+    /** Where protocol messages go while FIFO mode is on (the transfer panel); called on the input thread. */
+    using TransferMailbox = std::function<void (const std::vector<std::uint8_t>& body)>;
+    void setTransferMailbox (TransferMailbox mailbox);
+
+    /** Asks the instrument for global part 0 to 3. */
+    void requestGlobalPart (int part);
 
 private:
     void timerCallback() override;
+    // Incoming dispatch, on the MIDI input thread.
+    void handleKey (int channel, int key, int velocity, bool on);
+    void handleController (int channel, int number, int value);
+    void handleProgramChange (int channel, int program);
+    void routeSysex (const std::vector<std::uint8_t>& message);
+    void handleIdentityReply (const std::vector<std::uint8_t>& message);
+    void receivePart (const sysex::PartData& part);
+    void receiveSetupPart (const sysex::PartData& part);
+    void checkGlobalPart();
     void notifyListeners();
     void loadSettingsFile();
     void saveSettingsFile();
@@ -188,6 +209,9 @@ private:
     std::atomic<int> inputPort { 0 };
     std::atomic<int> scannedInput { 0 }, scannedOutput { 0 };
     std::atomic<bool> inputPaused { false };
+    sysex::Assembler assembler { [this] (const std::vector<std::uint8_t>& m) { routeSysex (m); } };
+    juce::CriticalSection mailboxLock;
+    TransferMailbox transferMailbox;
 
     RK2Class rk2;
 
