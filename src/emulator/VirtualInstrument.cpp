@@ -323,7 +323,9 @@ std::string VirtualInstrument::objectName (int typeId, int number) const
 {
     const juce::ScopedLock sl (lock);
     const auto* bank = bankFor (typeId);
-    return bank != nullptr ? bank->name (number) : std::string();
+    auto name = bank != nullptr ? bank->name (number) : std::string();
+    name.erase (name.find_last_not_of (' ') + 1);
+    return name;
 }
 
 std::vector<std::uint8_t> VirtualInstrument::objectData (int typeId, int number) const

@@ -45,6 +45,7 @@ public:
 
     // What it holds.
     bool holds (int typeId, int number) const;
+    /** The object's name without its padding blanks. */
     std::string objectName (int typeId, int number) const;
     /** The object's bytes as a transfer carries them: the record without its 20-byte name. */
     std::vector<std::uint8_t> objectData (int typeId, int number) const;
