@@ -2,6 +2,8 @@
 
 #include "AppInfo.h"
 #include "CommandLine.h"
+#include "emulator/ZR9Emulator.h"
+#include "midi/JuceMidiPorts.h"
 #include "HelloWorldWindow.h"
 #include "ShutdownSignals.h"
 
@@ -25,6 +27,8 @@ public:
 
         ProcessorOptions processorOptions;
         processorOptions.documentsBase = options.documents;
+        if (options.emulator)
+            processorOptions.ports = std::make_shared<emulator::EmulatorPortProvider> (std::make_shared<JuceMidiPorts>());
         signals = std::make_unique<ShutdownSignals>();
         window = std::make_unique<HelloWorldWindow> (processorOptions);
     }

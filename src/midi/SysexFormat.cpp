@@ -12,14 +12,24 @@ namespace
     constexpr std::uint8_t subInfoRequest = 0x20;
     constexpr std::uint8_t kindStoreWithName = 0x11;
 
-    /** The instrument's frame up to and including the command byte. */
-    Message frame (int device, std::uint8_t command)
-    {
-        return { start, manufacturerId, familyCode, memberCode, (std::uint8_t) (device & 0x7F), command };
-    }
-
     std::uint8_t seven (int v) noexcept { return (std::uint8_t) (v & 0x7F); }
 } // namespace
+
+void append (Message& m, std::initializer_list<std::uint8_t> bytes)
+{
+    // One byte at a time: inserting a list makes this compiler warn about bounds it has not got right.
+    for (const auto b : bytes)
+        m.push_back (b);
+}
+
+Message frame (int device, std::uint8_t command, std::initializer_list<std::uint8_t> fields)
+{
+    Message m;
+    m.reserve (32);
+    append (m, { start, manufacturerId, familyCode, memberCode, (std::uint8_t) (device & 0x7F), command });
+    append (m, fields);
+    return m;
+}
 
 void appendNumber14Hi (Message& m, int value)
 {
@@ -49,7 +59,7 @@ Message shortCommand (int device, std::uint8_t command, int number, int a, int b
 {
     auto m = frame (device, command);
     appendNumber14Hi (m, number);
-    m.insert (m.end(), { seven (a), seven (b), seven (c), 0, end });
+    append (m, { seven (a), seven (b), seven (c), 0, end });
     return m;
 }
 
@@ -57,7 +67,7 @@ Message partDump (int device, std::uint8_t command, int slot, int part, int elem
                   const std::uint8_t* data, std::size_t size)
 {
     auto m = frame (device, command);
-    m.insert (m.end(), { 0, 0, seven (slot), seven (part), seven (element), seven (kind) });
+    append (m, { 0, 0, seven (slot), seven (part), seven (element), seven (kind) });
     pack (data, size, m);
     return m;
 }
@@ -77,7 +87,7 @@ Message storeWithName (int device, std::uint8_t command, int number, int slot, c
         return {};
     auto m = frame (device, command);
     appendNumber14Hi (m, number);
-    m.insert (m.end(), { seven (slot), 0, 0, kindStoreWithName });
+    append (m, { seven (slot), 0, 0, kindStoreWithName });
     for (std::size_t i = 0; i < storeNameLength; ++i)
     {
         const int c = i < name.size() ? (unsigned char) name[i] : ' ';
@@ -115,7 +125,7 @@ Message channelSelect (int device, int channel1to16)
 Message objectInfoRequest (int device, int typeId, int objectNumber)
 {
     auto m = frame (device, commandTransfer);
-    m.insert (m.end(), { subInfoRequest, 0 });
+    append (m, { subInfoRequest, 0 });
     appendNumber14Lo (m, typeId);
     appendNumber14Lo (m, objectNumber);
     m.push_back (end);
@@ -125,7 +135,7 @@ Message objectInfoRequest (int device, int typeId, int objectNumber)
 Message objectDataRequest (int device, int typeId, int objectNumber, int offset, int size)
 {
     auto m = frame (device, commandTransfer);
-    m.insert (m.end(), { 0, 0 });
+    append (m, { 0, 0 });
     appendNumber14Lo (m, typeId);
     appendNumber14Lo (m, objectNumber);
     appendNumber21Lo (m, offset);

@@ -70,6 +70,12 @@ private:
     std::size_t length;
 };
 
+/** Appends bytes to a message being built. */
+void append (Message& m, std::initializer_list<std::uint8_t> bytes);
+
+/** The instrument's frame: 0xF0, maker, family, member, device id, command, then the given fields. */
+Message frame (int device, std::uint8_t command, std::initializer_list<std::uint8_t> fields = {});
+
 // Number encodings; divisions truncate and values are not clamped (callers keep them in range).
 void appendNumber14Hi (Message& m, int value);
 void appendNumber14Lo (Message& m, int value);

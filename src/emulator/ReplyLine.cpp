@@ -1,0 +1,124 @@
+#include "ReplyLine.h"
+
+namespace zr9::emulator
+{
+
+ReplyLine::ReplyLine() : juce::Thread ("ZR9 Emulator replies")
+{
+    startThread();
+}
+
+ReplyLine::~ReplyLine()
+{
+    signalThreadShouldExit();
+    wake.signal();
+    stopThread (2000);
+}
+
+void ReplyLine::setCallback (juce::MidiInputCallback* c)
+{
+    // Waits for a delivery in progress, so a closed input is never called afterwards.
+    const juce::ScopedLock sl (callbackLock);
+    callback = c;
+}
+
+void ReplyLine::setLatencyMs (int ms)
+{
+    const juce::ScopedLock sl (lock);
+    latencyMs = std::max (0, ms);
+}
+
+void ReplyLine::setFaults (const Faults& f)
+{
+    const juce::ScopedLock sl (lock);
+    active = f;
+}
+
+Faults ReplyLine::faults() const
+{
+    const juce::ScopedLock sl (const_cast<juce::CriticalSection&> (lock));
+    return active;
+}
+
+bool ReplyLine::isIdle() const
+{
+    const juce::ScopedLock sl (const_cast<juce::CriticalSection&> (lock));
+    return queue.empty() && ! busy.load();
+}
+
+void ReplyLine::post (const std::vector<std::uint8_t>& reply)
+{
+    {
+        const juce::ScopedLock sl (lock);
+        if (active.dropNext > 0)
+        {
+            --active.dropNext;
+            return;
+        }
+        auto bytes = reply;
+        if (active.corruptByte >= 0 && (size_t) active.corruptByte < bytes.size())
+            bytes[(size_t) active.corruptByte] ^= 0x7F;
+        const auto due = juce::Time::getMillisecondCounter() + (juce::uint32) (latencyMs + active.delayMs);
+        queue.push_back ({ due, bytes });
+        if (active.duplicate)
+            queue.push_back ({ due, bytes });
+    }
+    wake.signal();
+}
+
+void ReplyLine::run()
+{
+    while (! threadShouldExit())
+    {
+        std::vector<std::uint8_t> next;
+        int waitMs = -1;
+        {
+            const juce::ScopedLock sl (lock);
+            if (! queue.empty())
+            {
+                const auto now = juce::Time::getMillisecondCounter();
+                if (queue.front().dueMs <= now)
+                {
+                    next = std::move (queue.front().bytes);
+                    queue.pop_front();
+                    busy = true;
+                }
+                else
+                    waitMs = (int) (queue.front().dueMs - now);
+            }
+        }
+        if (next.empty())
+        {
+            wake.wait (waitMs < 0 ? 100 : waitMs);
+            continue;
+        }
+        deliver (next);
+        busy = false;
+    }
+}
+
+void ReplyLine::deliver (const std::vector<std::uint8_t>& bytes)
+{
+    int split = 1;
+    {
+        const juce::ScopedLock sl (lock);
+        split = active.splitInto;
+    }
+    // The editor may answer from inside the callback, which reaches the
+    // instrument and this line's queue again: only the callback lock is held.
+    const juce::ScopedLock sl (callbackLock);
+    ++deliveredCount;
+    if (callback == nullptr)
+        return;
+
+    // Long System Exclusive replies may reach the input in pieces, as USB MIDI delivers them.
+    const int pieces = bytes.front() == 0xF0 ? std::clamp (split, 1, (int) bytes.size()) : 1;
+    const size_t step = (bytes.size() + (size_t) pieces - 1) / (size_t) pieces;
+    for (size_t at = 0; at < bytes.size(); at += step)
+    {
+        const auto n = std::min (step, bytes.size() - at);
+        callback->handleIncomingMidiMessage (nullptr, juce::MidiMessage (bytes.data() + at, (int) n));
+    }
+}
+
+} // namespace zr9::emulator

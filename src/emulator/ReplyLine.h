@@ -1,0 +1,67 @@
+#pragma once
+
+#include <juce_audio_devices/juce_audio_devices.h>
+
+#include <deque>
+#include <vector>
+
+namespace zr9::emulator
+{
+
+/** Faults the reply line injects, for tests and for trying the editor's error paths. */
+struct Faults
+{
+    int dropNext = 0;          // the next N replies are lost
+    int delayMs = 0;           // extra time before each reply
+    bool duplicate = false;    // each reply arrives twice
+    int corruptByte = -1;      // this byte of each reply is flipped (XOR 0x7F), when it lies inside it
+    int splitInto = 1;         // each System Exclusive reply arrives in this many pieces
+};
+
+/**
+    The emulator's side of a MIDI input: replies queue here and a thread of
+    its own hands them to the input callback after the set latency, as a real
+    input port's thread would, with the faults applied.
+*/
+class ReplyLine : private juce::Thread
+{
+public:
+    ReplyLine();
+    ~ReplyLine() override;
+
+    /** Where replies go; nullptr while the input is closed or stopped (replies are then lost). */
+    void setCallback (juce::MidiInputCallback* callback);
+
+    void setLatencyMs (int ms);
+    void setFaults (const Faults& f);
+    Faults faults() const;
+
+    void post (const std::vector<std::uint8_t>& reply);
+
+    /** Replies delivered so far (pieces count once per reply). */
+    int delivered() const noexcept { return deliveredCount.load(); }
+    /** True when no reply waits. */
+    bool isIdle() const;
+
+private:
+    struct Pending
+    {
+        juce::uint32 dueMs;
+        std::vector<std::uint8_t> bytes;
+    };
+
+    void run() override;
+    void deliver (const std::vector<std::uint8_t>& bytes);
+
+    juce::CriticalSection lock;          // the queue and the settings
+    juce::CriticalSection callbackLock;  // the callback, held while delivering; never taken inside `lock`
+    juce::WaitableEvent wake;
+    std::deque<Pending> queue;
+    juce::MidiInputCallback* callback = nullptr;
+    int latencyMs = 0;
+    Faults active;
+    std::atomic<int> deliveredCount { 0 };
+    std::atomic<bool> busy { false };
+};
+
+} // namespace zr9::emulator

@@ -1,0 +1,397 @@
+#include "VirtualInstrument.h"
+
+#include "midi/SevenBitPacking.h"
+#include "model/FactoryBanks.h"
+#include "model/ObjectTypes.h"
+
+namespace zr9::emulator
+{
+
+namespace
+{
+    using sysex::Message;
+
+    // Controllers of a controller-address run.
+    constexpr int firstAddressController = 110;
+    constexpr int lastAddressController = 114;
+    constexpr int valueHighController = 118;
+    constexpr int valueLowController = 119;
+    constexpr int addressValueOffset = 8192;
+
+    // Master part 4: 16 entries of 8 bytes, the channel's program as the word at 2.
+    constexpr int channelEntrySize = 8;
+    constexpr int channelProgramOffset = 2;
+    constexpr int tempoPart = 3, tempoOffset = 23, tempoHundredths = 12000;
+
+    constexpr std::uint8_t subInfoRequest = 0x20;
+    constexpr std::uint8_t subDataRequest = 0x00;
+    constexpr std::uint8_t kindStoreWithName = 0x11;
+    constexpr int reasonBadTypeOrId = 3;
+    constexpr int reasonSizeOrOffsetBad = 7;
+
+    constexpr int device = 0;
+
+    Message frame (std::uint8_t command, std::initializer_list<std::uint8_t> fields)
+    {
+        return sysex::frame (device, command, fields);
+    }
+
+    std::string padded (std::string name)
+    {
+        name.resize (VirtualInstrument::nameLength, ' ');
+        return name;
+    }
+
+    /** A copy of factory record `from` renamed, for the instrument's user range. */
+    std::vector<std::uint8_t> renamed (const BankIndex& bank, int from, const std::string& name)
+    {
+        auto record = bank.record (from);
+        const auto n = padded (name);
+        for (size_t i = 0; i < n.size() && i < record.size(); ++i)
+            record[i] = (std::uint8_t) n[i];
+        return record;
+    }
+} // namespace
+
+VirtualInstrument::VirtualInstrument (Sink replies)
+    : sink (std::move (replies)),
+      assembler ([this] (const std::vector<std::uint8_t>& m) { receiveSysex (m); })
+{
+    for (const auto& type : bankTypes())
+    {
+        const auto image = Factory_Banks_ZR9::image (type.id);
+        if (image.size() > 0 && type.cap > 0)
+            banks[type.id].index (type.id, image, type.cap);
+    }
+    addUserObjects();
+
+    for (int c = 0; c < 16; ++c)
+        programs[(size_t) c] = c + 1;
+    for (auto& p : globalParts)
+        p.assign ((size_t) masterPartSize, 0);
+    globalParts[tempoPart][tempoOffset] = (std::uint8_t) (tempoHundredths >> 8);
+    globalParts[tempoPart][tempoOffset + 1] = (std::uint8_t) (tempoHundredths & 0xFF);
+}
+
+void VirtualInstrument::addUserObjects()
+{
+    // A few objects the user made on the instrument, so that a fetch finds
+    // something beyond the factory sounds.
+    const struct { int type; int from; int number; const char* name; } user[] = {
+        { typeProgram, 1, 1025, "Stage Grand Bright" },
+        { typeProgram, 2, 1026, "Warm Tines Chorus" },
+        { typeProgram, 3, 1027, "Gospel Drawbars" },
+        { typeSetup, 1, 1025, "Piano Over Strings" },
+        { typeSetup, 2, 1026, "Split Bass Rhodes" },
+        { typeFxChain, 1, 1025, "Hall Plate Blend" },
+        { typeFxChain, 2, 1026, "Rotor Slow Drive" },
+    };
+    for (const auto& u : user)
+    {
+        auto& bank = banks[u.type];
+        if (bank.exists (u.from))
+            bank.store (u.number, renamed (bank, u.from, u.name));
+    }
+}
+
+BankIndex* VirtualInstrument::bankFor (int typeId)
+{
+    const auto it = banks.find (typeId);
+    return it == banks.end() ? nullptr : &it->second;
+}
+
+const BankIndex* VirtualInstrument::bankFor (int typeId) const
+{
+    const auto it = banks.find (typeId);
+    return it == banks.end() ? nullptr : &it->second;
+}
+
+void VirtualInstrument::setIdentity (int family, int member)
+{
+    const juce::ScopedLock sl (lock);
+    identityFamily = family;
+    identityMember = member;
+}
+
+// --------------------------------------------------------------------- input
+
+void VirtualInstrument::receive (const std::uint8_t* bytes, std::size_t size)
+{
+    if (bytes == nullptr || size == 0)
+        return;
+    const juce::ScopedLock sl (lock);
+    ++received;
+    if (bytes[0] >= 0x80 && bytes[0] < 0xF0)
+        receiveChannelMessage (bytes, size);
+    else
+        assembler.add (bytes, size);
+}
+
+void VirtualInstrument::receiveChannelMessage (const std::uint8_t* m, std::size_t size)
+{
+    const int status = m[0] & 0xF0;
+    const int ch = (m[0] & 0x0F) + 1;
+    const int d1 = size > 1 ? m[1] : 0;
+    const int d2 = size > 2 ? m[2] : 0;
+
+    if (status == 0x90 && d2 > 0)
+        heldNotes.insert ({ ch, d1 });
+    else if (status == 0x80 || status == 0x90)
+        heldNotes.erase ({ ch, d1 });
+    else if (status == 0xB0)
+    {
+        controllers[{ ch, d1 }] = d2;
+        auto& address = pendingAddress[(size_t) ch - 1];
+        if (d1 >= firstAddressController && d1 <= lastAddressController)
+            address[(size_t) (d1 - firstAddressController)] = d2;
+        else if (d1 == valueHighController)
+            pendingValueHigh[(size_t) ch - 1] = d2;
+        else if (d1 == valueLowController)
+            parameters[{ address, ch }] = pendingValueHigh[(size_t) ch - 1] * 128 + d2 - addressValueOffset;
+    }
+}
+
+void VirtualInstrument::receiveSysex (const std::vector<std::uint8_t>& message)
+{
+    const sysex::Reader m (message);
+    if (m[1] == 0x7E && m[3] == 0x06 && m[4] == 0x01)
+    {
+        ++identityCount;
+        answerIdentity();
+        return;
+    }
+    if (! m.isProtocolMessage())
+        return;
+
+    const auto command = m[sysex::at::command];
+    ++requestCounts[command];
+    switch (command)
+    {
+        case sysex::commandValue:
+            valueMessage = m.number14Hi (6);
+            break;
+        case sysex::commandChannelProgram:
+            if (m[6] < 16)
+                programs[m[6]] = m.number14Hi (7);
+            break;
+        case sysex::commandChannelSelect:
+            channel = m[6] + 1;
+            break;
+        case sysex::commandTransfer:
+            answerTransfer (m);
+            break;
+        case sysex::commandProgramPart:
+        case sysex::commandGlobalPart:
+        case sysex::commandSetupPart:
+            if (m.size() == 13 && m[sysex::at::kind] == 0)
+                answerShortCommand (m);
+            else if (m[sysex::at::kind] == kindStoreWithName)
+                storeWithName (m);
+            else
+                keepPartDump (m);
+            break;
+        default:
+            break;
+    }
+}
+
+// ------------------------------------------------------------------- answers
+
+void VirtualInstrument::answerIdentity()
+{
+    sink ({ 0xF0, 0x7E, 0x00, 0x06, 0x02, sysex::manufacturerId, (std::uint8_t) identityFamily, 0x00,
+            (std::uint8_t) identityMember, 0x00, 0x01, 0x00, 0x00, 0x00, 0xF7 });
+}
+
+std::vector<std::uint8_t> VirtualInstrument::globalPart (int part) const
+{
+    const juce::ScopedLock sl (lock);
+    if (part < 0 || part > 3)
+        return {};
+    auto bytes = globalParts[(size_t) part];
+    if (part == 3)
+        for (size_t c = 0; c < programs.size(); ++c)
+        {
+            bytes[channelEntrySize * c + channelProgramOffset] = (std::uint8_t) (programs[c] >> 8);
+            bytes[channelEntrySize * c + channelProgramOffset + 1] = (std::uint8_t) (programs[c] & 0xFF);
+        }
+    return bytes;
+}
+
+void VirtualInstrument::answerShortCommand (const sysex::Reader& m)
+{
+    // Only the global parts are answered; the editor asks for part 3 after every identity reply.
+    const int part = m[sysex::at::part];
+    if (m[sysex::at::command] != sysex::commandGlobalPart || part > 3)
+        return;
+    const auto data = globalPart (part);
+    auto reply = frame (sysex::commandGlobalPart, { 0, 0, 0, (std::uint8_t) part, 0, 1 });
+    sysex::pack (data.data(), data.size(), reply);
+    sink (reply);
+}
+
+void VirtualInstrument::refuse (int reason)
+{
+    sink (frame (sysex::commandTransfer, { 3, (std::uint8_t) reason, 0xF7 }));
+}
+
+void VirtualInstrument::answerTransfer (const sysex::Reader& m)
+{
+    const int sub = m[sysex::at::subCode];
+    const int type = m.number14Lo (sysex::at::typeId);
+    const int number = m.number14Lo (sysex::at::objectNumber);
+    if (sub != subInfoRequest && sub != subDataRequest)
+        return;
+
+    const auto* bank = bankFor (type);
+    if (bank == nullptr || ! bank->exists (number))
+    {
+        refuse (reasonBadTypeOrId);
+        return;
+    }
+    const auto record = bank->record (number);
+    const int total = (int) record.size() - nameLength;
+
+    if (sub == subInfoRequest)
+    {
+        auto reply = frame (sysex::commandTransfer, { 5, 0 });
+        sysex::appendNumber14Lo (reply, type);
+        sysex::appendNumber14Lo (reply, number);
+        sysex::appendNumber21Lo (reply, total);
+        reply.push_back (0);
+        for (int i = 0; i < nameLength; ++i)
+            reply.push_back ((std::uint8_t) (record[(size_t) i] & 0x7F));
+        reply.push_back (0xF7);
+        sink (reply);
+        return;
+    }
+
+    const int offset = m.number21Lo (sysex::at::offset);
+    const int wanted = m.number21Lo (sysex::at::size);
+    if (offset < 0 || offset > total || wanted < 1 || wanted > maxChunk)
+    {
+        refuse (reasonSizeOrOffsetBad);
+        return;
+    }
+    const int size = std::min (wanted, total - offset);
+    auto reply = frame (sysex::commandTransfer, { 1, 0 });
+    sysex::appendNumber14Lo (reply, type);
+    sysex::appendNumber14Lo (reply, number);
+    sysex::appendNumber21Lo (reply, offset);
+    sysex::appendNumber21Lo (reply, size);
+    sysex::pack (record.data() + nameLength + offset, (size_t) size, reply);
+    reply.pop_back();
+    sysex::append (reply, { 0, 0, 0xF7 }); // two trailing bytes the editor does not examine
+    sink (reply);
+}
+
+void VirtualInstrument::storeWithName (const sysex::Reader& m)
+{
+    const bool program = m[sysex::at::command] == sysex::commandProgramPart;
+    const int number = m.number14Hi (sysex::at::number);
+    const int slot = m[sysex::at::slot];
+    std::string name;
+    for (std::size_t i = 12; i < 28; ++i)
+        name.push_back ((char) m[i]);
+
+    // The edit buffer: the program on the slot's channel, or the multi last chosen.
+    auto* bank = bankFor (program ? typeProgram : typeSetup);
+    const int source = program ? programs[(size_t) (slot & 0x0F)] : std::max (1, valueMessage);
+    if (bank == nullptr || number < 1 || ! bank->exists (source))
+        return;
+    bank->store (number, renamed (*bank, source, name));
+}
+
+void VirtualInstrument::keepPartDump (const sysex::Reader& m)
+{
+    if (m.size() <= 13)
+        return;
+    partDumps[{ m[sysex::at::command], m[sysex::at::slot], m[sysex::at::part] }]
+        = sysex::unpack (m.bytes() + 12, m.size() - 12);
+}
+
+// ------------------------------------------------------------------ queries
+
+bool VirtualInstrument::holds (int typeId, int number) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto* bank = bankFor (typeId);
+    return bank != nullptr && bank->exists (number);
+}
+
+std::string VirtualInstrument::objectName (int typeId, int number) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto* bank = bankFor (typeId);
+    auto name = bank != nullptr ? bank->name (number) : std::string();
+    name.erase (name.find_last_not_of (' ') + 1);
+    return name;
+}
+
+std::vector<std::uint8_t> VirtualInstrument::objectData (int typeId, int number) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto* bank = bankFor (typeId);
+    if (bank == nullptr || ! bank->exists (number))
+        return {};
+    const auto record = bank->record (number);
+    return { record.begin() + nameLength, record.end() };
+}
+
+std::vector<int> VirtualInstrument::userObjects (int typeId) const
+{
+    const juce::ScopedLock sl (lock);
+    std::vector<int> out;
+    if (const auto* bank = bankFor (typeId))
+        for (int n = userRangeStart; n <= bank->cap(); ++n)
+            if (bank->exists (n))
+                out.push_back (n);
+    return out;
+}
+
+int VirtualInstrument::channelProgram (int c) const
+{
+    const juce::ScopedLock sl (lock);
+    return c >= 0 && c < 16 ? programs[(size_t) c] : 0;
+}
+
+int VirtualInstrument::parameter (const Address& address, int ch, int fallback) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto it = parameters.find ({ address, ch });
+    return it == parameters.end() ? fallback : it->second;
+}
+
+int VirtualInstrument::lastValueMessage() const { const juce::ScopedLock sl (lock); return valueMessage; }
+int VirtualInstrument::selectedChannel() const { const juce::ScopedLock sl (lock); return channel; }
+int VirtualInstrument::identityRequests() const { const juce::ScopedLock sl (lock); return identityCount; }
+int VirtualInstrument::messagesReceived() const { const juce::ScopedLock sl (lock); return received; }
+
+bool VirtualInstrument::isNoteHeld (int ch, int key) const
+{
+    const juce::ScopedLock sl (lock);
+    return heldNotes.count ({ ch, key }) > 0;
+}
+
+int VirtualInstrument::controllerValue (int ch, int number) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto it = controllers.find ({ ch, number });
+    return it == controllers.end() ? -1 : it->second;
+}
+
+int VirtualInstrument::requestsOfKind (std::uint8_t command) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto it = requestCounts.find (command);
+    return it == requestCounts.end() ? 0 : it->second;
+}
+
+std::vector<std::uint8_t> VirtualInstrument::lastPartDump (std::uint8_t command, int slot, int part) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto it = partDumps.find ({ command, slot, part });
+    return it == partDumps.end() ? std::vector<std::uint8_t>() : it->second;
+}
+
+} // namespace zr9::emulator

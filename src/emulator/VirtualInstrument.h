@@ -1,0 +1,106 @@
+#pragma once
+
+#include "midi/SysexAssembler.h"
+#include "midi/SysexFormat.h"
+#include "model/BankIndex.h"
+
+#include <juce_core/juce_core.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace zr9::emulator
+{
+
+/**
+    A ZR9 as the editor sees it over MIDI: it takes what the editor sends
+    (channel messages and System Exclusive, in pieces or whole), keeps what it
+    was told, and answers identity, global-part and object-transfer requests
+    from its own banks. Replies go to the sink; timing and faults are the
+    reply line's business.
+
+    Thread safe: messages may arrive on any thread while a test or the
+    program reads the state.
+*/
+class VirtualInstrument
+{
+public:
+    using Sink = std::function<void (const sysex::Message&)>;
+    using Address = std::array<int, 5>;
+
+    static constexpr int userRangeStart = 1025;
+    static constexpr int masterPartSize = 200;
+    static constexpr int maxChunk = 2048;
+    static constexpr int nameLength = 20;
+
+    explicit VirtualInstrument (Sink replies);
+
+    /** One message as it leaves the editor's output: a channel message, or a System Exclusive message or piece. */
+    void receive (const std::uint8_t* bytes, std::size_t size);
+
+    /** Answer the identity request as another instrument (family, member); member 3 of family 0x44 is this one. */
+    void setIdentity (int family, int member);
+
+    // What it holds.
+    bool holds (int typeId, int number) const;
+    /** The object's name without its padding blanks. */
+    std::string objectName (int typeId, int number) const;
+    /** The object's bytes as a transfer carries them: the record without its 20-byte name. */
+    std::vector<std::uint8_t> objectData (int typeId, int number) const;
+    std::vector<int> userObjects (int typeId) const;
+
+    // What it was told.
+    int channelProgram (int channel0to15) const;
+    /** A parameter set by a controller-address run; `fallback` when never set. */
+    int parameter (const Address& address, int channel1to16, int fallback = 0) const;
+    int lastValueMessage() const;
+    int selectedChannel() const;
+    bool isNoteHeld (int channel1to16, int key) const;
+    int controllerValue (int channel1to16, int number) const;
+    int requestsOfKind (std::uint8_t command) const;
+    int identityRequests() const;
+    /** The last part dump received for (command, slot, part), unpacked; empty when none came. */
+    std::vector<std::uint8_t> lastPartDump (std::uint8_t command, int slot, int part) const;
+    /** How many messages of any kind arrived. */
+    int messagesReceived() const;
+
+    /** The 200 bytes of global part p (0 to 3) as the instrument would send them. */
+    std::vector<std::uint8_t> globalPart (int part) const;
+
+private:
+    void receiveChannelMessage (const std::uint8_t* m, std::size_t size);
+    void receiveSysex (const std::vector<std::uint8_t>& message);
+    void answerIdentity();
+    void answerShortCommand (const sysex::Reader& m);
+    void answerTransfer (const sysex::Reader& m);
+    void storeWithName (const sysex::Reader& m);
+    void keepPartDump (const sysex::Reader& m);
+    void refuse (int reason);
+    BankIndex* bankFor (int typeId);
+    const BankIndex* bankFor (int typeId) const;
+    void addUserObjects();
+
+    Sink sink;
+    mutable juce::CriticalSection lock;
+    sysex::Assembler assembler;
+    std::map<int, BankIndex> banks;
+
+    int identityFamily = sysex::familyCode, identityMember = sysex::memberCode;
+    std::array<int, 16> programs {};
+    std::map<std::pair<Address, int>, int> parameters;
+    std::array<Address, 16> pendingAddress {};
+    std::array<int, 16> pendingValueHigh {};
+    int valueMessage = 0;
+    int channel = 1;
+    std::set<std::pair<int, int>> heldNotes;
+    std::map<std::pair<int, int>, int> controllers;
+    std::map<int, int> requestCounts;
+    int identityCount = 0;
+    int received = 0;
+    std::map<std::tuple<int, int, int>, std::vector<std::uint8_t>> partDumps;
+    std::array<std::vector<std::uint8_t>, 4> globalParts;
+};
+
+} // namespace zr9::emulator
