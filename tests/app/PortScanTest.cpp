@@ -9,6 +9,8 @@ using namespace zr9::test;
 
 namespace
 {
+const juce::uint8 identityReply[] { 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x07, 0x44, 0x00, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0xF7 };
+
 struct PortScanFixture : ::testing::Test
 {
     explicit PortScanFixture (int inputs = 2, int outputs = 3)
@@ -22,22 +24,29 @@ struct PortScanFixture : ::testing::Test
         that pair is open gets a reply before the next step. Returns the steps taken. */
     int runScan (PortScan& scan, std::pair<int, int> instrument, int limit = 100)
     {
-        size_t requestsSeen = ports.log->sysEx().size();
+        size_t requestsSeen = identityRequests();
         int steps = 0;
         while (scan.state() == PortScan::State::running && steps < limit)
         {
             scan.step();
             ++steps;
-            const auto requests = ports.log->sysEx().size();
+            const auto requests = identityRequests();
             if (requests == requestsSeen)
                 continue;
             requestsSeen = requests;
             const std::pair<int, int> pair { ports.log->openedInputs.back() + 1, ports.log->openedOutputs.back() + 1 };
             tried.push_back (pair);
             if (pair == instrument)
-                controller.flags.connected = true;
+                ports.feed (juce::MidiMessage (identityReply, (int) sizeof (identityReply)));
         }
         return steps;
+    }
+
+    size_t identityRequests() const
+    {
+        const std::vector<juce::uint8> request { 0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7 };
+        const auto all = ports.log->sysEx();
+        return (size_t) std::count (all.begin(), all.end(), request);
     }
 
     TempFolder folder;
@@ -54,6 +63,7 @@ struct PortScanWithoutDevices : PortScanFixture
 
 TEST_F (PortScanFixture, TriesEveryOutputOfAnInputBeforeTheNextInputAndStopsOnTheStepAfterTheReply)
 {
+    controller.flags.scanMode = true;
     PortScan scan (controller);
     scan.start();
     const int steps = runScan (scan, { 2, 3 });
@@ -62,8 +72,9 @@ TEST_F (PortScanFixture, TriesEveryOutputOfAnInputBeforeTheNextInputAndStopsOnTh
     EXPECT_EQ (tried, expected);
     EXPECT_EQ (steps, 8) << "six tries, one step moving to the second input, one step seeing the reply";
     EXPECT_EQ (scan.state(), PortScan::State::connected);
-    EXPECT_EQ (controller.scannedInputPort(), 2);
-    EXPECT_EQ (controller.scannedOutputPort(), 3);
+    EXPECT_EQ (controller.getSetting (setting::inputPort), "2") << "the reply remembered the pair";
+    EXPECT_EQ (controller.getSetting (setting::outputPort), "3");
+    EXPECT_EQ (controller.connectionText(), "HALVORN ZR9");
     EXPECT_EQ (controller.inputPortNumber(), 2);
     EXPECT_EQ (controller.outputControl()->portNumber(), 3);
 }
@@ -95,7 +106,9 @@ TEST_F (PortScanFixture, StartAsksThePortsOpenNowWithTheRememberedPair)
     EXPECT_EQ (ports.log->sysEx()[0], (std::vector<juce::uint8> { 0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7 }));
 
     // An instrument that answers on the remembered pair ends the scan at once.
-    controller.flags.connected = true;
+    controller.openInputPort (2);
+    ports.log->openedInputs.clear();
+    ports.feed (juce::MidiMessage (identityReply, (int) sizeof (identityReply)));
     EXPECT_EQ (scan.step(), PortScan::State::connected);
     EXPECT_TRUE (ports.log->openedInputs.empty()) << "no other pair was tried";
 }
