@@ -5,7 +5,7 @@
 #include "app/MainComp.h"
 #include "emulator/ZR9Emulator.h"
 #include "library/RevuDIAudioProcessor.h"
-#include "support/TestHelpers.h"
+#include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -17,15 +17,6 @@ namespace
 {
 struct EndToEnd : ::testing::Test
 {
-    EndToEnd()
-    {
-        ProcessorOptions options;
-        options.documentsBase = folder.path();
-        options.persistent = false;
-        options.ports = ports;
-        processor = std::make_unique<RevuDIAudioProcessor> (options);
-    }
-
     MidiCntrState& controller() { return processor->controller(); }
     VirtualInstrument& zr9() { return ports->emulator().instrument(); }
 
@@ -41,7 +32,7 @@ struct EndToEnd : ::testing::Test
 
     TempFolder folder;
     std::shared_ptr<EmulatorPortProvider> ports = std::make_shared<EmulatorPortProvider> (std::make_shared<FakeMidiPorts> (2, 2));
-    std::unique_ptr<RevuDIAudioProcessor> processor;
+    std::unique_ptr<RevuDIAudioProcessor> processor = makeTestProcessor (folder, ports);
 };
 } // namespace
 
