@@ -10,7 +10,7 @@ fi
 build=../../build-fuzz
 [ -f "$build/build.ninja" ] || CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --parallel 2
-for pair in fuzz_bank_index:bank.dict fuzz_settings:settings.dict; do
+for pair in fuzz_bank_index:bank.dict fuzz_settings:settings.dict fuzz_program_decode:objects.dict fuzz_zone_walk:objects.dict fuzz_fx_chain:objects.dict; do
     target=${pair%%:*}
     dict=${pair#*:}
     corpus="$build/corpus-$target"
