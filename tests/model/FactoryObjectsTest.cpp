@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 using namespace zr9;
 
@@ -119,4 +120,44 @@ TEST (FactoryObjects, EveryChainEndsWithItsInfoBlockAndLittleBoothIsAReverb)
     ObjProgramEditClass edit;
     edit.decodeChainInfo (0, chains.fxInfoBlock (booth));
     EXPECT_EQ (edit.infoLists().group[0].text[0], " Wet/Dry");
+}
+
+TEST (FactoryObjects, CutAndScrambledFactoryRecordsGiveShortResults)
+{
+    // Factory records cut short or with one byte changed: the edit objects
+    // load and decode them without reading outside, giving short results.
+    ObjProgramBankClass programs;
+    indexFactory (programs, 8);
+    ObjSetupBankClass setups;
+    indexFactory (setups, 8);
+    const Bytes program = programs.bank().record (1);
+    const Bytes setupRecord = setups.bank().record (1);
+    ASSERT_FALSE (program.empty());
+    ASSERT_FALSE (setupRecord.empty());
+
+    std::mt19937 random (77);
+    ObjProgramEditClass edit;
+    ObjMultiClass multi;
+    for (int round = 0; round < 400; ++round)
+    {
+        Bytes p = program;
+        p.resize (random() % (p.size() + 1));
+        if (! p.empty() && round % 2 == 1)
+            p[random() % p.size()] = (std::uint8_t) random();
+        edit.load (p);
+        edit.decodeBlocks();
+        const auto lists = edit.infoLists();
+        EXPECT_EQ (lists.entryCount, std::max (lists.group[3].count, lists.routeCount));
+        (void) edit.infoText ((int) (random() % 40));
+        edit.setRouteByte2 ((int) (random() % 40), 1);
+        EXPECT_EQ (edit.recordSize(), (int) p.size());
+
+        Bytes s = setupRecord;
+        s.resize (random() % (s.size() + 1));
+        if (! s.empty() && round % 2 == 1)
+            s[random() % s.size()] = (std::uint8_t) random();
+        multi.load (s);
+        for (int z = 0; z < 16; ++z)
+            EXPECT_LE (multi.zones[(size_t) z].bytes.size(), s.size());
+    }
 }
