@@ -46,9 +46,9 @@ void ObjFXChainClass::categorise()
     {
         if (! bank().exists (n))
             continue;
+        // categoriseChain leaves out chains of 16 effects or more; a chain
+        // of more than 32 still gives 32 types, enough to be left out.
         const auto chain = fxchain::decode (recordView (n));
-        if (chain.count >= maxCategorisedEffects)
-            continue;
         std::vector<int> types;
         for (int i = 0; i < chain.decodedCount(); ++i)
             types.push_back (chain.effects[(size_t) i].type);
