@@ -1,7 +1,6 @@
 #include "model/FxCategories.h"
 #include "model/FxTypeTable.h"
 #include "model/ObjBankHolder.h"
-#include "model/ObjMasterClass.h"
 #include "support/BankBuilder.h"
 
 #include <gtest/gtest.h>
@@ -104,21 +103,4 @@ TEST (FxCategories, ChainsAreListedOncePerEffectAndLongChainsNever)
     EXPECT_EQ (chains.current().effects[2].type, 404);
     EXPECT_EQ (chains.fxInfoBlockSize (2), 4);
     EXPECT_EQ (chains.fxInfoBlock (2), (Bytes { 1, 2, 0, 0 }));
-}
-
-TEST (MasterData, TempoIsTheWordOverAHundredWithZeroAs120)
-{
-    juce::ScopedJuceInitialiser_GUI gui;
-    ObjMasterClass master;
-    EXPECT_EQ (master.masterTempo(), 120);
-    Bytes part3 (200, 0);
-    putWord (part3, 23, 120 * 100 + 50);
-    master.loadPart (3, part3);
-    EXPECT_EQ (master.masterTempo(), 120);
-    putWord (part3, 23, 9999);
-    master.loadPart (3, part3);
-    EXPECT_EQ (master.masterTempo(), 99);
-    putWord (part3, 23, 50);
-    master.loadPart (3, part3);
-    EXPECT_EQ (master.masterTempo(), 120) << "below 1 bpm reads as the default";
 }
