@@ -1,34 +1,14 @@
 #pragma once
 
-#include "BankIndex.h"
-#include "ObjectChangeNotifier.h"
+#include "ObjBankHolderBase.h"
+#include "ObjFXChainClass.h"
+#include "ObjProgramBankClass.h"
 
 namespace zr9
 {
 
-/**
-    What every object holder that keeps a bank has: the bank of its type, a
-    byte block for the object being worked on, and the change notifier.
-*/
-class ObjBankHolder : public ObjectChangeNotifier
-{
-public:
-    explicit ObjBankHolder (ObjectTypeId type) : typeId_ (type) {}
-
-    ObjectTypeId typeId() const noexcept { return typeId_; }
-    BankIndex& bank() noexcept { return bank_; }
-    const BankIndex& bank() const noexcept { return bank_; }
-    Bytes& block() noexcept { return block_; }
-
-private:
-    ObjectTypeId typeId_;
-    BankIndex bank_;
-    Bytes block_;
-};
-
 // The holders of the types the system carries whole, by name and number.
 class ObjKeyMapClass final : public ObjBankHolder { public: ObjKeyMapClass() : ObjBankHolder (typeKeyMap) {} };
-class ObjArpClass final : public ObjBankHolder { public: ObjArpClass() : ObjBankHolder (typeArpeggiator) {} };
 class ObjPatIntClass final : public ObjBankHolder { public: ObjPatIntClass() : ObjBankHolder (typeIntonation) {} };
 class ObjPatShiftClass final : public ObjBankHolder { public: ObjPatShiftClass() : ObjBankHolder (typeShiftPattern) {} };
 class ObjPatVelClass final : public ObjBankHolder { public: ObjPatVelClass() : ObjBankHolder (typeVelocityPattern) {} };
@@ -36,13 +16,16 @@ class ObjAlgClass final : public ObjBankHolder { public: ObjAlgClass() : ObjBank
 class ObjSampleClass final : public ObjBankHolder { public: ObjSampleClass() : ObjBankHolder (typeSample) {} };
 class ObjSongClass final : public ObjBankHolder { public: ObjSongClass() : ObjBankHolder (typeSong) {} };
 
-/** The program bank. The decoded trailing blocks of the programs in use are added with the program editor. */
-class ObjProgramBankClass final : public ObjBankHolder { public: ObjProgramBankClass() : ObjBankHolder (typeProgram) {} };
+/** The arpeggiator bank; its selector shows each setting's mode. */
+class ObjArpClass final : public ObjBankHolder
+{
+public:
+    ObjArpClass() : ObjBankHolder (typeArpeggiator) {}
+    /** "CLASSIC", or "STEP. SEQ: " and the step sequence number for a step sequencer setting. */
+    std::string arpModeText (int n) const { return bank().arpModeText (n); }
+};
 
-/** The setup bank. */
+/** The setup bank; the setup being edited lives in ObjMultiClass. */
 class ObjSetupBankClass final : public ObjBankHolder { public: ObjSetupBankClass() : ObjBankHolder (typeSetup) {} };
-
-/** The FX chain bank; the effect chains the channels use are named from it. */
-class ObjFXChainClass final : public ObjBankHolder { public: ObjFXChainClass() : ObjBankHolder (typeFxChain) {} };
 
 } // namespace zr9

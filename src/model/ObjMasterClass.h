@@ -28,6 +28,7 @@ public:
     int channelProgram (int c) const;
     /** Beats per minute from part 3: the word at 23 divided by 100; 0 reads as 120. */
     int tempo() const;
+    int masterTempo() const { return tempo(); }
 
 private:
     juce::CriticalSection lock;

@@ -3,13 +3,16 @@
 #include "BankIndex.h"
 #include "ObjectChangeNotifier.h"
 #include "ObjectRecord.h"
+#include "SetupLayout.h"
 
 #include <array>
 
 namespace zr9
 {
 
-/** The name, header and common block of the setup being edited. */
+class ObjBankHolder;
+
+/** The name, header and common block of the setup being edited (369 or 462 bytes). */
 class subObjMltCommon
 {
 public:
@@ -17,12 +20,15 @@ public:
     Bytes bytes;
 };
 
-/** One zone of the setup being edited. */
+/** One zone of the setup being edited; it walks its own bytes as the setup walks them. */
 class subObjZone
 {
 public:
     bool extended = true;
     Bytes bytes;
+
+    /** The zone walked from its own first byte: list A, list B and segment C offsets within the zone. */
+    setup::Zone walk() const noexcept { return setup::walkZone (ByteView (bytes), 0, extended); }
 };
 
 /**
@@ -32,6 +38,9 @@ public:
 
     Change codes: 0 to 15 a zone was loaded, 16 the header was replaced,
     17 the common block was replaced.
+
+    Used on the message thread; parts received from the instrument are put
+    in by the controller there.
 */
 class ObjMultiClass : public ObjectChangeNotifier
 {
@@ -40,6 +49,39 @@ public:
     static constexpr int workingListCount = 9;
     static constexpr int codeHeader = 16;
     static constexpr int codeCommon = 17;
+    static constexpr int headerOffset = 23;
+    static constexpr int headerSize = 45;
+
+    // The nine working lists, in the order zoneLists holds them.
+    enum WorkingList
+    {
+        listZoneStart, listZoneLength, listSegmentCPlusOne, listSegmentD, listSegmentFPlusOne,
+        listBEntries, listAStart, listACount, listBCount
+    };
+
+    /** Reads setup n from the setup bank and loads it; a missing setup loads an empty record. */
+    void loadFromBank (const ObjBankHolder& setupBank, int n);
+    /** Copies the record, its common part and its zones, and walks the zone table. */
+    void load (ByteView bytes);
+
+    /** Zone count byte of the record's format (not limited to 16). */
+    int numberOfZones() const noexcept { return setup::zoneCount (record.view()); }
+    bool extended() const noexcept { return setup::isExtended (record.view()); }
+    /** S(z) and L(z) from the working lists; zoneStart(0) is the end of the common block. */
+    int zoneStart (int z) const noexcept;
+    int zoneLength (int z) const noexcept;
+
+    /** Puts received bytes into zone z when z is below 16 and at most the zone count + 1; broadcasts code z. */
+    bool loadZone (int z, ByteView bytes);
+    /** Writes the name and, when exactly 45 bytes, the header block at 23; broadcasts code 16. */
+    void setHeader (const std::string& name, ByteView header);
+    void setHeader (ByteView name, ByteView header);
+    /** Writes a common block of exactly 394 (extended) or 319 (basic) bytes; broadcasts code 17 either way. */
+    bool setCommon (ByteView common);
+
+    /** A setup parameter by kind and number; zone kinds read zone `zone` (kind 4 always zone 0). */
+    int value (int kind, int number, int zone = 0) const noexcept;
+    std::string name() const { return record.name(); }
 
     ObjectRecord record;
     Bytes secondBlock;
@@ -47,6 +89,11 @@ public:
     subObjMltCommon common;
     std::array<subObjZone, zoneCount> zones;
     std::array<std::array<int, zoneCount>, workingListCount> zoneLists {};
+
+private:
+    void walkZoneTable();
+    /** Writes a 20-byte name into bytes 0 to 19, zero bytes as blanks. */
+    void writeName (ByteView name);
 };
 
 } // namespace zr9

@@ -1,9 +1,20 @@
 #include "ObjProgramEditClass.h"
+#include "ProgramCategories.h"
+#include "ProgramLayout.h"
 
 #include <algorithm>
 
 namespace zr9
 {
+
+namespace
+{
+/** Route entry a lies inside the route block: a write there never reaches the bytes behind it. */
+bool routeEntryInBlock (const program::TrailingBlocks& t, int a) noexcept
+{
+    return a >= 0 && program::routeHeaderSize + (long long) program::routeEntrySize * (a + 1) <= t.routeSize;
+}
+} // namespace
 
 void ObjProgramEditClass::load (ByteView record)
 {
@@ -13,6 +24,7 @@ void ObjProgramEditClass::load (ByteView record)
     for (int k = 0; k < n; ++k)
     {
         auto& bytes = layers[(size_t) k].record.bytes();
+        bytes.assign ((size_t) SubObjLayerClass::size, 0);
         const long long start = firstLayerOffset + (long long) SubObjLayerClass::size * k;
         for (int i = 0; i < SubObjLayerClass::size; ++i)
             bytes[(size_t) i] = (std::uint8_t) record.byte (start + i);
@@ -48,6 +60,12 @@ Bytes ObjProgramEditClass::layer (int k) const
     return k >= 0 && k < maxLayers ? layers[(size_t) k].record.bytes() : Bytes();
 }
 
+SubObjLayerClass ObjProgramEditClass::layerObject (int k) const
+{
+    const juce::ScopedLock sl (lock);
+    return k >= 0 && k < maxLayers ? layers[(size_t) k] : SubObjLayerClass();
+}
+
 void ObjProgramEditClass::setSideBlock (ByteView bytes)
 {
     {
@@ -61,6 +79,77 @@ Bytes ObjProgramEditClass::sideBlock() const
 {
     const juce::ScopedLock sl (lock);
     return side;
+}
+
+int ObjProgramEditClass::get (program::Field f) const
+{
+    const juce::ScopedLock sl (lock);
+    return program::readField (edited.view(), f);
+}
+
+void ObjProgramEditClass::set (program::Field f, int value)
+{
+    const juce::ScopedLock sl (lock);
+    program::writeField (edited.bytes(), f, value);
+}
+
+std::string ObjProgramEditClass::categoryText() const
+{
+    return programCategoryName (category());
+}
+
+std::string ObjProgramEditClass::subTypeText() const
+{
+    return programSubTypeName (category(), subType());
+}
+
+std::string ObjProgramEditClass::modeText() const
+{
+    return programModeName (get (program::common::mode));
+}
+
+void ObjProgramEditClass::decodeBlocks()
+{
+    const juce::ScopedLock sl (lock);
+    program::decodeProgramBlocks (edited.view(), lists);
+}
+
+ProgramInfoLists ObjProgramEditClass::infoLists() const
+{
+    const juce::ScopedLock sl (lock);
+    return lists;
+}
+
+void ObjProgramEditClass::decodeChainInfo (int g, ByteView chainInfoBlock)
+{
+    if (g < 0 || g >= ProgramInfoLists::programGroup)
+        return;
+    const juce::ScopedLock sl (lock);
+    program::decodeInfoBlock (chainInfoBlock, lists.group[(size_t) g]);
+}
+
+std::string ObjProgramEditClass::infoText (int k) const
+{
+    const juce::ScopedLock sl (lock);
+    return program::infoText (edited.view(), k);
+}
+
+int ObjProgramEditClass::routeByte (int a, int b) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto t = program::trailingBlocks (edited.view());
+    if (! routeEntryInBlock (t, a))
+        return 0;
+    return edited.view().byte (t.routeStart + program::routeHeaderSize + (long long) program::routeEntrySize * a + b);
+}
+
+void ObjProgramEditClass::setRouteByte (int a, int b, int value)
+{
+    const juce::ScopedLock sl (lock);
+    const auto t = program::trailingBlocks (edited.view());
+    if (t.routeSize < program::minDecodedBlockSize || ! routeEntryInBlock (t, a))
+        return;
+    putByte (edited.bytes(), t.routeStart + program::routeHeaderSize + (long long) program::routeEntrySize * a + b, value);
 }
 
 } // namespace zr9

@@ -2,18 +2,32 @@
 
 #include "ObjectChangeNotifier.h"
 #include "ObjectRecord.h"
+#include "ProgramFields.h"
+#include "ProgramInfoLists.h"
 
 #include <array>
 
 namespace zr9
 {
 
-/** One 318-byte layer of a program. */
+/** One 318-byte layer of a program, with the fields the layer pages show. */
 class SubObjLayerClass
 {
 public:
     static constexpr int size = 318;
     ObjectRecord record { Bytes ((size_t) size, 0) };
+
+    int lowKey() const noexcept { return get (program::layer::lowKey); }
+    int highKey() const noexcept { return get (program::layer::highKey); }
+    bool layerSwitch() const noexcept { return get (program::layer::switch7) != 0; }
+    int value138() const noexcept { return get (program::layer::word138); }
+    int keyMap() const noexcept { return get (program::layer::keyMap); }
+    /** The value the layer summary shows, as a signed byte. */
+    int summaryValue() const noexcept { return get (program::layer::summary208); }
+    std::string name() const { return nameFromBytes (record.view(), program::layer::nameOffset); }
+
+    int get (program::Field f) const noexcept { return program::readField (record.view(), f); }
+    void set (program::Field f, int value) noexcept { program::writeField (record.bytes(), f, value); }
 };
 
 /** Stands for the program common part; it keeps nothing of its own. */
@@ -47,17 +61,55 @@ public:
 
     /** Puts received bytes into layer k (0 to 31) and tells the listeners. */
     void loadLayer (int k, ByteView bytes);
+    /** The bytes of layer sub-object k; empty outside 0 to 31. */
     Bytes layer (int k) const;
+    /** A copy of layer sub-object k with its field getters; a zero layer outside 0 to 31. */
+    SubObjLayerClass layerObject (int k) const;
     void setSideBlock (ByteView bytes);
     Bytes sideBlock() const;
 
     SubObjProgramCommClass& common() noexcept { return commonPart; }
 
+    /** Reads a common field of the record (see program::common) by its rules. */
+    int get (program::Field f) const;
+    /** Writes a common field by its rules: a bit setter keeps the other bits, a 7-bit value keeps bit 7. */
+    void set (program::Field f, int value);
+
+    int category() const { return get (program::common::category); }
+    int subType() const { return get (program::common::subType); }
+    int layerCount() const { return get (program::common::layerCount); }
+    /** The category's name; empty for a category without one. */
+    std::string categoryText() const;
+    std::string subTypeText() const;
+    bool isTw3() const { return get (program::common::mode) == program::common::tw3ModeByte; }
+    /** "TW3" or "MOSA". */
+    std::string modeText() const;
+
+    /** Decodes the record's info and route blocks into the program group of infoLists(). */
+    void decodeBlocks();
+    ProgramInfoLists infoLists() const;
+    /** Decodes an FX chain's info block into group g (0 to 2) of infoLists(); other g change nothing. */
+    void decodeChainInfo (int g, ByteView chainInfoBlock);
+
+    /** The text of info entry k read straight from the record; empty when there is none. */
+    std::string infoText (int k) const;
+
+    /** Byte 2 or 3 of route entry a; 0 beyond the record. */
+    int routeByte2 (int a) const { return routeByte (a, 2); }
+    int routeByte3 (int a) const { return routeByte (a, 3); }
+    /** Written only when the route block is at least 20 bytes and the byte lies in the record. */
+    void setRouteByte2 (int a, int value) { setRouteByte (a, 2, value); }
+    void setRouteByte3 (int a, int value) { setRouteByte (a, 3, value); }
+
 private:
+    int routeByte (int a, int b) const;
+    void setRouteByte (int a, int b, int value);
+
     juce::CriticalSection lock;
     ObjectRecord edited;
     std::array<SubObjLayerClass, maxLayers> layers;
     SubObjProgramCommClass commonPart;
+    ProgramInfoLists lists;
     Bytes side;
 };
 
