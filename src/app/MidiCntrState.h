@@ -4,6 +4,7 @@
 #include "LiveTable.h"
 #include "NotificationQueues.h"
 #include "SettingsList.h"
+#include "SetupPartInbox.h"
 #include "StateCodes.h"
 
 #include "library/LibraryFolder.h"
@@ -168,6 +169,9 @@ public:
     using TransferMailbox = std::function<void (const std::vector<std::uint8_t>& body)>;
     void setTransferMailbox (TransferMailbox mailbox);
 
+    /** Puts setup parts received so far into the multi; message thread only (they arrive there by themselves). */
+    void deliverSetupParts() { setupParts.deliverNow(); }
+
     /** Asks the instrument for global part 0 to 3. */
     void requestGlobalPart (int part);
 
@@ -180,7 +184,6 @@ private:
     void routeSysex (const std::vector<std::uint8_t>& message);
     void handleIdentityReply (const std::vector<std::uint8_t>& message);
     void receivePart (const sysex::PartData& part);
-    void receiveSetupPart (const sysex::PartData& part);
     void checkGlobalPart();
     void notifyListeners();
     void loadSettingsFile();
@@ -214,6 +217,7 @@ private:
     TransferMailbox transferMailbox;
 
     RK2Class rk2;
+    SetupPartInbox setupParts { rk2.multi() };
 
     mutable juce::CriticalSection lock; // keys, host queue, connection text
     // Told newest first; the list's own lock keeps a listener from leaving while it is being told.

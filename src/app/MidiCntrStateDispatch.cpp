@@ -198,39 +198,9 @@ void MidiCntrState::receivePart (const sysex::PartData& part)
         case PartTarget::setupCommon:
         case PartTarget::setupPart1:
         case PartTarget::setupZone:
-            receiveSetupPart (part);
+            setupParts.post (part);
             break;
         case PartTarget::none:
-            break;
-    }
-}
-
-void MidiCntrState::receiveSetupPart (const sysex::PartData& part)
-{
-    auto& multi = rk2.multi();
-    switch (part.target)
-    {
-        case sysex::PartTarget::setupZone:
-            if (part.element >= 0 && part.element < ObjMultiClass::zoneCount)
-            {
-                multi.zones[(size_t) part.element].bytes = part.data;
-                multi.broadcastChange (part.element);
-            }
-            break;
-        case sysex::PartTarget::setupCommon:
-            multi.common.bytes = part.data;
-            multi.broadcastChange (ObjMultiClass::codeHeader);
-            break;
-        case sysex::PartTarget::setupPart1:
-            multi.secondBlock = part.data;
-            multi.broadcastChange (ObjMultiClass::codeCommon);
-            break;
-        case sysex::PartTarget::none:
-        case sysex::PartTarget::programLayer:
-        case sysex::PartTarget::programPart2:
-        case sysex::PartTarget::programPart4:
-        case sysex::PartTarget::programArp:
-        case sysex::PartTarget::masterPart:
             break;
     }
 }

@@ -1,5 +1,6 @@
 #include "FxCategories.h"
 #include "FxTypeTable.h"
+#include "ParameterNames.h"
 
 namespace zr9
 {
@@ -32,13 +33,9 @@ constexpr Pairing pairings[] = {
 
 } // namespace
 
-std::string fxCategoryName (int category)
+std::string fxCategoryListName (int category)
 {
-    static const char* const names[fxCategoryCount] = {
-        "Reverb", "Chorus", "Flanger", "Phaser", "Tremolo", "Panner", "Organ", "Delay", "Echo",
-        "Distortion", "Compressor", "Enhancer", "Filter", "Drums", "Pitcher", "Guitar", "EQ"
-    };
-    return category >= 1 && category <= fxCategoryCount ? names[category - 1] : std::string();
+    return category >= 1 && category <= fxCategoryCount ? fxCategoryName (category) : std::string();
 }
 
 std::vector<int> fxCategoriesOf (const std::string& abbreviation)

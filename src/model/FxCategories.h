@@ -16,8 +16,8 @@ enum FxCategory : int
 
 constexpr int fxCategoryCount = 17;
 
-/** "Reverb" to "EQ" for 1 to 17; empty for any other number. */
-std::string fxCategoryName (int category);
+/** The name of category list 1 to 17 ("Reverb" to "EQ"); empty for any other number. */
+std::string fxCategoryListName (int category);
 
 /**
     The categories (one or two) an effect of this four-character abbreviation

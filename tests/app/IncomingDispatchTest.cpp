@@ -231,3 +231,24 @@ TEST_F (DispatchFixture, KeysWheelAndPause)
     EXPECT_FALSE (controller.isKeyDown (40));
     EXPECT_FALSE (controller.flags.connected);
 }
+
+TEST_F (DispatchFixture, SetupPartsReachTheMultiOnTheMessageThread)
+{
+    controller.model().multi().loadFromBank (controller.model().setupBank(), 1);
+    const Bytes zone (60, 0x21);
+    Bytes m { 0xF0, 0x07, 0x44, 0x03, 0x00, 0x0B, 0, 0, 0, 2, 1, 1 };
+    sysex::pack (zone.data(), zone.size(), m);
+    feed (m);
+    EXPECT_NE (controller.model().multi().zones[1].bytes, zone) << "not touched on the input thread";
+    controller.deliverSetupParts();
+    EXPECT_EQ (controller.model().multi().zones[1].bytes, zone);
+
+    // The common part names the setup with the 20 bytes after the 0xF0.
+    const Bytes header (45, 0x05);
+    Bytes common { 0xF0, 0x07, 0x44, 0x03, 0x00, 0x0B, 0, 0, 0, 0, 0, 1 };
+    common.resize (32, 'N');
+    sysex::pack (header.data(), header.size(), common);
+    ASSERT_EQ (common.size(), 85u);
+    feed (common);
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return controller.model().multi().record.byte (23) == 0x05; }));
+}

@@ -61,9 +61,9 @@ TEST (FxCategories, EveryPairingNamesItsListsAndOthersNone)
     }
     for (const char* none : { "Stim", "Shpr", "QntA", "Expd", "Vocl", "Roto", "Gate", "Util", "    ", "Rvr", "Rvrb " })
         EXPECT_TRUE (fxCategoriesOf (none).empty()) << none;
-    EXPECT_EQ (fxCategoryName (fxReverb), "Reverb");
-    EXPECT_EQ (fxCategoryName (fxEq), "EQ");
-    EXPECT_EQ (fxCategoryName (18), "");
+    EXPECT_EQ (fxCategoryListName (fxReverb), "Reverb");
+    EXPECT_EQ (fxCategoryListName (fxEq), "EQ");
+    EXPECT_EQ (fxCategoryListName (18), "");
 }
 
 TEST (FxCategories, ChainsAreListedOncePerEffectAndLongChainsNever)
