@@ -127,18 +127,10 @@ void MidiCntrState::routeSysex (const std::vector<std::uint8_t>& message)
     if (! m.isProtocolMessage())
         return; // other makers' messages and other universal messages
 
-    // The receivers work on the message without its leading 0xF0, closing 0xF7 included.
-    if (flags.fifoMode)
+    // While a transfer runs everything goes to its mailbox; transfer replies go there in every mode.
+    if (flags.fifoMode || m[sysex::at::command] == sysex::commandTransfer)
     {
-        const std::vector<std::uint8_t> body (message.begin() + 1, message.end());
-        const juce::ScopedLock sl (mailboxLock);
-        if (transferMailbox)
-            transferMailbox (body);
-        return;
-    }
-
-    if (m[sysex::at::command] == sysex::commandTransfer)
-    {
+        // The mailbox works on the message without its leading 0xF0, closing 0xF7 included.
         const std::vector<std::uint8_t> body (message.begin() + 1, message.end());
         const juce::ScopedLock sl (mailboxLock);
         if (transferMailbox)
