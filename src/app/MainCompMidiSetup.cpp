@@ -126,9 +126,9 @@ void MainComp::midiSetupCommand (int code, int value)
 
 void MainComp::setScanMode (bool on)
 {
-    controller.flags.scanMode = on;
     if (! on)
     {
+        controller.flags.scanMode = false;
         if (scanner != nullptr)
         {
             scanner->removeChangeListener (this);
@@ -143,7 +143,10 @@ void MainComp::setScanMode (bool on)
     scanner->toFront (false);
     if (isVersionPanelShown())
         version->toFront (false); // the greeting stays on top for its moment
+    // The flag goes up only once the scan has set the pair it asks: a reply to
+    // an earlier request must not remember a pair nobody is trying.
     scanner->startScan();
+    controller.flags.scanMode = true;
 }
 
 } // namespace zr9

@@ -38,8 +38,10 @@ RevuDIAudioProcessor::RevuDIAudioProcessor (ProcessorOptions o)
       state (*options.ports, LibraryFolder (options.documentsBase), options.persistent)
 {
     state.createOutputControl();
-    state.openInputPort (state.getSettingInt (setting::inputPort));
-    state.outputControl()->open (state.getSettingInt (setting::outputPort));
+    const int in = state.getSettingInt (setting::inputPort), out = state.getSettingInt (setting::outputPort);
+    state.openInputPort (in);
+    state.outputControl()->open (out);
+    state.setScannedPorts (in, out);
     state.applyStartupDefaults();
     state.outputControl()->addListener (&state);
 }

@@ -103,3 +103,26 @@ TEST_F (EndToEnd, AReplyInPiecesArrivesOnce)
     EXPECT_EQ (zr9().requestsOfKind (sysex::commandGlobalPart), 1) << "one identity reply, one global-part request";
     EXPECT_EQ (controller().currentProgram (15), 16);
 }
+
+TEST_F (EndToEnd, AReplyDuringTheScanAtANewStartKeepsTheRememberedPair)
+{
+    // A program that found the instrument before opens the remembered pair at
+    // start-up, and an answer may arrive the moment the scan begins.
+    ProcessorOptions options;
+    options.documentsBase = folder.path();
+    options.persistent = true;
+    options.ports = ports;
+    processor = std::make_unique<RevuDIAudioProcessor> (options);
+    controller().setSetting (setting::inputPort, "3");
+    controller().setSetting (setting::outputPort, "3");
+    controller().settings (1);
+    processor = std::make_unique<RevuDIAudioProcessor> (options);
+    ASSERT_TRUE (controller().isInputOpen());
+
+    controller().flags.scanMode = true;
+    controller().sendIdentityRequest();
+    ASSERT_TRUE (runMessageLoopUntil ([&] { return controller().flags.connected.load(); }));
+    EXPECT_EQ (controller().getSetting (setting::inputPort), "3");
+    EXPECT_EQ (controller().getSetting (setting::outputPort), "3");
+    controller().flags.scanMode = false;
+}
