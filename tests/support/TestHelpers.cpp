@@ -6,8 +6,10 @@ namespace zr9::test
 {
 
 TempFolder::TempFolder()
+    // Tests run as parallel processes: a name picked only because it does not exist yet could be
+    // picked by two of them at once, so each folder gets a name of its own.
     : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
-                  .getNonexistentChildFile ("zr9-test-", "", false))
+                  .getChildFile ("zr9-test-" + juce::Uuid().toString()))
 {
     folder.createDirectory();
 }
