@@ -11,7 +11,7 @@ BUILD=${ZR9_BUILD_DIR:-build}
 PACKAGES=(build-essential cmake ninja-build pkg-config juce-modules-source
           libgtest-dev libgmock-dev libbenchmark-dev
           xvfb x11-utils xauth fonts-dejavu-core
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev ccache)
 
 install_missing() {
     local missing=()
@@ -26,8 +26,11 @@ install_missing() {
         || { $sudo apt-get update -q && $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"; }
 }
 
+# A compiler cache makes rebuilds and the sanitizer builds cheaper where one is installed.
+launcher() { command -v ccache >/dev/null && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"; true; }
+
 configure() {
-    [ -f "$BUILD/build.ninja" ] || cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    [ -f "$BUILD/build.ninja" ] || cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release $(launcher) "$@"
 }
 
 build() { configure; cmake --build "$BUILD" --parallel 2 "$@"; }

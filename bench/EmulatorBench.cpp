@@ -3,7 +3,7 @@
 // way the editor does (the reply line's thread is left out).
 
 #include "emulator/VirtualInstrument.h"
-#include "midi/SysexFormat.h"
+#include "model/SysexFormat.h"
 #include "model/ObjectTypes.h"
 
 #include <benchmark/benchmark.h>

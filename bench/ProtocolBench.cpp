@@ -2,9 +2,10 @@
 // unpacking of object data, and the controller's incoming dispatch on a
 // stream of mixed messages as a busy instrument sends them.
 
-#include "app/MidiCntrState.h"
-#include "midi/SevenBitPacking.h"
-#include "midi/SysexFormat.h"
+#include "controller/MidiCntrState.h"
+#include "library/BankFiles.h"
+#include "model/SevenBitPacking.h"
+#include "model/SysexFormat.h"
 
 #include <benchmark/benchmark.h>
 
@@ -90,9 +91,10 @@ void incomingDispatch (benchmark::State& state)
 {
     juce::ScopedJuceInitialiser_GUI juce;
     NoPorts ports;
-    const auto folder = juce::File::createTempFile ("zr9-bench");
-    MidiCntrState controller (ports, LibraryFolder (folder), false);
-    controller.setTransferMailbox ([] (const std::vector<std::uint8_t>& body) { benchmark::DoNotOptimize (body.data()); });
+    MidiCntrState controller (ports, nullptr);
+    loadStartupBanks (controller.model(), LibraryFolder(), false);
+    controller.start (false);
+    controller.transfers().setReceiver ([] (const std::vector<std::uint8_t>& body) { benchmark::DoNotOptimize (body.data()); });
     const auto stream = mixedStream();
     int64_t bytes = 0;
     for (const auto& m : stream)
@@ -101,9 +103,9 @@ void incomingDispatch (benchmark::State& state)
     for (auto _ : state)
     {
         for (const auto& m : stream)
-            controller.handleIncomingMidiMessage (nullptr, m);
+            controller.input().handleIncomingMidiMessage (nullptr, m);
         state.PauseTiming();
-        controller.takeNotifications();
+        controller.notifications().take();
         state.ResumeTiming();
     }
     state.SetItemsProcessed ((int64_t) state.iterations() * (int64_t) stream.size());

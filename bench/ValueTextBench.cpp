@@ -1,7 +1,7 @@
 // How long value texts take: a page refresh formats a few hundred values, a
 // host may ask for the texts of all 2,314 live rows at once.
 
-#include "app/LiveTable.h"
+#include "controller/LiveTable.h"
 #include "model/ValueText.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // The stand-alone program: its application object and entry point.
 
-#include "AppInfo.h"
+#include "ui/AppInfo.h"
 #include "CommandLine.h"
 #include "emulator/ZR9Emulator.h"
 #include "midi/JuceMidiPorts.h"

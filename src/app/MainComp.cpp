@@ -20,35 +20,40 @@ namespace
     constexpr int logoFromRight = 261;
     constexpr int logoY = 23;
     constexpr int grabOffset = 20;
-    constexpr int programSelectorType = 11;
-    constexpr int setupSelectorType = 114;
+    constexpr int builtWidth = 1024, builtHeight = 798;
+    constexpr int greetingWidth = 1024, greetingHeight = 768;
+
+    // The buttons end left of the logo, with a button gap between them.
+    static_assert (MainComp::minimumWidth >= MainComp::sideWidth + AppBar::buttonsWidth + AppBar::buttonGap + logoFromRight);
 } // namespace
 
 MainComp::MainComp (RevuDIAudioProcessor& p)
-    : juce::AudioProcessorEditor (p), processor (p), controller (p.controller())
+    : juce::AudioProcessorEditor (p), processor (p), controller (p.controller()),
+      playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); }))
 {
     logo = skin::logo();
     footerStrip = skin::footerStrip();
     pagePicture = skin::pageBackdrop();
 
     buildChildren();
-    controller.addListener (this);
+    controller.notifications().addListener (this);
+    controller.scan().addListener (this);
     lastAppliedMode = controller.getLiveValue (LiveTable::rowPlayingMode);
     bar->showPlayingMode (processor.playingMode());
+    foot->setStatusText (controller.connection().isConnected() ? onLineText() : juce::String ("OFF-LINE"));
 
-    // Not yet on line: look for the instrument on every port pair.
-    if (! controller.flags.connected)
-        setScanMode (! controller.flags.scanMode);
+    // The controller looks for the instrument by itself; a window that opens meanwhile shows how far it got.
+    if (controller.scan().isActive())
+        showScanPanel();
 }
 
 MainComp::~MainComp()
 {
-    controller.removeListener (this);
+    controller.notifications().removeListener (this);
+    controller.scan().removeListener (this);
     cancelPendingUpdate();
-    stopTimer();
-    if (scanner != nullptr)
-        scanner->removeChangeListener (this);
-    scanner.reset();
+    playingModeCheck->stop();
+    closeScanPanel();
     setMidiSetupShown (false);
     for (auto& slot : pages)
         slot.component.reset();
@@ -62,10 +67,6 @@ MainComp::~MainComp()
 
 void MainComp::buildChildren()
 {
-    controller.flags.fifoMode = false;
-    controller.flags.bulkTransfer = false;
-    controller.flags.transferPending = false;
-
     leftSide = std::make_unique<WoodSide> (0);
     rightSide = std::make_unique<WoodSide> (1);
     addChildComponent (*leftSide);
@@ -74,7 +75,7 @@ void MainComp::buildChildren()
     keyboard = std::make_unique<KeyboardPanel> (*this);
     keyboard->setBounds (sideWidth, keyboardPanelY, keyboardPanelWidth, keyboardPanelHeight);
     addChildComponent (*keyboard);
-    keyboard->setVisible (controller.flags.keyboardOpen);
+    keyboard->setVisible (controller.editorMemory().isKeyboardOpen());
 
     bar = std::make_unique<AppBar> (*this);
     bar->setBounds (sideWidth, 0, barWidth, barHeight);
@@ -84,22 +85,21 @@ void MainComp::buildChildren()
     addAndMakeVisible (*foot);
 
     setSize (RevuDIAudioProcessor::defaultEditorWidth, RevuDIAudioProcessor::defaultEditorHeight);
-    controller.sendIdentityRequest();
 
     // The version panel greets the user once per program start, not each time an editor opens.
-    if (! controller.flags.startedBefore)
+    if (! controller.editorMemory().hasGreeted())
     {
-        version = std::make_unique<VersionPanel> (versionDisplayMs);
+        version = std::make_unique<VersionPanel> (controller.clock(), versionDisplayMs);
         version->onHidden = [this] { resized(); };
-        version->setBounds (0, 0, 1024, 768);
+        version->setBounds (0, 0, greetingWidth, greetingHeight);
         addAndMakeVisible (*version);
         version->toFront (false);
     }
-    controller.flags.startedBefore = true;
+    controller.editorMemory().markGreeted();
 
     childrenBuilt = true;
     resized();
-    setSize (1024, 798);
+    setSize (builtWidth, builtHeight);
 }
 
 // ------------------------------------------------------------------------ pages
@@ -145,18 +145,18 @@ void MainComp::pageCommand (int command, int mode, int objectType, int value1, i
     juce::ignoreUnused (value1, value2);
     switch (command)
     {
-        case commandVersionPanel: setVersionPanelShown (mode != 0); return;
-        case commandMidiSetup: setMidiSetupShown (mode != 0); return;
-        case commandKeyboardPanel: setKeyboardOpen (mode != 0); return;
-        case commandControls: showOnlyPage (slotControls); return;
-        case commandMixer: showOnlyPage (slotMixer); return;
+        case pagecommand::versionPanel: setVersionPanelShown (mode != 0); return;
+        case pagecommand::midiSetup: setMidiSetupShown (mode != 0); return;
+        case pagecommand::keyboardPanel: setKeyboardOpen (mode != 0); return;
+        case pagecommand::controls: showOnlyPage (slotControls); return;
+        case pagecommand::mixer: showOnlyPage (slotMixer); return;
         default: break;
     }
 
     // Any other command opens the selector of an object type, in place of the open selector or editor.
-    const int slot = objectType == programSelectorType ? slotProgramSelector
-                   : objectType == setupSelectorType   ? slotSetupSelector
-                                                        : -1;
+    const int slot = objectType == selectortype::program ? slotProgramSelector
+                   : objectType == selectortype::setup   ? slotSetupSelector
+                                                         : -1;
     showOnlyPage (slot);
 }
 
@@ -185,7 +185,7 @@ void MainComp::paint (juce::Graphics& g)
     g.fillAll (skin::colours::window);
     g.setColour (skin::colours::band);
     g.fillRect (0, 0, w, barHeight);
-    if (! controller.flags.keyboardOpen)
+    if (! controller.editorMemory().isKeyboardOpen())
         g.drawImage (footerStrip, 0, h - footerStripFromBottom, w, footerHeight, 0, 0, footerStrip.getWidth(), footerStrip.getHeight());
     g.drawImage (logo, w - logoFromRight, logoY, logoWidth, logoHeight, 0, 0, logo.getWidth(), logo.getHeight());
 }
@@ -197,8 +197,8 @@ void MainComp::resized()
     const int w = getWidth(), h = getHeight();
     layoutPages();
     foot->setBounds (sideWidth, h - footerFromBottom, barWidth, footerHeight);
-    controller.setSetting (setting::width, juce::String (w));
-    controller.setSetting (setting::height, juce::String (h));
+    controller.settings().set (Setting::width, w);
+    controller.settings().set (Setting::height, h);
     processor.setEditorSize (w, h);
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
@@ -220,18 +220,18 @@ void MainComp::gskButtonPressed (int number)
 {
     if (isMidiSetupShown())
     {
-        pageCommand (commandMidiSetup, 0);
+        pageCommand (pagecommand::midiSetup, 0);
         return;
     }
     switch (number)
     {
         case AppBar::buttonProgram: setPlayingMode (1); break;
         case AppBar::buttonMulti: setPlayingMode (2); break;
-        case AppBar::buttonMidi: pageCommand (commandMidiSetup, 1); break;
-        case AppBar::buttonKeys: pageCommand (commandKeyboardPanel, controller.flags.keyboardOpen ? 0 : 1); break;
-        case AppBar::buttonMixer: pageCommand (commandMixer, 1); break;
-        case AppBar::buttonControls: pageCommand (commandControls, 1); break;
-        case AppBar::buttonAbout: pageCommand (commandVersionPanel, isVersionPanelShown() ? 0 : 1); break;
+        case AppBar::buttonMidi: pageCommand (pagecommand::midiSetup, 1); break;
+        case AppBar::buttonKeys: pageCommand (pagecommand::keyboardPanel, controller.editorMemory().isKeyboardOpen() ? 0 : 1); break;
+        case AppBar::buttonMixer: pageCommand (pagecommand::mixer, 1); break;
+        case AppBar::buttonControls: pageCommand (pagecommand::controls, 1); break;
+        case AppBar::buttonAbout: pageCommand (pagecommand::versionPanel, isVersionPanelShown() ? 0 : 1); break;
         default: break;
     }
 }
@@ -242,9 +242,9 @@ void MainComp::setPlayingMode (int mode)
     lastAppliedMode = mode;
     bar->showPlayingMode (mode);
     if (mode == 1)
-        pageCommand (0, mode, programSelectorType, controller.currentProgram (controller.midiChannel() - 1));
+        pageCommand (pagecommand::selector, mode, selectortype::program, controller.currentProgram (controller.midiChannel() - 1));
     else
-        pageCommand (0, mode, setupSelectorType, std::max (1, controller.getLiveValue (LiveTable::rowMulti)));
+        pageCommand (pagecommand::selector, mode, selectortype::setup, std::max (1, controller.getLiveValue (LiveTable::rowMulti)));
 }
 
 void MainComp::setVersionPanelShown (bool shown)
@@ -253,7 +253,7 @@ void MainComp::setVersionPanelShown (bool shown)
     {
         if (version == nullptr)
         {
-            version = std::make_unique<VersionPanel> (0);
+            version = std::make_unique<VersionPanel> (controller.clock(), 0);
             version->onHidden = [this] { resized(); };
             addChildComponent (*version);
         }
@@ -274,7 +274,7 @@ void MainComp::setVersionPanelShown (bool shown)
 
 void MainComp::setKeyboardOpen (bool open)
 {
-    controller.flags.keyboardOpen = open;
+    controller.editorMemory().setKeyboardOpen (open);
     keyboard->setTopLeftPosition (sideWidth, keyboardPanelY);
     keyboard->setVisible (open);
     if (open)
@@ -289,7 +289,7 @@ void MainComp::slideCommand (juce::Component& source, int command, int distance)
     const bool fromHandle = &source == keyboard.get();
     if (! fromFooter && ! fromHandle)
         return;
-    if (fromFooter && controller.flags.keyboardOpen)
+    if (fromFooter && controller.editorMemory().isKeyboardOpen())
         return;
 
     switch (command)
@@ -325,7 +325,7 @@ void MainComp::slideCommand (juce::Component& source, int command, int distance)
 
 void MainComp::handleAsyncUpdate()
 {
-    const auto batch = controller.takeNotifications();
+    const auto batch = controller.notifications().take();
     for (const auto code : batch.stateCodes)
         stateCode (code);
     for (const auto entry : batch.parameterChanges)
@@ -338,9 +338,9 @@ void MainComp::handleAsyncUpdate()
 
 juce::String MainComp::onLineText() const
 {
-    const auto name = controller.connectionText();
+    const auto name = controller.connection().connectionText();
     auto text = name + ": ON-LINE";
-    if (controller.flags.unsupportedDevice)
+    if (controller.connection().isUnsupportedDevice())
         text << " THIS VERSION WILL NOT WORK CORRECTLY WITH " << name;
     return text;
 }
@@ -354,7 +354,7 @@ void MainComp::stateCode (std::uint32_t code)
             if (isMidiSetupShown())
             {
                 setupPanel->setStatusText (onLineText());
-                if (controller.flags.scanMode)
+                if (controller.connection().isScanMode())
                 {
                     refreshMidiSetup();
                     setupPanel->toFront (false);
@@ -378,19 +378,19 @@ void MainComp::stateCode (std::uint32_t code)
 void MainComp::parameterChanged (int value, int row)
 {
     juce::ignoreUnused (value);
-    const auto& info = controller.liveTable().info (row);
+    const auto& info = controller.live().table().info (row);
     if (info.group == LiveTable::groupChannel || info.group == LiveTable::groupController)
         return;
     if (row == LiveTable::rowPlayingMode)
     {
         pendingParameter = LiveTable::rowPlayingMode;
-        startTimer (playingModeCheckMs);
+        playingModeCheck->start (playingModeCheckMs);
     }
 }
 
-void MainComp::timerCallback()
+void MainComp::checkPlayingMode()
 {
-    stopTimer();
+    playingModeCheck->stop();
     if (pendingParameter != LiveTable::rowPlayingMode)
         return;
     pendingParameter = 0;
@@ -405,12 +405,10 @@ void MainComp::timerCallback()
     }
 }
 
-void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
+void MainComp::changeListenerCallback (juce::ChangeBroadcaster*)
 {
-    // Senders are told apart by identity; a broadcast from a sender this
-    // component does not know is ignored.
-    if (controller.flags.scanMode && scanner != nullptr && source == scanner.get())
-        setScanMode (false);
+    // Senders are told apart by identity; no page that broadcasts exists yet, and a
+    // broadcast from a sender this component does not know is ignored.
 }
 
 } // namespace zr9

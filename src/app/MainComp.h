@@ -1,15 +1,15 @@
 #pragma once
 
-#include "AppBar.h"
-#include "AppFoot.h"
-#include "MidiCntrState.h"
-#include "SlideCommands.h"
-#include "VersionPanel.h"
-#include "WoodSide.h"
-
+#include "controller/MidiCntrState.h"
 #include "pages/KeyboardPanel.h"
 #include "pages/MidiScanPanel.h"
 #include "pages/MidiSetupPanel.h"
+#include "pages/PageCommands.h"
+#include "pages/VersionPanel.h"
+#include "ui/AppBar.h"
+#include "ui/AppFoot.h"
+#include "ui/SlideCommands.h"
+#include "ui/WoodSide.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -33,7 +33,7 @@ class MainComp : public juce::AudioProcessorEditor,
                  public stateListener,
                  public SlideListener,
                  public MIDI_SetupListener,
-                 private juce::Timer,
+                 private PortScan::Listener,
                  private juce::AsyncUpdater
 {
 public:
@@ -46,13 +46,9 @@ public:
     static constexpr int playingModeCheckMs = 25;
     static constexpr int footerOpenThreshold = 170; // the footer must be pulled up this far to open the panel
     static constexpr int handleCloseThreshold = 449; // the panel closes when its top is let go below this
-
-    // Page commands.
-    static constexpr int commandVersionPanel = 102;
-    static constexpr int commandMidiSetup = 104;
-    static constexpr int commandKeyboardPanel = 105;
-    static constexpr int commandControls = 111;
-    static constexpr int commandMixer = 113;
+    /** The smallest size at which the application bar's buttons and the logo stay apart and inside. */
+    static constexpr int minimumWidth = 1008;
+    static constexpr int minimumHeight = 600;
 
     /** The page slots; a slot stays empty until its page exists. */
     enum PageSlotId
@@ -104,7 +100,7 @@ public:
     // MIDI_SetupListener: the MIDI setup panel's commands
     void midiSetupCommand (int code, int value) override;
 
-    /** Scan mode on creates the port-scan panel and starts the scan; off removes the panel. */
+    /** Starts the controller's port scan again (on) or ends it (off); the scan panel shows it while it lasts. */
     void setScanMode (bool on);
     MIDI_scan* scanPanel() noexcept { return scanner.get(); }
     MIDI_Setup* midiSetupPanel() noexcept { return setupPanel.get(); }
@@ -135,13 +131,16 @@ private:
     void checkIdentityAndSave();
     juce::String onLineText() const;
     void handleAsyncUpdate() override;
-    void timerCallback() override;
+    void checkPlayingMode();
+    void showScanPanel();
+    void closeScanPanel();
+    void scanChanged() override;
 
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
     juce::DocumentWindow* window = nullptr;
 
-    int pendingParameter = 0;
+    int pendingParameter = 0; // 0, or the playing-mode row while its short check waits
     int lastAppliedMode = 0;
     int slideStartY = 0;
     bool childrenBuilt = false;
@@ -156,6 +155,7 @@ private:
     std::unique_ptr<VersionPanel> version;
     std::unique_ptr<MIDI_Setup> setupPanel;
     std::unique_ptr<MIDI_scan> scanner;
+    std::unique_ptr<ClockTimer> playingModeCheck;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
 };

@@ -10,9 +10,6 @@ namespace zr9
 
 namespace
 {
-    constexpr int commandOption = 206;
-    constexpr int commandRestartScan = 211;
-    constexpr int commandOptionChosen = 303;
     constexpr int footerStripHeight = 25;
 } // namespace
 
@@ -35,7 +32,7 @@ void MainComp::setMidiSetupShown (bool shown)
         addChildComponent (*setupPanel);
     }
     refreshMidiSetup();
-    setupPanel->setStatusText (controller.flags.connected ? onLineText() : juce::String ("OFF-LINE"));
+    setupPanel->setStatusText (controller.connection().isConnected() ? onLineText() : juce::String ("OFF-LINE"));
     setupPanel->setBounds (0, barHeight, getWidth(), getHeight() - barHeight - footerStripHeight);
     setupPanel->setVisible (true);
     setupPanel->toFront (false);
@@ -47,67 +44,62 @@ void MainComp::refreshMidiSetup()
 {
     if (setupPanel == nullptr)
         return;
-    auto& ports = controller.ports();
-    setupPanel->setPortNames (ports.inputNames(), ports.outputNames());
-    auto* out = controller.outputControl();
-    setupPanel->refresh (controller.getSettingInt (setting::inputPort), controller.isInputOpen(),
-                         controller.getSettingInt (setting::outputPort), out != nullptr && out->isOpen(),
-                         controller.getSettingInt (3), controller.flags.deviceOption);
+    auto& connection = controller.connection();
+    auto& settings = controller.settings();
+    setupPanel->setPortNames (connection.inputNames(), connection.outputNames());
+    setupPanel->refresh (settings.number (Setting::inputPort), connection.isInputOpen(),
+                         settings.number (Setting::outputPort), connection.isOutputOpen(),
+                         settings.number (Setting::setupValue), settings.deviceOption());
 }
 
 void MainComp::checkIdentityAndSave()
 {
-    controller.sendIdentityRequest();
-    controller.settings (1);
+    controller.connection().sendIdentityRequest();
+    controller.settings().save();
 }
 
 void MainComp::midiSetupCommand (int code, int value)
 {
+    auto& connection = controller.connection();
     switch (code)
     {
         case MIDI_Setup::codePoll:
-            controller.sendIdentityRequest();
+            connection.sendIdentityRequest();
             break;
 
         case MIDI_Setup::codeOk:
-            pageCommand (commandMidiSetup, 0);
-            controller.sendIdentityRequest();
+            pageCommand (pagecommand::midiSetup, 0);
+            connection.sendIdentityRequest();
             break;
 
-        case commandOption:
-            controller.flags.deviceOption = value == 1;
-            controller.setSetting (43, value == 1 ? "1" : "0");
+        case MIDI_Setup::codeOption:
+            controller.settings().setDeviceOption (value == 1);
             checkIdentityAndSave();
             break;
 
-        case commandRestartScan:
-            if (scanner != nullptr)
-                setScanMode (false);
+        case MIDI_Setup::codeRestartScan:
+            setScanMode (false);
             setScanMode (true);
             break;
 
         case MIDI_Setup::codeInputPicked:
-            controller.openInputPort (value);
-            controller.setSetting (setting::inputPort, juce::String (value));
+            connection.openInputPort (value);
+            controller.settings().set (Setting::inputPort, value);
             if (setupPanel != nullptr)
-                setupPanel->showInput (value, controller.isInputOpen());
+                setupPanel->showInput (value, connection.isInputOpen());
             checkIdentityAndSave();
             break;
 
         case MIDI_Setup::codeOutputPicked:
-        {
-            controller.setSetting (setting::outputPort, juce::String (value));
-            auto* out = controller.outputControl();
-            if (out != nullptr)
-                out->open (value); // 0 closes the port
+            controller.settings().set (Setting::outputPort, value);
+            connection.openOutputPort (value); // 0 closes the port
             if (setupPanel != nullptr)
-                setupPanel->showOutput (value, out != nullptr && out->isOpen());
+                setupPanel->showOutput (value, connection.isOutputOpen());
             checkIdentityAndSave();
             break;
-        }
 
         case MIDI_Setup::codeInputPickedLower:
-        case commandOptionChosen:
+        case MIDI_Setup::codeOptionChosen:
             checkIdentityAndSave();
             break;
 
@@ -115,8 +107,8 @@ void MainComp::midiSetupCommand (int code, int value)
         case MIDI_Setup::codeTransmit:
             // The receive/transmit panel is not part of this window yet; the
             // panel still closes and the port choice is kept.
-            pageCommand (commandMidiSetup, 0);
-            controller.settings (1);
+            pageCommand (pagecommand::midiSetup, 0);
+            controller.settings().save();
             break;
 
         default:
@@ -126,27 +118,41 @@ void MainComp::midiSetupCommand (int code, int value)
 
 void MainComp::setScanMode (bool on)
 {
-    if (! on)
+    if (on)
     {
-        controller.flags.scanMode = false;
-        if (scanner != nullptr)
-        {
-            scanner->removeChangeListener (this);
-            scanner.reset();
-        }
-        return;
+        controller.scan().start();
+        showScanPanel();
     }
+    else
+    {
+        controller.scan().stop();
+        closeScanPanel();
+    }
+}
 
-    scanner = std::make_unique<MIDI_scan> (controller);
-    scanner->addChangeListener (this);
-    addAndMakeVisible (*scanner);
+void MainComp::showScanPanel()
+{
+    if (scanner == nullptr)
+    {
+        scanner = std::make_unique<MIDI_scan> (controller.scan());
+        scanner->onClicked = [this] { setScanMode (false); };
+        addAndMakeVisible (*scanner);
+    }
     scanner->toFront (false);
     if (isVersionPanelShown())
         version->toFront (false); // the greeting stays on top for its moment
-    // The flag goes up only once the scan has set the pair it asks: a reply to
-    // an earlier request must not remember a pair nobody is trying.
-    scanner->startScan();
-    controller.flags.scanMode = true;
+}
+
+void MainComp::closeScanPanel()
+{
+    scanner.reset();
+}
+
+void MainComp::scanChanged()
+{
+    // Found, or ended: the panel has nothing more to show.
+    if (! controller.scan().isActive())
+        closeScanPanel();
 }
 
 } // namespace zr9

@@ -1,25 +1,28 @@
 #pragma once
 
-#include <juce_events/juce_events.h>
-
 namespace zr9
 {
 
 /**
     Ends the program in the ordinary way when it is asked to stop by SIGTERM
     (a session logout, a service manager) or SIGINT (Ctrl+C), so that the
-    settings and banks are written on the way out. The signal handler only
-    sets a flag; a timer on the message thread sees it and asks the
-    application to quit.
+    settings and banks are written on the way out.
+
+    The signal handler only writes one byte into a pipe; the framework's event
+    loop watches the pipe's other end and, on the message thread, asks the
+    application to quit. Nothing wakes the program while no signal comes.
 */
-class ShutdownSignals : private juce::Timer
+class ShutdownSignals
 {
 public:
     ShutdownSignals();
-    ~ShutdownSignals() override;
+    ~ShutdownSignals();
+
+    ShutdownSignals (const ShutdownSignals&) = delete;
+    ShutdownSignals& operator= (const ShutdownSignals&) = delete;
 
 private:
-    void timerCallback() override;
+    void signalled();
 };
 
 } // namespace zr9

@@ -3,7 +3,12 @@
 namespace zr9::emulator
 {
 
-ReplyLine::ReplyLine() : juce::Thread ("ZR9 Emulator replies")
+namespace
+{
+    constexpr int idleWaitMs = 100; // with nothing queued, the thread looks at its exit flag this often
+} // namespace
+
+ReplyLine::ReplyLine (std::shared_ptr<Clock> c) : juce::Thread ("ZR9 Emulator replies"), clock (std::move (c))
 {
     startThread();
 }
@@ -58,7 +63,7 @@ void ReplyLine::post (const std::vector<std::uint8_t>& reply)
         auto bytes = reply;
         if (active.corruptByte >= 0 && (size_t) active.corruptByte < bytes.size())
             bytes[(size_t) active.corruptByte] ^= 0x7F;
-        const auto due = juce::Time::getMillisecondCounter() + (juce::uint32) (latencyMs + active.delayMs);
+        const auto due = clock->nowMs() + (std::uint64_t) (latencyMs + active.delayMs);
         queue.push_back ({ due, bytes });
         if (active.duplicate)
             queue.push_back ({ due, bytes });
@@ -71,25 +76,31 @@ void ReplyLine::run()
     while (! threadShouldExit())
     {
         std::vector<std::uint8_t> next;
-        int waitMs = -1;
+        std::uint64_t due = 0;
+        bool waiting = false;
         {
             const juce::ScopedLock sl (lock);
             if (! queue.empty())
             {
-                const auto now = juce::Time::getMillisecondCounter();
-                if (queue.front().dueMs <= now)
+                if (queue.front().dueMs <= clock->nowMs())
                 {
                     next = std::move (queue.front().bytes);
                     queue.pop_front();
                     busy = true;
                 }
                 else
-                    waitMs = (int) (queue.front().dueMs - now);
+                {
+                    due = queue.front().dueMs;
+                    waiting = true;
+                }
             }
         }
         if (next.empty())
         {
-            wake.wait (waitMs < 0 ? 100 : waitMs);
+            if (waiting)
+                clock->waitUntil (due, wake);
+            else
+                wake.wait (idleWaitMs);
             continue;
         }
         deliver (next);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "midi/Clock.h"
+
 #include <juce_audio_devices/juce_audio_devices.h>
 
 #include <deque>
@@ -21,12 +23,14 @@ struct Faults
 /**
     The emulator's side of a MIDI input: replies queue here and a thread of
     its own hands them to the input callback after the set latency, as a real
-    input port's thread would, with the faults applied.
+    input port's thread would, with the faults applied. Latency runs on the
+    given clock, so a test that steps its clock sees delayed replies without
+    waiting for them.
 */
 class ReplyLine : private juce::Thread
 {
 public:
-    ReplyLine();
+    explicit ReplyLine (std::shared_ptr<Clock> clock = Clock::system());
     ~ReplyLine() override;
 
     /** Where replies go; nullptr while the input is closed or stopped (replies are then lost). */
@@ -46,13 +50,14 @@ public:
 private:
     struct Pending
     {
-        juce::uint32 dueMs;
+        std::uint64_t dueMs;
         std::vector<std::uint8_t> bytes;
     };
 
     void run() override;
     void deliver (const std::vector<std::uint8_t>& bytes);
 
+    std::shared_ptr<Clock> clock;
     juce::CriticalSection lock;          // the queue and the settings
     juce::CriticalSection callbackLock;  // the callback, held while delivering; never taken inside `lock`
     juce::WaitableEvent wake;

@@ -1,6 +1,6 @@
 #include "VirtualInstrument.h"
 
-#include "midi/SevenBitPacking.h"
+#include "model/SevenBitPacking.h"
 #include "model/FactoryBanks.h"
 #include "model/ObjectTypes.h"
 

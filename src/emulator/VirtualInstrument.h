@@ -1,7 +1,7 @@
 #pragma once
 
-#include "midi/SysexAssembler.h"
-#include "midi/SysexFormat.h"
+#include "model/SysexAssembler.h"
+#include "model/SysexFormat.h"
 #include "model/BankIndex.h"
 
 #include <juce_core/juce_core.h>

@@ -33,7 +33,7 @@ namespace
             for (const auto meta : buffer)
                 zr9->instrument().receive (meta.data, (size_t) meta.numBytes);
         }
-        void clearQueue() override {}
+        bool waitUntilQueueSent (int) override { return true; }
         void startSendingThread() override {}
         void stopSendingThread() override {}
 

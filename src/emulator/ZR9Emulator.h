@@ -16,7 +16,10 @@ namespace zr9::emulator
 class ZR9Emulator
 {
 public:
-    ZR9Emulator() : zr9 ([this] (const sysex::Message& reply) { replies.post (reply); }) {}
+    explicit ZR9Emulator (std::shared_ptr<Clock> clock = Clock::system())
+        : replies (std::move (clock)), zr9 ([this] (const sysex::Message& reply) { replies.post (reply); })
+    {
+    }
 
     VirtualInstrument& instrument() noexcept { return zr9; }
     ReplyLine& line() noexcept { return replies; }

@@ -37,9 +37,9 @@ void loadStartupBanks (RK2Class& model, const LibraryFolder& library, bool useFi
             stored = readDataFile (library.file (bankFileName (type)));
 
         if (stored.getSize() > 0)
-            holder->bank().index (type, ByteView (static_cast<const std::uint8_t*> (stored.getData()), stored.getSize()), info->cap);
+            holder->indexBank (ByteView (static_cast<const std::uint8_t*> (stored.getData()), stored.getSize()), info->cap);
         else
-            holder->bank().index (type, Factory_Banks_ZR9::image (type), info->cap);
+            holder->indexBank (Factory_Banks_ZR9::image (type), info->cap);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "RevuDIAudioProcessor.h"
 
-#include "RevuDIAudioProcessorEditor.h"
+#include "BankFiles.h"
+#include "SettingsFile.h"
+
 #include "midi/JuceMidiPorts.h"
 #include "model/ModelObjectNames.h"
 
@@ -27,23 +29,26 @@ ProcessorOptions RevuDIAudioProcessor::withDefaults (ProcessorOptions o)
 {
     if (o.ports == nullptr)
         o.ports = std::make_shared<JuceMidiPorts>();
+    if (o.clock == nullptr)
+        o.clock = Clock::system();
     if (loadedByManifestGenerator())
+    {
         o.persistent = false;
+        o.useDevices = false;
+    }
     return o;
 }
 
 RevuDIAudioProcessor::RevuDIAudioProcessor (ProcessorOptions o)
     : juce::AudioProcessor (BusesProperties().withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
       options (withDefaults (std::move (o))),
-      state (*options.ports, LibraryFolder (options.documentsBase), options.persistent)
+      libraryFolder (options.documentsBase),
+      state (*options.ports,
+             options.persistent ? std::make_unique<SettingsFile> (libraryFolder) : std::unique_ptr<SettingsStorage>(),
+             options.clock)
 {
-    state.createOutputControl();
-    const int in = state.getSettingInt (setting::inputPort), out = state.getSettingInt (setting::outputPort);
-    state.openInputPort (in);
-    state.outputControl()->open (out);
-    state.setScannedPorts (in, out);
-    state.applyStartupDefaults();
-    state.outputControl()->addListener (&state);
+    loadStartupBanks (state.model(), libraryFolder, options.persistent);
+    state.start (options.useDevices);
 }
 
 RevuDIAudioProcessor::~RevuDIAudioProcessor() = default;
@@ -69,48 +74,41 @@ void RevuDIAudioProcessor::applyPlayingMode (int newMode)
 
 juce::String RevuDIAudioProcessor::liveParameterName (int row) const
 {
-    return juce::String (state.liveTableView().name (row));
+    return juce::String (state.live().table().name (row));
 }
 
 float RevuDIAudioProcessor::liveParameterValue (int row) const
 {
-    return state.liveTableView().normalised (row);
+    return state.live().table().normalised (row);
 }
 
 juce::String RevuDIAudioProcessor::liveParameterText (int row)
 {
     const ModelObjectNames names (state.model());
-    return juce::String (state.liveTable().text (row, &names));
+    return juce::String (state.live().table().text (row, &names));
 }
 
 void RevuDIAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
 {
     juce::ignoreUnused (samplesPerBlock);
-    state.sampleRate = sampleRate;
-    state.clearKeys();
+    rate = sampleRate;
+    state.keys().clear();
 }
 
 void RevuDIAudioProcessor::releaseResources()
 {
-    state.clearKeys();
+    state.keys().clear();
 }
 
 void RevuDIAudioProcessor::processBlock (juce::AudioBuffer<float>& audio, juce::MidiBuffer&)
 {
-    const juce::ScopedLock sl (hostMidiLock);
     for (int ch = getTotalNumInputChannels(); ch < getTotalNumOutputChannels(); ++ch)
         audio.clear (ch, 0, audio.getNumSamples());
 }
 
 juce::AudioProcessorEditor* RevuDIAudioProcessor::createEditor()
 {
-    return new RevuDIAudioProcessorEditor (*this);
+    return options.makeEditor != nullptr ? options.makeEditor (*this) : nullptr;
 }
 
 } // namespace zr9
-
-// The plug-in formats ask for the processor through this function.
-juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
-{
-    return new zr9::RevuDIAudioProcessor();
-}

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/MidiCntrState.h"
+#include "LibraryFolder.h"
+
+#include "controller/MidiCntrState.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -16,6 +18,12 @@ struct ProcessorOptions
     bool persistent = true;
     /** The MIDI devices; the platform's when empty. */
     std::shared_ptr<MidiPortProvider> ports;
+    /** The time the controller runs on; the system's when empty. */
+    std::shared_ptr<Clock> clock;
+    /** False when no port may be opened and no instrument looked for. */
+    bool useDevices = true;
+    /** Makes the editor a host opens; the processor has no editor without it. */
+    std::function<juce::AudioProcessorEditor* (class RevuDIAudioProcessor&)> makeEditor;
 };
 
 /**
@@ -29,6 +37,7 @@ class RevuDIAudioProcessor : public juce::AudioProcessor,
 public:
     static constexpr int defaultEditorWidth = 1028;
     static constexpr int defaultEditorHeight = 730;
+    static constexpr double defaultSampleRate = 44100.0;
 
     explicit RevuDIAudioProcessor (ProcessorOptions options = {});
     ~RevuDIAudioProcessor() override;
@@ -40,6 +49,9 @@ public:
     int playingMode() const noexcept { return mode.load(); }
 
     // ------------------------------------------- the live table as host parameters
+    const LibraryFolder& library() const noexcept { return libraryFolder; }
+    double sampleRate() const noexcept { return rate.load(); }
+
     /** One parameter per live row; the index is the row number. */
     int liveParameterCount() const noexcept { return LiveTable::rowCount; }
     juce::String liveParameterName (int row) const;
@@ -61,7 +73,7 @@ public:
     bool producesMidi() const override { return true; }
     double getTailLengthSeconds() const override { return 0.0; }
     juce::AudioProcessorEditor* createEditor() override;
-    bool hasEditor() const override { return true; }
+    bool hasEditor() const override { return options.makeEditor != nullptr; }
     int getNumPrograms() override { return 1; }
     int getCurrentProgram() override { return 0; }
     void setCurrentProgram (int) override {}
@@ -74,9 +86,10 @@ private:
     static ProcessorOptions withDefaults (ProcessorOptions options);
 
     ProcessorOptions options;
+    LibraryFolder libraryFolder;
     MidiCntrState state;
-    juce::CriticalSection hostMidiLock;
     std::atomic<int> mode { 1 };
+    std::atomic<double> rate { defaultSampleRate };
     int editorWidth = defaultEditorWidth;
     int editorHeight = defaultEditorHeight;
 

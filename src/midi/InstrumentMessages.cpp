@@ -1,6 +1,6 @@
 #include "InstrumentMessages.h"
 
-#include "SysexFormat.h"
+#include "model/SysexFormat.h"
 
 namespace zr9::messages
 {

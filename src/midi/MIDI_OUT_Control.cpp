@@ -58,8 +58,9 @@ void MIDI_OUT_Control::sendSysEx (const void* data, size_t size)
         return;
     }
 
-    // A long message goes out at once, piece by piece, with nothing queued in between.
-    device->clearQueue();
+    // A long message goes out at once, piece by piece: what was queued before
+    // it leaves first, and nothing queued meanwhile can come in between.
+    device->waitUntilQueueSent (queueWaitMs);
     device->stopSendingThread();
     for (size_t offset = 0; offset < size; offset += (size_t) sysExPieceSize)
     {

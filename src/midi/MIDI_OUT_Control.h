@@ -7,30 +7,27 @@
 namespace zr9
 {
 
-class MIDI_OUT_Control;
-
-/** Observers of the output control. The control keeps the list; it sends no notification of its own. */
-class MIDI_OUTListener
-{
-public:
-    virtual ~MIDI_OUTListener() = default;
-    virtual void midiOutChanged (MIDI_OUT_Control&) {}
-};
-
 /**
     Everything the system sends to the instrument leaves through this object.
 
     Short messages are time-stamped with the present moment and queued for the
-    device's sending thread, so callers never block. A System Exclusive message
-    longer than 256 bytes is sent at once in pieces of 256 bytes, with the
-    queue cleared and the sending thread stopped meanwhile, so that nothing is
-    interleaved with it. Every send runs under the send lock; every send on a
-    closed control is dropped.
+    port's sending thread, so callers never block. A System Exclusive message
+    longer than 256 bytes is sent at once in pieces of 256 bytes: the caller
+    first waits until the messages already queued have left, then the sending
+    thread stops while the pieces go out, so nothing is interleaved with them
+    and nothing queued before them is lost or overtaken. Every send runs under
+    the send lock; every send on a closed control is dropped.
+
+    Threads: called from the message thread (pages, panels, transfers) and the
+    MIDI input thread (the answer to an identity reply). Only the port's
+    sending thread talks to the device in between.
 */
 class MIDI_OUT_Control
 {
 public:
     static constexpr int sysExPieceSize = 256;
+    /** How long a long message waits for the queue before it goes anyway. */
+    static constexpr int queueWaitMs = 2000;
 
     explicit MIDI_OUT_Control (MidiPortProvider& ports);
     ~MIDI_OUT_Control();
@@ -53,9 +50,6 @@ public:
     void sendController (int channel, int controller, int value);
     void sendPitchWheel (int channel, int value);
 
-    void addListener (MIDI_OUTListener* listener) { listeners.add (listener); }
-    void removeListener (MIDI_OUTListener* listener) { listeners.remove (listener); }
-
 private:
     static int statusChannel (int channel) noexcept { return channel == 0 ? 0 : channel - 1; }
 
@@ -64,7 +58,6 @@ private:
     std::atomic<bool> opened { false };
     std::atomic<int> openPort { 0 };
     juce::CriticalSection sendLock;
-    juce::ListenerList<MIDI_OUTListener, juce::Array<MIDI_OUTListener*, juce::CriticalSection>> listeners;
 
     JUCE_DECLARE_NON_COPYABLE (MIDI_OUT_Control)
 };

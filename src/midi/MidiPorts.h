@@ -27,7 +27,8 @@ public:
     virtual void sendNow (const juce::MidiMessage& message) = 0;
     /** Queues the buffer; a message at position p leaves p / samplesPerSecond seconds after startMs. */
     virtual void sendBlock (const juce::MidiBuffer& buffer, double startMs, double samplesPerSecond) = 0;
-    virtual void clearQueue() = 0;
+    /** Waits until every queued message has left, at most timeoutMs; false when some are still waiting. */
+    virtual bool waitUntilQueueSent (int timeoutMs) = 0;
     virtual void startSendingThread() = 0;
     virtual void stopSendingThread() = 0;
 };

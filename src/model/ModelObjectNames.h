@@ -15,10 +15,14 @@ public:
     std::string objectName (int typeId, int number) const override
     {
         const auto* holder = rk2.holderFor (typeId);
-        // Only numbers the bank was indexed for are asked; any int can arrive here.
-        if (holder == nullptr || number < 1 || number > holder->bank().cap())
+        if (holder == nullptr)
             return {};
-        return holder->bank().name (number);
+        // Any thread may ask (a host wants a parameter's text): read a published bank.
+        const auto bank = holder->snapshot();
+        // Only numbers the bank was indexed for are asked; any int can arrive here.
+        if (number < 1 || number > bank->cap())
+            return {};
+        return bank->name (number);
     }
 
 private:

@@ -36,12 +36,15 @@ public:
 
     /**
         Sorts every existing chain of the bank into the category lists. Done
-        once, on the first call; call resetCategories() after the bank changes.
+        once, on the first call after the bank changed.
     */
     void categorise();
     void resetCategories() { categorised = false; }
     /** The chain numbers of category c (1 to 17), in bank order; empty for other c. */
     const std::vector<int>& categoryList (int c) const noexcept;
+
+protected:
+    void bankChanged() override { resetCategories(); }
 
 private:
     fxchain::Chain decoded;

@@ -24,7 +24,7 @@ void ObjMasterClass::loadPart (int k, ByteView bytes)
     if (k < 1 || k > partCount)
         return;
     {
-        const juce::ScopedLock sl (lock);
+        const std::lock_guard<std::mutex> sl (lock);
         parts[(size_t) k - 1] = ObjectRecord (Bytes (bytes.data(), bytes.data() + bytes.size()));
     }
     broadcastChange (k);
@@ -32,19 +32,19 @@ void ObjMasterClass::loadPart (int k, ByteView bytes)
 
 Bytes ObjMasterClass::part (int k) const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return k >= 1 && k <= partCount ? parts[(size_t) k - 1].bytes() : Bytes();
 }
 
 int ObjMasterClass::channelProgram (int c) const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return parts[channelPart - 1].word (channelEntrySize * c + channelProgramOffset);
 }
 
 int ObjMasterClass::tempo() const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     const int bpm = parts[tempoPart - 1].word (tempoOffset) / 100;
     return bpm == 0 ? defaultTempo : bpm;
 }

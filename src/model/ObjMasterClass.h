@@ -31,7 +31,7 @@ public:
     int masterTempo() const { return tempo(); }
 
 private:
-    juce::CriticalSection lock;
+    mutable std::mutex lock;
     std::array<ObjectRecord, partCount> parts;
 };
 

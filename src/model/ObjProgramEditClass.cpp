@@ -18,7 +18,7 @@ bool routeEntryInBlock (const program::TrailingBlocks& t, int a) noexcept
 
 void ObjProgramEditClass::load (ByteView record)
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     edited = ObjectRecord (Bytes (record.data(), record.data() + record.size()));
     const int n = std::min (record.byte (layerCountOffset), maxLayers);
     for (int k = 0; k < n; ++k)
@@ -33,13 +33,13 @@ void ObjProgramEditClass::load (ByteView record)
 
 Bytes ObjProgramEditClass::record() const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return edited.bytes();
 }
 
 int ObjProgramEditClass::recordSize() const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return edited.size();
 }
 
@@ -48,7 +48,7 @@ void ObjProgramEditClass::loadLayer (int k, ByteView bytes)
     if (k < 0 || k >= maxLayers)
         return;
     {
-        const juce::ScopedLock sl (lock);
+        const std::lock_guard<std::mutex> sl (lock);
         layers[(size_t) k].record = ObjectRecord (Bytes (bytes.data(), bytes.data() + bytes.size()));
     }
     broadcastChange (k);
@@ -56,20 +56,20 @@ void ObjProgramEditClass::loadLayer (int k, ByteView bytes)
 
 Bytes ObjProgramEditClass::layer (int k) const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return k >= 0 && k < maxLayers ? layers[(size_t) k].record.bytes() : Bytes();
 }
 
 SubObjLayerClass ObjProgramEditClass::layerObject (int k) const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return k >= 0 && k < maxLayers ? layers[(size_t) k] : SubObjLayerClass();
 }
 
 void ObjProgramEditClass::setSideBlock (ByteView bytes)
 {
     {
-        const juce::ScopedLock sl (lock);
+        const std::lock_guard<std::mutex> sl (lock);
         side.assign (bytes.data(), bytes.data() + bytes.size());
     }
     broadcastChange (codeSideBlock);
@@ -77,19 +77,19 @@ void ObjProgramEditClass::setSideBlock (ByteView bytes)
 
 Bytes ObjProgramEditClass::sideBlock() const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return side;
 }
 
 int ObjProgramEditClass::get (program::Field f) const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return program::readField (edited.view(), f);
 }
 
 void ObjProgramEditClass::set (program::Field f, int value)
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     program::writeField (edited.bytes(), f, value);
 }
 
@@ -110,13 +110,13 @@ std::string ObjProgramEditClass::modeText() const
 
 void ObjProgramEditClass::decodeBlocks()
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     program::decodeProgramBlocks (edited.view(), lists);
 }
 
 ProgramInfoLists ObjProgramEditClass::infoLists() const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return lists;
 }
 
@@ -124,19 +124,19 @@ void ObjProgramEditClass::decodeChainInfo (int g, ByteView chainInfoBlock)
 {
     if (g < 0 || g >= ProgramInfoLists::programGroup)
         return;
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     program::decodeInfoBlock (chainInfoBlock, lists.group[(size_t) g]);
 }
 
 std::string ObjProgramEditClass::infoText (int k) const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     return program::infoText (edited.view(), k);
 }
 
 int ObjProgramEditClass::routeByte (int a, int b) const
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     const auto t = program::trailingBlocks (edited.view());
     if (! routeEntryInBlock (t, a))
         return 0;
@@ -145,7 +145,7 @@ int ObjProgramEditClass::routeByte (int a, int b) const
 
 void ObjProgramEditClass::setRouteByte (int a, int b, int value)
 {
-    const juce::ScopedLock sl (lock);
+    const std::lock_guard<std::mutex> sl (lock);
     const auto t = program::trailingBlocks (edited.view());
     if (t.routeSize < program::minDecodedBlockSize || ! routeEntryInBlock (t, a))
         return;

@@ -30,11 +30,6 @@ public:
     void set (program::Field f, int value) noexcept { program::writeField (record.bytes(), f, value); }
 };
 
-/** Stands for the program common part; it keeps nothing of its own. */
-class SubObjProgramCommClass
-{
-};
-
 /**
     One program being edited (there is one per MIDI channel). Parts may arrive
     from the MIDI input thread while pages read on the message thread, so the
@@ -67,8 +62,6 @@ public:
     SubObjLayerClass layerObject (int k) const;
     void setSideBlock (ByteView bytes);
     Bytes sideBlock() const;
-
-    SubObjProgramCommClass& common() noexcept { return commonPart; }
 
     /** Reads a common field of the record (see program::common) by its rules. */
     int get (program::Field f) const;
@@ -105,10 +98,9 @@ private:
     int routeByte (int a, int b) const;
     void setRouteByte (int a, int b, int value);
 
-    juce::CriticalSection lock;
+    mutable std::mutex lock;
     ObjectRecord edited;
     std::array<SubObjLayerClass, maxLayers> layers;
-    SubObjProgramCommClass commonPart;
     ProgramInfoLists lists;
     Bytes side;
 };

@@ -7,10 +7,7 @@ RK2Class::RK2Class()
 {
     programs = std::make_unique<ObjProgramBankClass>();
     for (auto& edit : programEdits)
-    {
         edit = std::make_unique<ObjProgramEditClass>();
-        lastCreatedEdit = edit.get();
-    }
     setups = std::make_unique<ObjSetupBankClass>();
     multiEdit = std::make_unique<ObjMultiClass>();
     fxChainHolder = std::make_unique<ObjFXChainClass>();
@@ -24,7 +21,6 @@ RK2Class::~RK2Class()
     fxChainHolder.reset();
     multiEdit.reset();
     setups.reset();
-    lastCreatedEdit = nullptr;
     for (auto it = programEdits.rbegin(); it != programEdits.rend(); ++it)
         it->reset();
     programs.reset();
@@ -47,6 +43,18 @@ ObjBankHolder* RK2Class::holderFor (int typeId) noexcept
         case typeFxChain:         return fxChainHolder.get();
         default:                  return nullptr;
     }
+}
+
+std::vector<ObjectChangeNotifier*> RK2Class::notifiers()
+{
+    std::vector<ObjectChangeNotifier*> all { &keyMap, &arpeggiator, &intonation, &shiftPattern, &velocityPattern,
+                                             &algorithm, &sample, &song, programs.get() };
+    for (auto& edit : programEdits)
+        all.push_back (edit.get());
+    for (ObjectChangeNotifier* n : { (ObjectChangeNotifier*) setups.get(), (ObjectChangeNotifier*) multiEdit.get(),
+                                     (ObjectChangeNotifier*) fxChainHolder.get(), (ObjectChangeNotifier*) masterData.get() })
+        all.push_back (n);
+    return all;
 }
 
 } // namespace zr9

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace zr9
 {
@@ -40,7 +41,6 @@ public:
     ObjProgramBankClass& programBank() noexcept { return *programs; }
     /** The program edit object of channel c (0 to 15). */
     ObjProgramEditClass& programEdit (int c) noexcept { return *programEdits[(size_t) c]; }
-    ObjProgramEditClass* lastProgramEdit() noexcept { return lastCreatedEdit; }
     ObjSetupBankClass& setupBank() noexcept { return *setups; }
     ObjMultiClass& multi() noexcept { return *multiEdit; }
     ObjFXChainClass& fxChains() noexcept { return *fxChainHolder; }
@@ -48,11 +48,14 @@ public:
 
     /** The holder that keeps a bank of this type, or nullptr for types without one. */
     ObjBankHolder* holderFor (int typeId) noexcept;
+    const ObjBankHolder* holderFor (int typeId) const noexcept { return const_cast<RK2Class*> (this)->holderFor (typeId); }
+
+    /** Every object that tells listeners of its changes, for whoever delivers them. */
+    std::vector<ObjectChangeNotifier*> notifiers();
 
 private:
     std::unique_ptr<ObjProgramBankClass> programs;
     std::array<std::unique_ptr<ObjProgramEditClass>, channelCount> programEdits;
-    ObjProgramEditClass* lastCreatedEdit = nullptr;
     std::unique_ptr<ObjSetupBankClass> setups;
     std::unique_ptr<ObjMultiClass> multiEdit;
     std::unique_ptr<ObjFXChainClass> fxChainHolder;

@@ -1,5 +1,6 @@
 #include "ValueText.h"
 
+#include "DisplayTypes.h"
 #include "ObjectTypes.h"
 #include "ParameterNames.h"
 #include "ValueScales.h"
@@ -245,7 +246,7 @@ namespace
 
 int objectTypeOfDisplay (int t) noexcept
 {
-    if (t == 2102)
+    if (t == display::programBankAndNumber)
         return typeProgram;
     if (t < 2100 || t > 2901 || t % 100 > 1)
         return 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SlideCommands.h"
+#include "ui/SlideCommands.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

@@ -9,8 +9,6 @@ namespace
 {
     constexpr float cornerSize = 10.0f;
     constexpr float outlineWidth = 3.0f;
-    constexpr int warningLineHeight = 20;
-    constexpr int warningMargin = 50;
 
     juce::Font arial (float height, bool bold = false)
     {
@@ -18,69 +16,26 @@ namespace
     }
 } // namespace
 
-MIDI_scan::MIDI_scan (MidiCntrState& controller) : portScan (controller)
+MIDI_scan::MIDI_scan (PortScan& s) : scan (s)
 {
     setBounds (panelX, panelY, panelWidth, panelHeight);
+    scan.addListener (this);
 }
 
 MIDI_scan::~MIDI_scan()
 {
-    stopTimer();
+    scan.removeListener (this);
 }
 
-void MIDI_scan::startScan()
+void MIDI_scan::scanChanged()
 {
-    setBounds (panelX, panelY, panelWidth, panelHeight);
-    notFound = false;
-    portScan.start();
-    running = true;
-    startTimer (tickMs);
-    repaint();
-}
-
-void MIDI_scan::timerCallback()
-{
-    switch (portScan.step())
-    {
-        case PortScan::State::connected:
-            stopTimer();
-            finish();
-            break;
-
-        case PortScan::State::notFound:
-            stopTimer();
-            running = false;
-            notFound = true;
-            setBounds (panelX, panelY, panelWidth, panelHeight);
-            repaint();
-            break;
-
-        case PortScan::State::running:
-            repaint();
-            break;
-
-        case PortScan::State::idle:
-            break;
-    }
-}
-
-void MIDI_scan::finish()
-{
-    running = false;
-    if (warnings.isEmpty())
-    {
-        sendChangeMessage();
-        return;
-    }
-    setSize (getWidth(), warningLineHeight * warnings.size() + warningMargin);
     repaint();
 }
 
 void MIDI_scan::mouseDown (const juce::MouseEvent&)
 {
-    stopTimer();
-    running = false;
-    sendChangeMessage();
+    if (onClicked)
+        onClicked();
 }
 
 void MIDI_scan::paint (juce::Graphics& g)
@@ -92,10 +47,8 @@ void MIDI_scan::paint (juce::Graphics& g)
     g.drawRoundedRectangle (area, cornerSize, outlineWidth);
 
     g.setColour (skin::colours::text);
-    if (notFound)
+    if (isNotFound())
         paintNotFound (g);
-    else if (! warnings.isEmpty() && ! running)
-        paintWarnings (g);
     else
         paintSearching (g);
 }
@@ -109,16 +62,6 @@ void MIDI_scan::paintNotFound (juce::Graphics& g)
     g.drawSingleLineText ("- Check Corvane global setting: Destination should be set to USB.", 30, 75);
 }
 
-void MIDI_scan::paintWarnings (juce::Graphics& g)
-{
-    g.setFont (arial (17.0f, true));
-    g.drawSingleLineText ("WARNING!", 10, 30);
-    g.setFont (arial (14.0f));
-    g.drawSingleLineText ("ZR9 global settings should be set MANUALLY as follows:", 100, 30);
-    for (int i = 0; i < warnings.size(); ++i)
-        g.drawSingleLineText (warnings[i], 120, warningMargin + warningLineHeight * i);
-}
-
 void MIDI_scan::paintSearching (juce::Graphics& g)
 {
     // While the scan runs the user sees which pair is being asked, so a long
@@ -126,10 +69,10 @@ void MIDI_scan::paintSearching (juce::Graphics& g)
     g.setFont (arial (17.0f, true));
     g.drawSingleLineText ("LOOKING FOR THE ZR9...", 10, 30);
     g.setFont (arial (15.0f));
-    const int in = juce::jmin (portScan.inputPosition() + 1, portScan.inputCount());
-    g.drawSingleLineText ("Trying MIDI In " + juce::String (in) + " of " + juce::String (portScan.inputCount())
-                              + ", MIDI Out " + juce::String (portScan.outputPosition()) + " of "
-                              + juce::String (portScan.outputCount()) + ".",
+    const int in = juce::jmin (scan.inputPosition() + 1, scan.inputCount());
+    g.drawSingleLineText ("Trying MIDI In " + juce::String (in) + " of " + juce::String (scan.inputCount())
+                              + ", MIDI Out " + juce::String (scan.outputPosition()) + " of "
+                              + juce::String (scan.outputCount()) + ".",
                           30, 55);
     g.drawSingleLineText ("Click to stop.", 30, 75);
 }

@@ -1,53 +1,45 @@
 #pragma once
 
-#include "app/PortScan.h"
+#include "controller/PortScan.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
 
 namespace zr9
 {
 
 /**
-    The panel that runs the port scan: a 100 ms timer takes one scan step per
-    tick. When the instrument answers, the panel tells its owner with a change
-    message (the owner then closes it); when no pair answers it shows
-    "NOT CONNECTED!" with two hints until clicked. A click stops the scan and
-    tells the owner.
+    The panel that shows the controller's port scan: which pair is being
+    asked while it runs, and "NOT CONNECTED!" with two hints when no pair
+    answered. A click on it asks its owner to end the scan; the owner closes
+    the panel once the scan is over. The scan itself runs in the controller,
+    so closing or rebuilding the window never disturbs it.
 */
 class MIDI_scan : public juce::Component,
-                  public juce::ChangeBroadcaster,
-                  private juce::Timer
+                  private PortScan::Listener
 {
 public:
-    static constexpr int tickMs = 100;
     static constexpr int panelX = 214, panelY = 79, panelWidth = 600, panelHeight = 100;
 
-    explicit MIDI_scan (MidiCntrState& controller);
+    explicit MIDI_scan (PortScan& scan);
     ~MIDI_scan() override;
 
-    /** Starts the scan and its timer. */
-    void startScan();
+    /** Called when the user clicks the panel. */
+    std::function<void()> onClicked;
 
-    bool isRunning() const noexcept { return running; }
-    bool isNotFound() const noexcept { return notFound; }
-    const PortScan& scan() const noexcept { return portScan; }
-
-    /** Lines shown under "WARNING!" once the instrument is found; nothing fills them yet. */
-    juce::StringArray warnings;
+    bool isRunning() const noexcept { return scan.state() == PortScan::State::running; }
+    bool isNotFound() const noexcept { return scan.state() == PortScan::State::notFound; }
 
     void paint (juce::Graphics& g) override;
     void mouseDown (const juce::MouseEvent&) override;
 
 private:
-    void timerCallback() override;
-    void finish();
+    void scanChanged() override;
     void paintNotFound (juce::Graphics& g);
-    void paintWarnings (juce::Graphics& g);
     void paintSearching (juce::Graphics& g);
 
-    PortScan portScan;
-    bool running = false;
-    bool notFound = false;
+    PortScan& scan;
 };
 
 } // namespace zr9

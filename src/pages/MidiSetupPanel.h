@@ -33,6 +33,10 @@ public:
     static constexpr int codeOutputPicked = 302;
     static constexpr int codeReceive = 2012;
     static constexpr int codeTransmit = 2013;
+    // Codes the owner also takes from others: the option switch, a new port scan, a chosen option.
+    static constexpr int codeOption = 206;
+    static constexpr int codeRestartScan = 211;
+    static constexpr int codeOptionChosen = 303;
 
     // Button ids.
     static constexpr int okId = 1111;

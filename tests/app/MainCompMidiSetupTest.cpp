@@ -37,69 +37,68 @@ TEST_F (MidiSetupFixture, MidiButtonOpensTheSetupPanelAndAnyBarButtonThenOnlyClo
 
     main.gskButtonPressed (AppBar::buttonKeys);
     EXPECT_FALSE (main.isMidiSetupShown());
-    EXPECT_FALSE (controller().flags.keyboardOpen) << "the press only closed the panel";
+    EXPECT_FALSE (controller().editorMemory().isKeyboardOpen()) << "the press only closed the panel";
 }
 
 TEST_F (MidiSetupFixture, PickingPortsOpensThemRemembersThemAndChecksTheIdentity)
 {
     MainComp main (*processor);
     main.setScanMode (false);
-    main.pageCommand (MainComp::commandMidiSetup, 1);
+    main.pageCommand (pagecommand::midiSetup, 1);
     auto* panel = main.midiSetupPanel();
 
     auto before = identityRequests();
     panel->menuChosen (MIDI_Setup::Zone::input, 3);
-    EXPECT_EQ (controller().inputPortNumber(), 2);
-    EXPECT_EQ (controller().getSetting (setting::inputPort), "2");
+    EXPECT_EQ (controller().connection().inputPortNumber(), 2);
+    EXPECT_EQ (controller().settings().text (Setting::inputPort), "2");
     EXPECT_EQ (panel->shownInput(), 2);
     EXPECT_TRUE (panel->inputLamp());
 
     panel->menuChosen (MIDI_Setup::Zone::output, 4);
-    EXPECT_EQ (controller().outputControl()->portNumber(), 3);
-    EXPECT_EQ (controller().getSetting (setting::outputPort), "3");
+    EXPECT_EQ (controller().connection().outputPortNumber(), 3);
+    EXPECT_EQ (controller().settings().text (Setting::outputPort), "3");
     EXPECT_TRUE (panel->outputLamp());
     EXPECT_EQ (identityRequests(), before + 1) << "the request after the input pick had no open output yet";
 
     // "NONE" for the output closes it and remembers 0; the request then goes nowhere.
     before = identityRequests();
     panel->menuChosen (MIDI_Setup::Zone::output, 1);
-    EXPECT_FALSE (controller().outputControl()->isOpen());
-    EXPECT_EQ (controller().getSetting (setting::outputPort), "0");
+    EXPECT_FALSE (controller().connection().isOutputOpen());
+    EXPECT_EQ (controller().settings().text (Setting::outputPort), "0");
     EXPECT_FALSE (panel->outputLamp());
     EXPECT_EQ (identityRequests(), before);
-    EXPECT_FALSE (controller().flags.connected);
+    EXPECT_FALSE (controller().connection().isConnected());
 }
 
 TEST_F (MidiSetupFixture, OkClosesThePanelAndAsksAgainWhileTransferButtonsCloseAndKeepTheChoice)
 {
     MainComp main (*processor);
     main.setScanMode (false);
-    controller().outputControl()->open (1);
-    main.pageCommand (MainComp::commandMidiSetup, 1);
+    controller().connection().openOutputPort (1);
+    main.pageCommand (pagecommand::midiSetup, 1);
     const auto before = identityRequests();
     main.midiSetupCommand (MIDI_Setup::codeOk, 0);
     EXPECT_FALSE (main.isMidiSetupShown());
     EXPECT_EQ (identityRequests(), before + 1);
 
-    main.pageCommand (MainComp::commandMidiSetup, 1);
+    main.pageCommand (pagecommand::midiSetup, 1);
     main.midiSetupCommand (MIDI_Setup::codeReceive, 0);
     EXPECT_FALSE (main.isMidiSetupShown());
 
-    main.midiSetupCommand (206, 1);
-    EXPECT_TRUE (controller().flags.deviceOption);
-    EXPECT_EQ (controller().getSetting (43), "1");
-    main.midiSetupCommand (206, 7);
-    EXPECT_FALSE (controller().flags.deviceOption);
-    EXPECT_EQ (controller().getSetting (43), "0");
+    main.midiSetupCommand (MIDI_Setup::codeOption, 1);
+    EXPECT_TRUE (controller().settings().deviceOption());
+    EXPECT_EQ (controller().settings().entry (43), "1");
+    main.midiSetupCommand (MIDI_Setup::codeOption, 7);
+    EXPECT_FALSE (controller().settings().deviceOption());
+    EXPECT_EQ (controller().settings().entry (43), "0");
 }
 
 TEST_F (MidiSetupFixture, TheStatusLineReachesTheSetupPanelWhileItShows)
 {
     MainComp main (*processor);
     main.setScanMode (false);
-    main.pageCommand (MainComp::commandMidiSetup, 1);
-    controller().setConnectionText ("HALVORN ZR9");
-    controller().flags.connected = true;
+    main.pageCommand (pagecommand::midiSetup, 1);
+    controller().connection().identityReplied ({ true, "HALVORN ZR9", false });
     main.stateCode (statecode::onLine);
     EXPECT_EQ (main.midiSetupPanel()->statusText(), "HALVORN ZR9: ON-LINE");
     EXPECT_EQ (main.footer().statusText(), "HALVORN ZR9: ON-LINE");
@@ -112,32 +111,34 @@ TEST_F (MidiSetupFixture, RestartingTheScanReplacesThePanelAndAClickEndsScanMode
     MainComp main (*processor);
     auto* first = main.scanPanel();
     ASSERT_NE (first, nullptr);
-    main.midiSetupCommand (211, 0);
+    main.midiSetupCommand (MIDI_Setup::codeRestartScan, 0);
     ASSERT_NE (main.scanPanel(), nullptr);
     EXPECT_TRUE (main.scanPanel()->isRunning());
-    EXPECT_TRUE (controller().flags.scanMode);
+    EXPECT_TRUE (controller().connection().isScanMode());
 
     main.scanPanel()->mouseDown (mouseEventOn (*main.scanPanel()));
-    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.scanPanel() == nullptr; }, 1000));
-    EXPECT_FALSE (controller().flags.scanMode);
+    EXPECT_EQ (main.scanPanel(), nullptr);
+    EXPECT_FALSE (controller().connection().isScanMode());
 }
 
 TEST_F (MidiSetupFixture, AnInstrumentFoundByTheScanClosesThePanel)
 {
     MainComp main (*processor);
     ASSERT_NE (main.scanPanel(), nullptr);
-    controller().flags.connected = true; // as an identity reply would
-    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.scanPanel() == nullptr; }, 2000));
-    EXPECT_FALSE (controller().flags.scanMode);
+    controller().connection().identityReplied ({ true, "HALVORN ZR9", false });
+    clock->step (PortScan::tickMs);
+    EXPECT_EQ (main.scanPanel(), nullptr);
+    EXPECT_FALSE (controller().connection().isScanMode());
 }
 
 TEST_F (MidiSetupWithoutDevices, WithoutDevicesTheScanSaysNotConnectedUntilClicked)
 {
     MainComp main (*processor);
     ASSERT_NE (main.scanPanel(), nullptr);
-    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.scanPanel()->isNotFound(); }, 1000));
+    clock->step (PortScan::tickMs);
+    EXPECT_TRUE (main.scanPanel()->isNotFound());
     EXPECT_EQ (main.scanPanel()->getBounds(), juce::Rectangle<int> (214, 79, 600, 100));
-    runMessageLoopFor (300);
+    clock->step (300);
     ASSERT_NE (main.scanPanel(), nullptr) << "the face stays until the user clicks";
 
     juce::Image image (juce::Image::ARGB, 600, 100, true);
@@ -149,5 +150,6 @@ TEST_F (MidiSetupWithoutDevices, WithoutDevicesTheScanSaysNotConnectedUntilClick
     EXPECT_GT (lit, 10) << "the heading is drawn";
 
     main.scanPanel()->mouseDown (mouseEventOn (*main.scanPanel()));
-    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.scanPanel() == nullptr; }, 1000));
+    EXPECT_EQ (main.scanPanel(), nullptr);
+    EXPECT_FALSE (controller().connection().isScanMode());
 }

@@ -30,9 +30,8 @@ public:
 using MainCompFixture = ProcessorFixture;
 } // namespace
 
-TEST_F (MainCompFixture, StartsOffLineWithItsChildrenInPlaceAndAsksForTheIdentity)
+TEST_F (MainCompFixture, StartsOffLineWithItsChildrenInPlaceAndShowsTheScan)
 {
-    controller().outputControl()->open (1);
     MainComp main (*processor);
     EXPECT_EQ (main.getWidth(), 1024);
     EXPECT_EQ (main.getHeight(), 798);
@@ -41,12 +40,8 @@ TEST_F (MainCompFixture, StartsOffLineWithItsChildrenInPlaceAndAsksForTheIdentit
     EXPECT_FALSE (main.keyboardPanel().isVisible());
     EXPECT_EQ (main.footer().getBounds(), juce::Rectangle<int> (16, 798 - 24, 1028, 20));
     EXPECT_EQ (main.footer().statusText(), "OFF-LINE");
-    // One identity request while the children are built, one more as the port scan starts.
-    ASSERT_EQ (ports->log->sysEx().size(), 2u);
-    for (const auto& message : ports->log->sysEx())
-        EXPECT_EQ (message, (std::vector<juce::uint8> { 0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7 }));
-    EXPECT_TRUE (controller().flags.scanMode) << "not on line yet, so the scan starts";
-    ASSERT_NE (main.scanPanel(), nullptr);
+    EXPECT_TRUE (controller().connection().isScanMode()) << "not on line yet: the controller looks for the instrument";
+    ASSERT_NE (main.scanPanel(), nullptr) << "and the window shows it";
     for (const int number : { 301, 302, 77, 967, 816, 817, 888 })
         EXPECT_NE (main.appBar().button (number), nullptr) << number;
     EXPECT_EQ (main.appBar().button (301)->getButtonText(), "PROGRAM");
@@ -61,7 +56,10 @@ TEST_F (MainCompFixture, VersionPanelGreetsOncePerProgramStartAndLeavesByItself)
         EXPECT_TRUE (first.isVersionPanelShown());
         EXPECT_EQ (first.versionPanel()->getBounds(), first.getLocalBounds());
         EXPECT_FALSE (first.side (0).isVisible()) << "the side panels wait until the panel is gone";
-        EXPECT_TRUE (runMessageLoopUntil ([&] { return ! first.isVersionPanelShown(); }, 3000));
+        clock->step (999);
+        EXPECT_TRUE (first.isVersionPanelShown());
+        clock->step (1);
+        EXPECT_FALSE (first.isVersionPanelShown());
         EXPECT_TRUE (first.side (0).isVisible());
         EXPECT_EQ (first.side (1).getBounds(), juce::Rectangle<int> (1024 - 16, 0, 16, 798));
     }
@@ -78,8 +76,8 @@ TEST_F (MainCompFixture, ResizingWritesTheSizeIntoSettingsSixAndSeven)
 {
     MainComp main (*processor);
     main.setSize (1200, 900);
-    EXPECT_EQ (controller().getSetting (6), "1200");
-    EXPECT_EQ (controller().getSetting (7), "900");
+    EXPECT_EQ (controller().settings().entry (6), "1200");
+    EXPECT_EQ (controller().settings().entry (7), "900");
     EXPECT_EQ (main.footer().getY(), 900 - 24);
 }
 
@@ -87,26 +85,23 @@ TEST_F (MainCompFixture, NotificationsArriveOnTheMessageThreadInPostingOrder)
 {
     RecordingMainComp main (*processor);
     main.log.clear();
-    controller().takeNotifications();
+    controller().notifications().take();
 
-    controller().setConnectionText ("HALVORN ZR9");
-    controller().postParameterChange (40, 7);
-    controller().postStateCode (statecode::onLine);
-    controller().postParameterChange (41, -3);
-    controller().postStateCode (statecode::make (statecode::noteOn, 2, 60, 90));
+    controller().notifications().postParameterChange (40, 7);
+    controller().connection().identityReplied ({ true, "HALVORN ZR9", false });
+    controller().notifications().postParameterChange (41, -3);
+    controller().notifications().postStateCode (statecode::make (statecode::noteOn, 2, 60, 90));
     EXPECT_TRUE (main.log.isEmpty()) << "nothing is handed over on the posting thread";
 
     runMessageLoopUntil ([&] { return main.log.size() >= 4; });
     EXPECT_EQ (main.log.joinIntoString ("|"), "state 3000000|state 90023c5a|param 40=7|param 41=-3");
     EXPECT_EQ (main.footer().statusText(), "HALVORN ZR9: ON-LINE");
 
-    controller().flags.unsupportedDevice = true;
-    controller().setConnectionText ("Connected - Device Unknown");
-    controller().postStateCode (statecode::onLine);
+    controller().connection().identityReplied ({ true, "Connected - Device Unknown", true });
     main.deliverNotifications();
     EXPECT_EQ (main.footer().statusText(),
                "Connected - Device Unknown: ON-LINE THIS VERSION WILL NOT WORK CORRECTLY WITH Connected - Device Unknown");
-    controller().postStateCode (statecode::offLine);
+    controller().notifications().postStateCode (statecode::offLine);
     main.deliverNotifications();
     EXPECT_EQ (main.footer().statusText(), "OFF-LINE");
 }
@@ -122,39 +117,39 @@ TEST_F (MainCompFixture, FooterPullOpensTheKeyboardPanelOnlyPastItsThreshold)
     main.slideCommand (foot, slide::drag, -100);
     EXPECT_EQ (main.keyboardPanel().getY(), foot.getY() - 100 - 20);
     main.slideCommand (foot, slide::release, -169);
-    EXPECT_FALSE (controller().flags.keyboardOpen);
+    EXPECT_FALSE (controller().editorMemory().isKeyboardOpen());
     EXPECT_FALSE (main.keyboardPanel().isVisible());
     EXPECT_EQ (main.keyboardPanel().getY(), 315);
 
     main.slideCommand (foot, slide::grab, 0);
     main.slideCommand (foot, slide::release, -170);
-    EXPECT_TRUE (controller().flags.keyboardOpen);
+    EXPECT_TRUE (controller().editorMemory().isKeyboardOpen());
     EXPECT_TRUE (main.keyboardPanel().isVisible());
     EXPECT_EQ (main.keyboardPanel().getY(), 315);
 
     main.slideCommand (foot, slide::grab, 0);
     main.slideCommand (foot, slide::release, 0);
-    EXPECT_TRUE (controller().flags.keyboardOpen) << "the footer is ignored while the panel is open";
+    EXPECT_TRUE (controller().editorMemory().isKeyboardOpen()) << "the footer is ignored while the panel is open";
 
     auto& handle = main.keyboardPanel();
     main.slideCommand (handle, slide::grab, 0);
     main.slideCommand (handle, slide::drag, 134);
     main.slideCommand (handle, slide::release, 134);
-    EXPECT_TRUE (controller().flags.keyboardOpen) << "top at 449 stays open";
+    EXPECT_TRUE (controller().editorMemory().isKeyboardOpen()) << "top at 449 stays open";
     main.slideCommand (handle, slide::grab, 0);
     main.slideCommand (handle, slide::drag, 135);
     main.slideCommand (handle, slide::release, 135);
-    EXPECT_FALSE (controller().flags.keyboardOpen) << "top at 450 closes";
+    EXPECT_FALSE (controller().editorMemory().isKeyboardOpen()) << "top at 450 closes";
 
     main.gskButtonPressed (AppBar::buttonKeys);
-    EXPECT_TRUE (controller().flags.keyboardOpen);
+    EXPECT_TRUE (controller().editorMemory().isKeyboardOpen());
     main.gskButtonPressed (AppBar::buttonKeys);
-    EXPECT_FALSE (controller().flags.keyboardOpen);
+    EXPECT_FALSE (controller().editorMemory().isKeyboardOpen());
 }
 
 TEST_F (MainCompFixture, PlayingModeButtonsSendTheModeAndPauseTheInput)
 {
-    controller().outputControl()->open (1);
+    controller().connection().openOutputPort (1);
     MainComp main (*processor);
     ports->log->clear();
 
@@ -176,15 +171,17 @@ TEST_F (MainCompFixture, APlayingModeChangeFromElsewhereIsAppliedAfterTheShortCh
     ASSERT_EQ (main.appliedPlayingMode(), 1);
     controller().setLiveValue (2, LiveTable::rowPlayingMode, false);
     main.deliverNotifications();
+    clock->step (24);
     EXPECT_EQ (main.appliedPlayingMode(), 1) << "the check waits 25 ms";
-    EXPECT_TRUE (runMessageLoopUntil ([&] { return main.appliedPlayingMode() == 2; }, 1000));
+    clock->step (1);
+    EXPECT_EQ (main.appliedPlayingMode(), 2);
     EXPECT_TRUE (main.appBar().button (AppBar::buttonMulti)->isSelected());
 }
 
 TEST_F (MainCompFixture, PaintsTheBandTheLogoAndTheFooterStrip)
 {
     MainComp main (*processor);
-    main.pageCommand (MainComp::commandVersionPanel, 0);
+    main.pageCommand (pagecommand::versionPanel, 0);
     main.setSize (1024, 768);
     juce::Image image (juce::Image::RGB, 1024, 768, true);
     {

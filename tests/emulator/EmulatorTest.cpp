@@ -1,6 +1,6 @@
 #include "emulator/ZR9Emulator.h"
-#include "midi/SevenBitPacking.h"
-#include "midi/SysexFormat.h"
+#include "model/SevenBitPacking.h"
+#include "model/SysexFormat.h"
 #include "model/ObjectTypes.h"
 #include "support/TestHelpers.h"
 

@@ -20,19 +20,26 @@ struct EndToEnd : ::testing::Test
     MidiCntrState& controller() { return processor->controller(); }
     VirtualInstrument& zr9() { return ports->emulator().instrument(); }
 
-    /** Builds the main component, which starts the scan, and waits until the scan is over. */
-    std::unique_ptr<MainComp> startAndScan (int timeoutMs = 5000)
+    /** Lets the emulator answer what it was asked. */
+    void waitForReplies() { runMessageLoopUntil ([&] { return ports->emulator().line().isIdle(); }); }
+
+    /** Builds the main component, which shows the scan the processor started, and ticks the scan until it is over. */
+    std::unique_ptr<MainComp> startAndScan()
     {
         auto main = std::make_unique<MainComp> (*processor);
-        runMessageLoopUntil ([&] {
-            return main->scanPanel() == nullptr || main->scanPanel()->isNotFound();
-        }, timeoutMs);
+        for (int tick = 0; tick < 50 && controller().scan().state() == PortScan::State::running; ++tick)
+        {
+            waitForReplies();
+            clock->step (PortScan::tickMs);
+        }
+        waitForReplies();
         return main;
     }
 
     TempFolder folder;
+    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
     std::shared_ptr<EmulatorPortProvider> ports = std::make_shared<EmulatorPortProvider> (std::make_shared<FakeMidiPorts> (2, 2));
-    std::unique_ptr<RevuDIAudioProcessor> processor = makeTestProcessor (folder, ports);
+    std::unique_ptr<RevuDIAudioProcessor> processor = makeTestProcessor (folder, ports, clock);
 };
 } // namespace
 
@@ -40,10 +47,10 @@ TEST_F (EndToEnd, TheScanFindsTheEmulatorAndTakesItsChannelPrograms)
 {
     auto main = startAndScan();
     EXPECT_EQ (main->scanPanel(), nullptr) << "the panel closed itself";
-    EXPECT_TRUE (controller().flags.connected);
-    EXPECT_FALSE (controller().flags.scanMode);
-    EXPECT_EQ (controller().getSetting (setting::inputPort), "3");
-    EXPECT_EQ (controller().getSetting (setting::outputPort), "3");
+    EXPECT_TRUE (controller().connection().isConnected());
+    EXPECT_FALSE (controller().connection().isScanMode());
+    EXPECT_EQ (controller().settings().text (Setting::inputPort), "3");
+    EXPECT_EQ (controller().settings().text (Setting::outputPort), "3");
 
     // The global-part check runs on the input thread once part 3 has arrived.
     EXPECT_TRUE (runMessageLoopUntil ([&] { return controller().currentProgram (15) == 16; }));
@@ -55,7 +62,7 @@ TEST_F (EndToEnd, TheScanFindsTheEmulatorAndTakesItsChannelPrograms)
 TEST_F (EndToEnd, LiveChangesReachTheInstrument)
 {
     auto main = startAndScan();
-    ASSERT_TRUE (controller().flags.connected);
+    ASSERT_TRUE (controller().connection().isConnected());
 
     const int panRow = LiveTable::channelRow (4, LiveTable::slotPan);
     controller().setLiveValue (20, panRow, true);
@@ -70,8 +77,8 @@ TEST_F (EndToEnd, AnotherInstrumentIsOnLineButHearsNoLiveValues)
 {
     zr9().setIdentity (0x44, 4);
     auto main = startAndScan();
-    ASSERT_TRUE (controller().flags.connected);
-    EXPECT_TRUE (controller().flags.unsupportedDevice);
+    ASSERT_TRUE (controller().connection().isConnected());
+    EXPECT_TRUE (controller().connection().isUnsupportedDevice());
     EXPECT_TRUE (runMessageLoopUntil ([&] { return main->footer().statusText().contains ("WILL NOT WORK CORRECTLY"); }));
 
     const int before = zr9().messagesReceived();
@@ -85,10 +92,10 @@ TEST_F (EndToEnd, WithEveryReplyLostTheScanTriesEachPairOnceAndGivesUp)
     Faults lost;
     lost.dropNext = 1000;
     ports->emulator().line().setFaults (lost);
-    auto main = startAndScan (8000);
+    auto main = startAndScan();
     ASSERT_NE (main->scanPanel(), nullptr);
     EXPECT_TRUE (main->scanPanel()->isNotFound());
-    EXPECT_FALSE (controller().flags.connected);
+    EXPECT_FALSE (controller().connection().isConnected());
     EXPECT_EQ (zr9().identityRequests(), 3) << "one request for each input paired with the emulator's output";
 }
 
@@ -98,7 +105,7 @@ TEST_F (EndToEnd, AReplyInPiecesArrivesOnce)
     split.splitInto = 4;
     ports->emulator().line().setFaults (split);
     auto main = startAndScan();
-    ASSERT_TRUE (controller().flags.connected);
+    ASSERT_TRUE (controller().connection().isConnected());
     runMessageLoopFor (100);
     EXPECT_EQ (zr9().requestsOfKind (sysex::commandGlobalPart), 1) << "one identity reply, one global-part request";
     EXPECT_EQ (controller().currentProgram (15), 16);
@@ -112,17 +119,18 @@ TEST_F (EndToEnd, AReplyDuringTheScanAtANewStartKeepsTheRememberedPair)
     options.documentsBase = folder.path();
     options.persistent = true;
     options.ports = ports;
+    options.clock = clock;
     processor = std::make_unique<RevuDIAudioProcessor> (options);
-    controller().setSetting (setting::inputPort, "3");
-    controller().setSetting (setting::outputPort, "3");
-    controller().settings (1);
+    controller().settings().set (Setting::inputPort, "3");
+    controller().settings().set (Setting::outputPort, "3");
+    controller().settings().save();
     processor = std::make_unique<RevuDIAudioProcessor> (options);
-    ASSERT_TRUE (controller().isInputOpen());
+    ASSERT_TRUE (controller().connection().isInputOpen());
 
-    controller().flags.scanMode = true;
-    controller().sendIdentityRequest();
-    ASSERT_TRUE (runMessageLoopUntil ([&] { return controller().flags.connected.load(); }));
-    EXPECT_EQ (controller().getSetting (setting::inputPort), "3");
-    EXPECT_EQ (controller().getSetting (setting::outputPort), "3");
-    controller().flags.scanMode = false;
+    controller().connection().setScanMode (true);
+    controller().connection().sendIdentityRequest();
+    ASSERT_TRUE (runMessageLoopUntil ([&] { return controller().connection().isConnected(); }));
+    EXPECT_EQ (controller().settings().text (Setting::inputPort), "3");
+    EXPECT_EQ (controller().settings().text (Setting::outputPort), "3");
+    controller().connection().setScanMode (false);
 }

@@ -2,9 +2,9 @@
 // reader and the transfer-reply reader must stay inside the message, and
 // unpacking must give no more bytes than the packed length allows.
 
-#include "midi/PartData.h"
-#include "midi/SevenBitPacking.h"
-#include "midi/SysexFormat.h"
+#include "model/PartData.h"
+#include "model/SevenBitPacking.h"
+#include "model/SysexFormat.h"
 
 #include <cstdlib>
 

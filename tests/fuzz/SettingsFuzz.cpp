@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as a settings file: always exactly 50 entries, and
 // what is written back reads back the same.
 
-#include "app/SettingsList.h"
+#include "model/SettingsList.h"
 
 #include <cstdlib>
 

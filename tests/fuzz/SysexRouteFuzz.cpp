@@ -2,9 +2,9 @@
 // varying size, and reads every message it hands on the way the router does:
 // nothing may read outside a message, and one message never exceeds the cap.
 
-#include "midi/PartData.h"
-#include "midi/SysexAssembler.h"
-#include "midi/SysexFormat.h"
+#include "model/PartData.h"
+#include "model/SysexAssembler.h"
+#include "model/SysexFormat.h"
 
 #include <cstdlib>
 

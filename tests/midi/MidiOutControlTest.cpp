@@ -1,5 +1,8 @@
 #include "midi/MIDI_OUT_Control.h"
+#include "midi/OutputQueue.h"
 #include "support/FakeMidiPorts.h"
+
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -28,7 +31,7 @@ TEST (MidiOutControl, ShortSysExIsQueuedWholeAndLongSysExGoesAtOnceInPieces)
     ASSERT_EQ (ports.log->sent.size(), 1u);
     EXPECT_FALSE (ports.log->sent[0].immediate);
     EXPECT_EQ (ports.log->sent[0].bytes, m256);
-    EXPECT_EQ (ports.log->queueClears, 0);
+    EXPECT_EQ (ports.log->queueWaits, 0);
 
     ports.log->clear();
     const auto m600 = sysExOfLength (600);
@@ -44,7 +47,7 @@ TEST (MidiOutControl, ShortSysExIsQueuedWholeAndLongSysExGoesAtOnceInPieces)
         joined.insert (joined.end(), s.bytes.begin(), s.bytes.end());
     }
     EXPECT_EQ (joined, m600);
-    EXPECT_EQ (ports.log->queueClears, 1);
+    EXPECT_EQ (ports.log->queueWaits, 1) << "what was queued before leaves first";
     EXPECT_TRUE (ports.log->sendingThreadRunning) << "the sending thread runs again afterwards";
 
     ports.log->clear();
@@ -93,4 +96,67 @@ TEST (MidiOutControl, ChannelMessagesMaskTheirDataAndRefuseChannelsAboveSixteen)
     EXPECT_EQ (ports.log->sent[0].bytes, (std::vector<juce::uint8> { 0xB0, 7, 100 }));
     EXPECT_EQ (ports.log->sent[1].bytes, (std::vector<juce::uint8> { 0xBF, 0x07, 0x7F }));
     EXPECT_EQ (ports.log->sent[2].bytes, (std::vector<juce::uint8> { 0xE2, 0x45, 0x46 }));
+}
+
+namespace
+{
+/** An output whose queue is served by the real sending thread, over a device the test can hold up. */
+class HeldUpOutput final : public MidiOutputPort
+{
+public:
+    HeldUpOutput (std::vector<std::vector<juce::uint8>>& l, std::mutex& m, juce::WaitableEvent& g) : log (l), logLock (m), gate (g) {}
+    ~HeldUpOutput() override { queue.stop(); }
+
+    void sendNow (const juce::MidiMessage& m) override { record (m); }
+    void sendBlock (const juce::MidiBuffer& b, double startMs, double rate) override { queue.push (b, startMs, rate); }
+    bool waitUntilQueueSent (int timeoutMs) override { return queue.waitUntilSent (timeoutMs); }
+    void startSendingThread() override { queue.start(); }
+    void stopSendingThread() override { queue.stop(); }
+
+private:
+    void record (const juce::MidiMessage& m)
+    {
+        const std::lock_guard<std::mutex> sl (logLock);
+        log.emplace_back (m.getRawData(), m.getRawData() + m.getRawDataSize());
+    }
+
+    std::vector<std::vector<juce::uint8>>& log;
+    std::mutex& logLock;
+    juce::WaitableEvent& gate;
+    OutputQueue queue { [this] (const juce::MidiMessage& m) { gate.wait (2000.0); record (m); } };
+};
+
+struct HeldUpPorts final : MidiPortProvider
+{
+    juce::StringArray inputNames() override { return {}; }
+    juce::StringArray outputNames() override { return { "held up" }; }
+    std::unique_ptr<MidiInputPort> openInput (int, juce::MidiInputCallback&) override { return nullptr; }
+    std::unique_ptr<MidiOutputPort> openOutput (int) override { return std::make_unique<HeldUpOutput> (log, logLock, gate); }
+
+    std::vector<std::vector<juce::uint8>> log;
+    std::mutex logLock;
+    juce::WaitableEvent gate { true };
+};
+} // namespace
+
+TEST (MidiOutControl, ALongMessageWaitsForWhatWasQueuedBeforeItAndLosesNothing)
+{
+    HeldUpPorts ports;
+    MIDI_OUT_Control out (ports);
+    ASSERT_TRUE (out.open (1));
+
+    // The device is held up: three controllers wait in the queue.
+    for (int value = 1; value <= 3; ++value)
+        out.sendController (1, 7, value);
+    const auto m600 = sysExOfLength (600);
+    std::thread sender ([&] { out.sendSysEx (m600.data(), m600.size()); });
+    ports.gate.signal(); // the device takes messages again
+    sender.join();
+
+    const std::lock_guard<std::mutex> sl (ports.logLock);
+    ASSERT_EQ (ports.log.size(), 6u) << "no queued message was thrown away";
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ (ports.log[(size_t) i], (std::vector<juce::uint8> { 0xB0, 7, (juce::uint8) (i + 1) })) << "queued first, sent first";
+    EXPECT_EQ (ports.log[3].front(), 0xF0);
+    EXPECT_EQ (ports.log[5].back(), 0xF7);
 }

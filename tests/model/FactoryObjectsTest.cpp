@@ -16,7 +16,7 @@ namespace
 template <typename Holder>
 void indexFactory (Holder& h, int cap)
 {
-    h.bank().index (h.typeId(), Factory_Banks_ZR9::image (h.typeId()), cap);
+    h.indexBank (Factory_Banks_ZR9::image (h.typeId()), cap);
 }
 } // namespace
 

@@ -71,7 +71,7 @@ TEST (FxCategories, ChainsAreListedOncePerEffectAndLongChainsNever)
     std::vector<int> sixteen (16, 4);
     std::vector<int> fifteen (15, 4);
     ObjFXChainClass chains;
-    chains.bank().index (typeFxChain,
+    chains.indexBank (
                          test::makeBank (typeFxChain, { { 1, chainRecord ({ 4, 150 }) },
                                                         { 2, chainRecord ({ 4, 7, 404 }) },
                                                         { 3, chainRecord (sixteen) },

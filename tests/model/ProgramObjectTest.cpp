@@ -216,7 +216,7 @@ TEST (ProgramObject, BankAndEditAgreeOnEveryLayerCountUpTo32)
         }
 
         ObjProgramBankClass bank;
-        bank.bank().index (typeProgram, test::makeBank (typeProgram, { { 5, record }, { 6, {} } }), 8);
+        bank.indexBank (test::makeBank (typeProgram, { { 5, record }, { 6, {} } }), 8);
         ObjProgramEditClass edit;
         edit.load (record);
         edit.decodeBlocks();
@@ -252,7 +252,7 @@ TEST (ProgramObject, BankAndEditAgreeOnEveryLayerCountUpTo32)
 TEST (ProgramObject, BankReadsOfMissingProgramsAreEmpty)
 {
     ObjProgramBankClass bank;
-    bank.bank().index (typeProgram, test::makeBank (typeProgram, { { 2, Bytes (22, 'a') } }), 4);
+    bank.indexBank (test::makeBank (typeProgram, { { 2, Bytes (22, 'a') } }), 4);
     for (int n : { -1, 0, 2, 3, 99 })
     {
         EXPECT_FALSE (bank.exists (n));

@@ -129,7 +129,6 @@ TEST (SetupObject, LoadCopiesCommonPartAndZonesAndShortRecordsHaveNoTable)
 
 TEST (SetupObject, HeaderCommonAndZonesReplacePartsWithTheirChangeCodes)
 {
-    juce::ScopedJuceInitialiser_GUI gui;
     ObjMultiClass multi;
     multi.load (setupRecord (3, 11, 1));
     CodeRecorder recorder;

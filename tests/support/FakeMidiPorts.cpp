@@ -34,7 +34,7 @@ namespace
             for (const auto meta : buffer)
                 log->sent.push_back ({ false, bytesOf (meta.getMessage()) });
         }
-        void clearQueue() override { ++log->queueClears; }
+        bool waitUntilQueueSent (int) override { ++log->queueWaits; return true; }
         void startSendingThread() override { ++log->threadStarts; log->sendingThreadRunning = true; }
         void stopSendingThread() override { ++log->threadStops; log->sendingThreadRunning = false; }
 

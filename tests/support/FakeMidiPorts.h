@@ -19,7 +19,7 @@ struct SentMessage
 struct FakeMidiLog
 {
     std::vector<SentMessage> sent;
-    int queueClears = 0;
+    int queueWaits = 0;
     int threadStops = 0;
     int threadStarts = 0;
     bool sendingThreadRunning = false;

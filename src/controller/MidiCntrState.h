@@ -1,0 +1,132 @@
+#pragma once
+
+// The controller state and its threads
+// ------------------------------------
+// Message thread: pages, the port scan and every other timer, opening and
+//   closing ports, bank stores (each published whole, see ObjBankHolder),
+//   the settings file and every other file.
+// MIDI input thread: IncomingDispatch. It assembles and routes what arrives,
+//   writes live values (atomic), held keys and the channel bookkeeping (under
+//   their locks), changes the connection (under its lock), reads banks only
+//   through published snapshots, posts notifications and setup parts for the
+//   message thread, and queues messages at the output. It never touches a
+//   file or a widget and never waits for the message thread.
+// Output sending thread: the output port's own; it hands queued messages to
+//   the device in order. A long System Exclusive message waits for it to
+//   finish what was queued before it.
+// Host audio thread: the processor's block and parameter calls. It takes no
+//   lock the message thread holds for long, allocates nothing and touches no
+//   file or device; what it must send is handed over through a queue.
+
+#include "ChannelPrograms.h"
+#include "ControllerSettings.h"
+#include "EditorMemory.h"
+#include "HeldKeys.h"
+#include "IncomingDispatch.h"
+#include "InputPause.h"
+#include "LiveTable.h"
+#include "LiveValues.h"
+#include "MidiConnection.h"
+#include "ModelChangePump.h"
+#include "Notifications.h"
+#include "PortScan.h"
+#include "StateCodes.h"
+#include "TransferMailbox.h"
+
+#include "midi/Clock.h"
+#include "midi/MidiPorts.h"
+#include "model/RK2Class.h"
+
+#include <memory>
+
+namespace zr9
+{
+
+/**
+    What the system knows of the instrument and of the MIDI traffic, and the
+    one object the processor and the pages talk to. It is made of parts with
+    one job each:
+
+    - settings(): the settings list and its storage;
+    - connection() and scan(): the ports, the identity check, the port scan;
+    - live(): the live values and how each is sent;
+    - programs(): which program each channel plays;
+    - keys(): the held keys;
+    - notifications(): the state codes and parameter changes for the pages;
+    - transfers(): the mailbox of the object transfers;
+    - model(): the instrument model with every bank;
+    - editorMemory(): what the editor keeps while it comes and goes.
+*/
+class MidiCntrState
+{
+public:
+    /** Builds the controller with its settings read from `storage` (nothing is kept without one). */
+    MidiCntrState (MidiPortProvider& ports, std::unique_ptr<SettingsStorage> storage,
+                   std::shared_ptr<Clock> clock = Clock::system());
+    ~MidiCntrState();
+
+    /**
+        Starts the controller once the banks are in: program 1 on every
+        channel, the ports of settings 1 and 2 opened (unless `useDevices` is
+        false), the start-up defaults, and the search for the instrument.
+    */
+    void start (bool useDevices = true);
+
+    // ----------------------------------------------------------------- parts
+    ControllerSettings& settings() noexcept { return settingsPart; }
+    const ControllerSettings& settings() const noexcept { return settingsPart; }
+    Notifications& notifications() noexcept { return notificationsPart; }
+    MidiConnection& connection() noexcept { return connectionPart; }
+    const MidiConnection& connection() const noexcept { return connectionPart; }
+    PortScan& scan() noexcept { return scanPart; }
+    LiveValues& live() noexcept { return liveValues; }
+    const LiveValues& live() const noexcept { return liveValues; }
+    ChannelPrograms& programs() noexcept { return channelPrograms; }
+    HeldKeys& keys() noexcept { return heldKeys; }
+    TransferMailbox& transfers() noexcept { return mailbox; }
+    RK2Class& model() noexcept { return rk2; }
+    const RK2Class& model() const noexcept { return rk2; }
+    EditorMemory& editorMemory() noexcept { return memory; }
+    Clock& clock() noexcept { return *clockSource; }
+    /** The MIDI input callback the opened input port delivers to. */
+    IncomingDispatch& input() noexcept { return dispatch; }
+
+    // ---------------------------------------------------- common operations
+    int getLiveValue (int row) const noexcept { return liveValues.get (row); }
+    /** The one path for changing a live value: stores it, sends it when asked, and posts the change. */
+    void setLiveValue (int value, int row, bool send) { liveValues.set (value, row, send); }
+    /** The channel's current program; 1 when it has none yet. */
+    int currentProgram (int channel) const noexcept { return channelPrograms.current (channel); }
+    /** The MIDI channel the player and the selectors use, 1 to 16. */
+    int midiChannel() const noexcept { return settingsPart.midiChannel(); }
+
+    /** Drops incoming MIDI for the given time; a new pause restarts the time. */
+    void pauseInput (int milliseconds) noexcept { inputPause.pause (milliseconds); }
+    bool isInputPaused() const noexcept { return inputPause.isPaused(); }
+
+    /** Asks the instrument for global part 0 to 3. */
+    void requestGlobalPart (int part) { dispatch.requestGlobalPart (part); }
+    /** Puts setup parts received so far into the multi, and delivers waiting model changes; message thread. */
+    void deliverModelChanges();
+
+private:
+    std::shared_ptr<Clock> clockSource;
+    ControllerSettings settingsPart;
+    Notifications notificationsPart;
+    RK2Class rk2;
+    ModelChangePump modelChanges { rk2 };
+    LiveTable liveTable;
+    ChannelPrograms channelPrograms { rk2, liveTable };
+    HeldKeys heldKeys;
+    TransferMailbox mailbox;
+    InputPause inputPause { *clockSource };
+    MidiConnection connectionPart;
+    PortScan scanPart;
+    LiveValues liveValues { liveTable, channelPrograms, connectionPart, notificationsPart };
+    IncomingDispatch dispatch;
+    EditorMemory memory;
+
+    JUCE_DECLARE_NON_COPYABLE (MidiCntrState)
+};
+
+} // namespace zr9

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "StateCodes.h"
+
+#include <juce_events/juce_events.h>
+
+#include <cstdint>
+#include <mutex>
+#include <vector>
+
+namespace zr9
+{
+
+/** The controller's listeners: told that notifications wait, then handed them on the message thread. */
+class stateListener
+{
+public:
+    virtual ~stateListener() = default;
+    /** Called on the thread that posts; implementations only schedule their delivery. */
+    virtual void changesWaiting() = 0;
+    virtual void stateCode (std::uint32_t code) = 0;
+    virtual void parameterChanged (int value, int row) = 0;
+};
+
+/**
+    The controller's two notification queues (state codes and parameter
+    changes) and the listeners told that something waits.
+
+    Posting may happen on any thread (the MIDI input thread, the message
+    thread); the listeners then empty both queues on the message thread in one
+    step. Appending and taking exclude each other under the queues' lock; the
+    listener list has its own lock, which a listener call never holds the
+    queues' lock under.
+*/
+class Notifications
+{
+public:
+    struct Batch
+    {
+        std::vector<std::uint32_t> stateCodes;
+        std::vector<std::uint64_t> parameterChanges;
+    };
+
+    void postStateCode (std::uint32_t code);
+    void postParameterChange (int row, int value);
+
+    /** Adds a listener (once); the most recently added is told first. */
+    void addListener (stateListener* listener);
+    void removeListener (stateListener* listener);
+
+    /** Both queues, copied and emptied in one step. */
+    Batch take();
+
+private:
+    void tellListeners();
+
+    std::mutex queueLock;
+    Batch pending;
+    juce::ListenerList<stateListener, juce::Array<stateListener*, juce::CriticalSection>> listeners;
+};
+
+} // namespace zr9

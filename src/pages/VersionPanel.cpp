@@ -1,0 +1,55 @@
+#include "VersionPanel.h"
+
+#include "ui/AppInfo.h"
+#include "ui/SkinImages.h"
+
+namespace zr9
+{
+
+VersionPanel::VersionPanel (Clock& clock, int displayMilliseconds) : timer (clock.makeTimer ([this] { hidePanel(); }))
+{
+    showFor (displayMilliseconds);
+}
+
+void VersionPanel::showFor (int displayMilliseconds)
+{
+    setVisible (true);
+    if (displayMilliseconds > 0)
+        timer->start (displayMilliseconds);
+    else
+        timer->stop();
+}
+
+void VersionPanel::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colour (0xe0101010));
+    const auto box = getLocalBounds().withSizeKeepingCentre (420, 220);
+    g.setColour (juce::Colour (0xff232323));
+    g.fillRoundedRectangle (box.toFloat(), 10.0f);
+    g.setColour (skin::colours::accent);
+    g.drawRoundedRectangle (box.toFloat().reduced (1.5f), 10.0f, 3.0f);
+
+    const auto logo = skin::logo();
+    g.drawImageAt (logo, box.getCentreX() - logo.getWidth() / 2, box.getY() + 40);
+
+    g.setColour (skin::colours::text);
+    g.setFont (juce::Font ("Arial", 16.0f, juce::Font::plain));
+    g.drawText ("Editor and Librarian", box.withTrimmedTop (90).withHeight (24), juce::Justification::centred);
+    g.setFont (juce::Font ("Arial", 14.0f, juce::Font::plain));
+    g.drawText (juce::String ("Version ") + appinfo::version, box.withTrimmedTop (120).withHeight (20), juce::Justification::centred);
+    g.setColour (skin::colours::text.darker (0.4f));
+    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
+    g.drawText ("Click to close", box.withTrimmedTop (180).withHeight (20), juce::Justification::centred);
+}
+
+void VersionPanel::mouseUp (const juce::MouseEvent&) { hidePanel(); }
+
+void VersionPanel::hidePanel()
+{
+    timer->stop();
+    setVisible (false);
+    if (onHidden)
+        onHidden();
+}
+
+} // namespace zr9

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "SkinButton.h"
+
+#include <array>
+#include <memory>
+
+namespace zr9
+{
+
+/**
+    The application bar above the pages: seven buttons, each reporting its
+    number to the owner ("PROGRAM" 301, "MULTI" 302, "MIDI" 77, "KEYS" 967,
+    "MIXER" 816, "CONTROLS" 817, "ABOUT" 888).
+*/
+class AppBar : public juce::Component
+{
+public:
+    static constexpr int buttonProgram = 301;
+    static constexpr int buttonMulti = 302;
+    static constexpr int buttonMidi = 77;
+    static constexpr int buttonKeys = 967;
+    static constexpr int buttonMixer = 816;
+    static constexpr int buttonControls = 817;
+    static constexpr int buttonAbout = 888;
+
+    static constexpr int buttonCount = 7;
+    static constexpr int buttonWidth = 96;
+    static constexpr int buttonHeight = 30;
+    static constexpr int buttonGap = 8;
+    static constexpr int buttonTop = 17;
+    /** From the bar's left edge to the last button's right edge. */
+    static constexpr int buttonsWidth = buttonCount * buttonWidth + (buttonCount - 1) * buttonGap;
+
+    explicit AppBar (gskbutListener& owner);
+
+    SkinButton* button (int number) const;
+    /** Shows "PROGRAM" selected for mode 1 and "MULTI" for mode 2. */
+    void showPlayingMode (int mode);
+
+    void resized() override;
+
+private:
+    std::array<std::unique_ptr<SkinButton>, buttonCount> buttons;
+};
+
+} // namespace zr9

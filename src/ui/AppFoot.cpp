@@ -1,0 +1,35 @@
+#include "AppFoot.h"
+
+#include "SkinImages.h"
+
+namespace zr9
+{
+
+AppFoot::AppFoot (SlideListener& o) : owner (o)
+{
+    setMouseCursor (juce::MouseCursor::UpDownResizeCursor);
+}
+
+void AppFoot::setStatusText (const juce::String& text)
+{
+    if (status != text)
+    {
+        status = text;
+        repaint();
+    }
+}
+
+void AppFoot::paint (juce::Graphics& g)
+{
+    g.setColour (skin::colours::text);
+    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
+    g.drawText (status, getLocalBounds().withTrimmedLeft (8), juce::Justification::centredLeft, true);
+}
+
+void AppFoot::mouseDown (const juce::MouseEvent&) { owner.slideCommand (*this, slide::grab, 0); }
+
+void AppFoot::mouseDrag (const juce::MouseEvent& e) { owner.slideCommand (*this, slide::drag, e.getDistanceFromDragStartY()); }
+
+void AppFoot::mouseUp (const juce::MouseEvent& e) { owner.slideCommand (*this, slide::release, e.getDistanceFromDragStartY()); }
+
+} // namespace zr9
