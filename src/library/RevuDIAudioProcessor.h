@@ -44,6 +44,12 @@ public:
 
     MidiCntrState& controller() noexcept { return state; }
 
+    /**
+        The pages' path for changing a live value: the controller stores it,
+        sends it when asked and tells the pages; the host hears of it too.
+    */
+    void setLiveValue (int value, int row, bool send) { state.setLiveValue (value, row, send); }
+
     /** Playing mode 1 (program) or 2 (multi): pauses the input while the instrument switches, and sends the mode. */
     void applyPlayingMode (int mode);
     int playingMode() const noexcept { return mode.load(); }

@@ -105,17 +105,17 @@ const std::vector<FxFamily>& families()
     return list;
 }
 
-struct EffectSpec
+struct EffectPlan
 {
     int type;
     long long words;
 };
 
-struct ChainSpec
+struct ChainPlan
 {
     std::string name;
     int keyByte = 0;
-    std::vector<EffectSpec> effects;
+    std::vector<EffectPlan> effects;
     std::vector<InfoEntry> info;
 };
 
@@ -138,13 +138,13 @@ int anchorFor (std::size_t effects)
 }
 
 /** Record size without the effects' parameter words. */
-long long sizeWithoutWords (const ChainSpec& c)
+long long sizeWithoutWords (const ChainPlan& c)
 {
     return anchorFor (c.effects.size()) + fxchain::firstEffectFromAnchor
          + (long long) fxchain::effectHeadSize * (long long) c.effects.size() + infoBlockBytes (c.info);
 }
 
-long long chainSize (const ChainSpec& c)
+long long chainSize (const ChainPlan& c)
 {
     long long size = sizeWithoutWords (c);
     for (const auto& e : c.effects)
@@ -152,9 +152,9 @@ long long chainSize (const ChainSpec& c)
     return size;
 }
 
-ChainSpec plannedChain (const FxFamily& family, NameSource& names, Prng& prng)
+ChainPlan plannedChain (const FxFamily& family, NameSource& names, Prng& prng)
 {
-    ChainSpec c;
+    ChainPlan c;
     c.name = names.take ({ adjectives, family.nouns, suffixes });
     c.keyByte = family.keyByte;
 
@@ -177,12 +177,12 @@ ChainSpec plannedChain (const FxFamily& family, NameSource& names, Prng& prng)
     return c;
 }
 
-ChainSpec littleBooth()
+ChainPlan littleBooth()
 {
     return { "Little Booth", 1, { { reverbType, littleBoothWords } }, { { 25, 64, " Wet/Dry", false } } };
 }
 
-Bytes chainRecord (const ChainSpec& c, Prng& prng)
+Bytes chainRecord (const ChainPlan& c, Prng& prng)
 {
     const int count = (int) c.effects.size();
     const int anchor = anchorFor (c.effects.size());
@@ -218,7 +218,7 @@ Bytes chainRecord (const ChainSpec& c, Prng& prng)
 }
 
 /** Spreads the parameter words (2 bytes each) and, for an odd remainder, one text terminator over the chains. */
-void fitChains (std::vector<ChainSpec>& chains, long long recordBytes)
+void fitChains (std::vector<ChainPlan>& chains, long long recordBytes)
 {
     long long fixed = 0;
     std::vector<long long> words, lo, hi;
@@ -260,7 +260,7 @@ FxChainBank buildFxChains (long long recordBytes)
     for (std::size_t i = order.size() - 1; i > 1; --i)
         std::swap (order[i], order[(std::size_t) prng.range (1, (int) i)]);
 
-    std::vector<ChainSpec> chains { littleBooth() };
+    std::vector<ChainPlan> chains { littleBooth() };
     names.claim ("Little Booth");
     names.claim ("Soundboard");
     std::vector<const char*> uses { "reverb" };

@@ -163,7 +163,7 @@ const std::vector<InfoEntry> sharedControls {
     { 27, 0, "Delay Amount" }, { 64, 0xFFFF, "Sustain Pedal" }, { 29, 0, "Variation" },
 };
 
-struct ProgramSpec
+struct ProgramPlan
 {
     int number = 0;
     std::string name;
@@ -207,9 +207,9 @@ std::vector<InfoEntry> plannedControls (const CategoryPlan& plan, Prng& prng)
     return info;
 }
 
-ProgramSpec plannedProgram (int number, const CategoryPlan& plan, NameSource& names, Prng& prng)
+ProgramPlan plannedProgram (int number, const CategoryPlan& plan, NameSource& names, Prng& prng)
 {
-    ProgramSpec p;
+    ProgramPlan p;
     p.number = number;
     p.plan = &plan;
     p.subType = weightedSubType (plan, prng);
@@ -231,7 +231,7 @@ const CategoryPlan& planFor (Category c)
     return plans().front();
 }
 
-std::vector<ProgramSpec> plannedPrograms (NameSource& names, Prng& prng)
+std::vector<ProgramPlan> plannedPrograms (NameSource& names, Prng& prng)
 {
     // Names given by hand are claimed first, so that no made-up name repeats them.
     struct Top { const char* name; Category upper; Category lower; int subType; };
@@ -242,7 +242,7 @@ std::vector<ProgramSpec> plannedPrograms (NameSource& names, Prng& prng)
     for (const auto& t : tops)
         names.claim (t.name);
 
-    std::vector<ProgramSpec> programs;
+    std::vector<ProgramPlan> programs;
     int number = 1;
     for (const auto& plan : plans())
         for (int i = 0; i < plan.count; ++i)
@@ -257,7 +257,7 @@ std::vector<ProgramSpec> plannedPrograms (NameSource& names, Prng& prng)
     number = 1021;
     for (const auto& t : tops)
     {
-        ProgramSpec p = plannedProgram (number++, planFor (t.upper), names, prng);
+        ProgramPlan p = plannedProgram (number++, planFor (t.upper), names, prng);
         p.name = t.name;
         p.subType = t.subType;
         p.tonewheel = false;
@@ -271,19 +271,19 @@ std::vector<ProgramSpec> plannedPrograms (NameSource& names, Prng& prng)
     return programs;
 }
 
-long long sizeWithoutLayers (const ProgramSpec& p)
+long long sizeWithoutLayers (const ProgramPlan& p)
 {
     return program::infoBlockBase + infoBlockBytes (p.info)
          + program::routeHeaderSize + program::routeEntrySize * p.routes + programTailSize;
 }
 
-long long programSize (const ProgramSpec& p)
+long long programSize (const ProgramPlan& p)
 {
     return sizeWithoutLayers (p) + program::layerSize * p.layers;
 }
 
 /** Layer counts take up whole 318-byte steps; the rest goes into info text terminators. */
-void fitPrograms (std::vector<ProgramSpec>& programs, long long recordBytes)
+void fitPrograms (std::vector<ProgramPlan>& programs, long long recordBytes)
 {
     long long fixed = 0;
     std::vector<long long> layers, lo, hi;
@@ -332,7 +332,7 @@ void putSigned (Bytes& b, long long pos, int value)
     putByte (b, pos, value & 0xFF);
 }
 
-void fillCommon (Bytes& b, const ProgramSpec& p, const ChainChoice& chains, Prng& prng)
+void fillCommon (Bytes& b, const ProgramPlan& p, const ChainChoice& chains, Prng& prng)
 {
     const Category category = p.plan->category;
     putText (b, formatTagOffset, "RK2\x04\x07");
@@ -381,7 +381,7 @@ void fillCommon (Bytes& b, const ProgramSpec& p, const ChainChoice& chains, Prng
     putByte (b, aux2OutOffset, aux2Out ? 1 : 0);
 }
 
-void fillLayer (Bytes& b, const ProgramSpec& p, int k, const KeyMapBank& keyMaps, Prng& prng)
+void fillLayer (Bytes& b, const ProgramPlan& p, int k, const KeyMapBank& keyMaps, Prng& prng)
 {
     const long long at = program::layerOffset (k);
     const bool lowerHalf = p.split && k % 2 == 1;
@@ -414,7 +414,7 @@ void fillLayer (Bytes& b, const ProgramSpec& p, int k, const KeyMapBank& keyMaps
     putText (b, at + layerRfuOffset, "LayerRFU");
 }
 
-Bytes programRecord (const ProgramSpec& p, const KeyMapBank& keyMaps, const ChainChoice& chains, Prng& prng)
+Bytes programRecord (const ProgramPlan& p, const KeyMapBank& keyMaps, const ChainChoice& chains, Prng& prng)
 {
     Bytes b = namedRecord (p.name, (std::size_t) program::infoBlockBase + (std::size_t) (program::layerSize * p.layers));
     fillCommon (b, p, chains, prng);

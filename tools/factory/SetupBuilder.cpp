@@ -38,7 +38,7 @@ constexpr int headVolumeOffset = 13;
 constexpr int headPanOffset = 14;
 constexpr int headTransposeOffset = 15;    // signed
 
-struct ZoneSpec
+struct ZonePlan
 {
     int channel = 0;
     int program = 1;
@@ -56,14 +56,14 @@ struct ZoneSpec
     int segmentGCount = 0;
 };
 
-struct SetupSpec
+struct SetupPlan
 {
     std::string name;
     int keyByte = 1;
-    std::vector<ZoneSpec> zones;
+    std::vector<ZonePlan> zones;
 };
 
-long long segmentCData (const ZoneSpec& z)
+long long segmentCData (const ZonePlan& z)
 {
     if (z.linkedC)
         return std::accumulate (z.linkedLengths.begin(), z.linkedLengths.end(), 0LL) + z.segmentCExtra;
@@ -75,7 +75,7 @@ long long segmentCData (const ZoneSpec& z)
     return data;
 }
 
-long long zoneSizeWithoutListB (const ZoneSpec& z)
+long long zoneSizeWithoutListB (const ZonePlan& z)
 {
     long long size = zoneHeadSize + listEntriesOffset + (long long) listALongEntrySize * z.listALong
                    + (long long) listAShortEntrySize * z.listAShort + listEntriesOffset
@@ -87,12 +87,12 @@ long long zoneSizeWithoutListB (const ZoneSpec& z)
     return size;
 }
 
-long long zoneSize (const ZoneSpec& z)
+long long zoneSize (const ZonePlan& z)
 {
     return zoneSizeWithoutListB (z) + (long long) listBLongEntrySizeExtended * z.listBLong;
 }
 
-long long setupSize (const SetupSpec& s)
+long long setupSize (const SetupPlan& s)
 {
     long long size = extendedCommonEnd;
     for (const auto& z : s.zones)
@@ -100,9 +100,9 @@ long long setupSize (const SetupSpec& s)
     return size;
 }
 
-ZoneSpec plannedZone (int index, int zones, int programCount, Prng& prng)
+ZonePlan plannedZone (int index, int zones, int programCount, Prng& prng)
 {
-    ZoneSpec z;
+    ZonePlan z;
     z.channel = index;
     z.program = prng.range (1, programCount);
     const bool split = zones > 1 && prng.chance (50);
@@ -145,7 +145,7 @@ long long layList (LaidBytes& b, long long pos, int longCount, int shortCount,
     return pos;
 }
 
-long long laySegmentC (LaidBytes& b, long long c, const ZoneSpec& z)
+long long laySegmentC (LaidBytes& b, long long c, const ZonePlan& z)
 {
     if (z.linkedC)
     {
@@ -176,7 +176,7 @@ long long laySegmentC (LaidBytes& b, long long c, const ZoneSpec& z)
     return p;
 }
 
-long long layZone (LaidBytes& b, long long s, const ZoneSpec& z, Prng& prng)
+long long layZone (LaidBytes& b, long long s, const ZonePlan& z, Prng& prng)
 {
     b.fix (s + headChannelOffset, z.channel);
     b.fix (s + headLowKeyOffset, z.lowKey);
@@ -207,7 +207,7 @@ long long layZone (LaidBytes& b, long long s, const ZoneSpec& z, Prng& prng)
     return pos + segmentGHeaderSize + (long long) segmentGEntrySize * z.segmentGCount + zoneTailSize;
 }
 
-Bytes setupRecord (const SetupSpec& s, Prng& prng)
+Bytes setupRecord (const SetupPlan& s, Prng& prng)
 {
     LaidBytes b ((std::size_t) setupSize (s));
     b.fixText (0, padded (s.name));
@@ -231,7 +231,7 @@ Bytes setupRecord (const SetupSpec& s, Prng& prng)
     return b.finish (prng, 30);
 }
 
-SetupSpec plannedSetup (NameSource& names, int programCount, Prng& prng)
+SetupPlan plannedSetup (NameSource& names, int programCount, Prng& prng)
 {
     static const std::vector<std::string> sounds { "Piano", "EP", "Organ", "Strings", "Pad", "Bass", "Brass", "Choir",
                                                    "Synth", "Lead", "Drums", "Guitar", "Arp", "Bells", "Sax", "Flute" };
@@ -240,7 +240,7 @@ SetupSpec plannedSetup (NameSource& names, int programCount, Prng& prng)
                                                   "Golden", "Frozen", "Urban", "Desert", "Silent", "Electric", "Cosmic" };
     static const std::vector<std::string> places { "Drift", "Groove", "World", "Skyline", "Garden", "Journey", "Split",
                                                    "Stack", "Dreams", "Lounge", "Motion", "Horizon", "Pulse" };
-    SetupSpec s;
+    SetupPlan s;
     s.name = prng.chance (65) ? names.take ({ sounds, joins, sounds }) : names.take ({ moods, places });
     s.keyByte = prng.range (1, 4);
     const int zones = prng.range (2, 12);
@@ -250,7 +250,7 @@ SetupSpec plannedSetup (NameSource& names, int programCount, Prng& prng)
 }
 
 /** Long list B entries take up 157-byte steps; segment C data takes up the rest. */
-void fitSetups (std::vector<SetupSpec>& setups, long long recordBytes)
+void fitSetups (std::vector<SetupPlan>& setups, long long recordBytes)
 {
     long long fixed = 0;
     std::vector<long long> listB, extra;
@@ -289,7 +289,7 @@ BankContent buildSetups (long long recordBytes, int programCount)
     for (const char* fixed : fixedNames)
         names.claim (fixed);
 
-    std::vector<SetupSpec> setups;
+    std::vector<SetupPlan> setups;
     for (int i = 0; i < setupCount; ++i)
         setups.push_back (plannedSetup (names, programCount, prng));
     for (std::size_t i = 0; i < std::size (fixedNames); ++i)
