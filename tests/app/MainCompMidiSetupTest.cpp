@@ -153,3 +153,30 @@ TEST_F (MidiSetupWithoutDevices, WithoutDevicesTheScanSaysNotConnectedUntilClick
     EXPECT_EQ (main.scanPanel(), nullptr);
     EXPECT_FALSE (controller().connection().isScanMode());
 }
+
+TEST_F (MidiSetupFixture, AWindowClosedDuringTheScanLeavesTheScanRunningAndTheNextWindowShowsIt)
+{
+    // A host closes and opens the editor at will: the scan is the controller's.
+    {
+        MainComp first (*processor);
+        ASSERT_NE (first.scanPanel(), nullptr);
+        clock->step (3 * PortScan::tickMs);
+    }
+    EXPECT_TRUE (controller().connection().isScanMode()) << "closing the window does not end the scan";
+    EXPECT_EQ (controller().scan().state(), PortScan::State::running);
+    clock->step (PortScan::tickMs);
+    EXPECT_EQ (controller().scan().inputPosition(), 1) << "and the scan goes on without a window";
+
+    MainComp second (*processor);
+    ASSERT_NE (second.scanPanel(), nullptr) << "the new window shows the scan where it stands";
+    EXPECT_TRUE (second.scanPanel()->isRunning());
+    EXPECT_TRUE (controller().connection().isScanMode());
+
+    controller().connection().identityReplied ({ true, "HALVORN ZR9", false });
+    clock->step (PortScan::tickMs);
+    EXPECT_EQ (second.scanPanel(), nullptr);
+    EXPECT_FALSE (controller().connection().isScanMode());
+    EXPECT_TRUE (controller().connection().isConnected());
+    second.deliverNotifications();
+    EXPECT_EQ (second.footer().statusText(), "HALVORN ZR9: ON-LINE");
+}
