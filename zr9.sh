@@ -4,6 +4,8 @@
 #   ./zr9.sh test                    install what is missing, build, run every test
 #   ./zr9.sh bench                   build and run the benchmarks
 #   ./zr9.sh fuzz [SECONDS]          build and run the fuzz targets (needs clang)
+#   ./zr9.sh check                   check every #include against src/layers.txt
+#   ./zr9.sh sanitize                the tests under Address/UndefinedBehavior and Thread sanitizers
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -37,6 +39,21 @@ build() { configure; cmake --build "$BUILD" --parallel 2 "$@"; }
 
 program() { echo "$BUILD/ZR9_artefacts/Release/Standalone/ZR9"; }
 
+# The test suite alone, built with the given sanitizers (everything, the framework included).
+sanitized_tests() {
+    local dir=$1 sanitizers=$2
+    [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZR9_SANITIZE="$sanitizers" \
+        -DZR9_BUILD_BENCHMARKS=OFF $(launcher)
+    cmake --build "$dir" --parallel 2 --target zr9_tests
+}
+
+# Tests where several threads meet: connection races, bank snapshots, the emulator's reply thread, the sending thread.
+THREADED_TESTS='Connection*:BankSnapshot*:ThreadsTogether*:EndToEnd*:Emulator*:MidiOutControl*:IncomingDispatch*'
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1}
+
 case "${1:-}" in
     run)
         shift
@@ -46,6 +63,7 @@ case "${1:-}" in
         ;;
     test)
         install_missing
+        ./tools/check/check-includes
         build
         ctest --test-dir "$BUILD" --output-on-failure --parallel 2
         ./tests/fuzz/run.sh 10
@@ -60,6 +78,17 @@ case "${1:-}" in
     fuzz)
         install_missing
         ./tests/fuzz/run.sh "${2:-60}"
+        ;;
+    check)
+        ./tools/check/check-includes
+        ;;
+    sanitize)
+        install_missing
+        sanitized_tests "${ZR9_BUILD_DIR:-build}-asan" address,undefined
+        "${ZR9_BUILD_DIR:-build}-asan/tests/zr9_tests" --gtest_brief=1
+        # The tests that run the input, sending and message threads together, under the thread sanitizer.
+        sanitized_tests "${ZR9_BUILD_DIR:-build}-tsan" thread
+        "${ZR9_BUILD_DIR:-build}-tsan/tests/zr9_tests" --gtest_brief=1 --gtest_filter="$THREADED_TESTS"
         ;;
     *)
         sed -n '2,7p' "$0"

@@ -20,7 +20,6 @@ HelloWorldWindow::HelloWorldWindow (ProcessorOptions options)
 
     auto* content = new MainComp (*audioProcessor);
     setContentOwned (content, false);
-    content->setWindow (this);
     setResizable (true, false);
     setResizeLimits (MainComp::minimumWidth, MainComp::minimumHeight, 16384, 16384);
     setVisible (true);
@@ -32,11 +31,6 @@ HelloWorldWindow::~HelloWorldWindow()
     // The main component leaves first; it must never outlive the processor it shows.
     clearContentComponent();
     audioProcessor.reset();
-}
-
-MainComp& HelloWorldWindow::mainComponent() noexcept
-{
-    return *static_cast<MainComp*> (getContentComponent());
 }
 
 void HelloWorldWindow::closeButtonPressed()

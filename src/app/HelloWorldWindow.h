@@ -7,7 +7,6 @@
 namespace zr9
 {
 
-class MainComp;
 
 /**
     The main window of the stand-alone program. It owns the processor and the
@@ -20,7 +19,6 @@ public:
     ~HelloWorldWindow() override;
 
     RevuDIAudioProcessor& processor() noexcept { return *audioProcessor; }
-    MainComp& mainComponent() noexcept;
 
     void closeButtonPressed() override;
 

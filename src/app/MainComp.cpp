@@ -33,7 +33,6 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 {
     logo = skin::logo();
     footerStrip = skin::footerStrip();
-    pagePicture = skin::pageBackdrop();
 
     buildChildren();
     controller.notifications().addListener (this);
@@ -67,8 +66,8 @@ MainComp::~MainComp()
 
 void MainComp::buildChildren()
 {
-    leftSide = std::make_unique<WoodSide> (0);
-    rightSide = std::make_unique<WoodSide> (1);
+    leftSide = std::make_unique<WoodSide> (WoodSide::left);
+    rightSide = std::make_unique<WoodSide> (WoodSide::right);
     addChildComponent (*leftSide);
     addChildComponent (*rightSide);
 

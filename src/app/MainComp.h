@@ -63,9 +63,6 @@ public:
     explicit MainComp (RevuDIAudioProcessor& processor);
     ~MainComp() override;
 
-    /** The window this component is the content of (the stand-alone program only). */
-    void setWindow (juce::DocumentWindow* w) noexcept { window = w; }
-
     /** Puts a page into a slot; the slot owns it. */
     void setPage (int slot, std::unique_ptr<juce::Component> page, PageLayout layout);
     juce::Component* page (int slot) const;
@@ -79,7 +76,7 @@ public:
     KeyboardPanel& keyboardPanel() noexcept { return *keyboard; }
     VersionPanel* versionPanel() noexcept { return version.get(); }
     bool isVersionPanelShown() const noexcept { return version != nullptr && version->isVisible(); }
-    WoodSide& side (int kind) noexcept { return kind == 0 ? *leftSide : *rightSide; }
+    WoodSide& side (int kind) noexcept { return kind == WoodSide::left ? *leftSide : *rightSide; }
     int appliedPlayingMode() const noexcept { return lastAppliedMode; }
 
     // juce::Component
@@ -138,14 +135,13 @@ private:
 
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
-    juce::DocumentWindow* window = nullptr;
 
     int pendingParameter = 0; // 0, or the playing-mode row while its short check waits
     int lastAppliedMode = 0;
     int slideStartY = 0;
     bool childrenBuilt = false;
 
-    juce::Image logo, footerStrip, pagePicture;
+    juce::Image logo, footerStrip;
 
     std::array<PageSlot, pageSlotCount> pages;
     std::unique_ptr<WoodSide> leftSide, rightSide;

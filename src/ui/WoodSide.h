@@ -9,6 +9,8 @@ namespace zr9
 class WoodSide : public juce::Component
 {
 public:
+    static constexpr int left = 0, right = 1;
+
     explicit WoodSide (int kind) : sideKind (kind) { setInterceptsMouseClicks (false, false); }
     int kind() const noexcept { return sideKind; }
     void paint (juce::Graphics& g) override;
