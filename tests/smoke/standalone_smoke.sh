@@ -25,32 +25,48 @@ export DISPLAY=":$n"
 for i in $(seq 1 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not start"
 
-"$program" --documents "$docs" >"$applog" 2>&1 &
-apid=$!
+# Starts the program with the given options, waits for its window, stops it
+# with SIGTERM and checks that it ended cleanly. Leaves the window's geometry in $geometry.
+run_and_stop() {
+    "$program" --documents "$docs" "$@" >"$applog" 2>&1 &
+    apid=$!
+    shown=0
+    for i in $(seq 1 300); do
+        if xwininfo -root -tree 2>/dev/null | grep -q '"Halvorn ZR9"'; then shown=1; break; fi
+        kill -0 "$apid" 2>/dev/null || break
+        sleep 0.1
+    done
+    [ "$shown" = 1 ] || fail "the window \"Halvorn ZR9\" was never shown"
+    geometry=$(xwininfo -root -tree 2>/dev/null | grep '"Halvorn ZR9"' | grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | head -n 1)
+    echo "smoke test: window shown ($geometry)"
+    sleep 1 # time for the port scan to find the emulator
 
-shown=0
-for i in $(seq 1 300); do
-    if xwininfo -root -tree 2>/dev/null | grep -q '"Halvorn ZR9"'; then shown=1; break; fi
-    kill -0 "$apid" 2>/dev/null || break
-    sleep 0.1
-done
-[ "$shown" = 1 ] || fail "the window \"Halvorn ZR9\" was never shown"
-geometry=$(xwininfo -root -tree 2>/dev/null | grep '"Halvorn ZR9"' | grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | head -n 1)
-echo "smoke test: window shown ($geometry)"
-
-kill -TERM "$apid"
-status=""
-for i in $(seq 1 100); do
-    if ! kill -0 "$apid" 2>/dev/null; then wait "$apid"; status=$?; break; fi
-    sleep 0.1
-done
-[ -n "$status" ] || fail "still running 10 s after SIGTERM"
-apid=""
-[ "$status" = 0 ] || fail "exit status $status after SIGTERM"
+    kill -TERM "$apid"
+    status=""
+    for i in $(seq 1 100); do
+        if ! kill -0 "$apid" 2>/dev/null; then wait "$apid"; status=$?; break; fi
+        sleep 0.1
+    done
+    [ -n "$status" ] || fail "still running 10 s after SIGTERM"
+    apid=""
+    [ "$status" = 0 ] || fail "exit status $status after SIGTERM"
+}
 
 settings="$docs/Library/ZR9/halvipZR9.dat"
-[ -f "$settings" ] || fail "no settings file at $settings"
 entry() { awk -v want="$1" 'BEGIN { RS = "[|][\\^]" } { sub(/^[\\^][|]/, ""); if (NR - 1 == want) print }' "$settings"; }
+
+run_and_stop --emulator
+[ -f "$settings" ] || fail "no settings file at $settings"
 [ "$(entry 10)" = "333" ] || fail "entry 10 is '$(entry 10)', not 333"
 [ "$(entry 17)" = "402" ] || fail "entry 17 is '$(entry 17)', not 402"
-echo "smoke test: settings written at SIGTERM, entry 10 = 333, entry 17 = 402"
+# Without MIDI devices the emulator is port 1 on both sides, and the scan remembers it.
+[ "$(entry 1)" = "1" ] && [ "$(entry 2)" = "1" ] || fail "the emulator's ports were not remembered (entries 1, 2: '$(entry 1)', '$(entry 2)')"
+echo "smoke test: settings written at SIGTERM, entry 10 = 333, entry 17 = 402, the emulator found on ports 1 and 1"
+
+# The next start opens at the size the window had, when it fits the screen.
+sed -i 's/\^|1024|\^\^|768|\^/^|1100|^^|700|^/' "$settings"
+run_and_stop
+case "$geometry" in
+    1100x700+*) echo "smoke test: the window opened at the saved size" ;;
+    *) fail "the window opened at $geometry, not at the saved 1100x700" ;;
+esac
