@@ -37,6 +37,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
     controller.scan().addListener (this);
     lastAppliedMode = controller.getLiveValue (LiveTable::rowPlayingMode);
     bar->showPlayingMode (processor.playingMode());
+    bar->button (AppBar::buttonKeys)->setSelected (controller.editorMemory().isKeyboardOpen());
     foot->setStatusText (controller.connection().isConnected() ? onLineText() : juce::String ("OFF-LINE"));
 
     // The controller looks for the instrument by itself; a window that opens meanwhile shows how far it got.

@@ -27,6 +27,8 @@ void MainComp::layoutKeyboardAndPlayer()
 void MainComp::setKeyboardOpen (bool open)
 {
     controller.editorMemory().setKeyboardOpen (open);
+    if (auto* keys = bar->button (AppBar::buttonKeys))
+        keys->setSelected (open);
     layoutKeyboardAndPlayer();
     keyboard->setVisible (open);
     if (open)

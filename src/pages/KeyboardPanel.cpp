@@ -35,6 +35,12 @@ void KeyboardPanel::paint (juce::Graphics& g)
     g.drawRect (getLocalBounds(), 1);
 }
 
+void KeyboardPanel::visibilityChanged()
+{
+    if (! isVisible())
+        keys.releaseAllKeys();
+}
+
 void KeyboardPanel::mouseMove (const juce::MouseEvent& e)
 {
     setMouseCursor (isInBand (e.y) ? juce::MouseCursor::DraggingHandCursor : juce::MouseCursor::NormalCursor);

@@ -16,7 +16,8 @@ class MidiCntrState;
     with the on-screen keyboard on it. Its top band (down to y 45) is a
     handle: a press there outside the octave strip grabs the panel, and the
     drag and the release are reported like the footer's (grab, drag, and
-    release with code 126).
+    release with code 126). Keys still down when the panel is put away are
+    released.
 */
 class KeyboardPanel : public juce::Component
 {
@@ -30,6 +31,7 @@ public:
     KeyBrd& keyboard() noexcept { return keys; }
 
     void paint (juce::Graphics& g) override;
+    void visibilityChanged() override;
     void mouseMove (const juce::MouseEvent& e) override;
     void mouseDown (const juce::MouseEvent& e) override;
     void mouseDrag (const juce::MouseEvent& e) override;
