@@ -5,6 +5,8 @@
 #include "controller/MidiCntrState.h"
 #include "ui/SkinImages.h"
 
+#include <algorithm>
+
 namespace zr9
 {
 
@@ -105,7 +107,6 @@ void KeyBrd::channelChosen (int menuId)
 void KeyBrd::showChannel()
 {
     channel.setButtonText (channelText + juce::String (controller.notes().channel()));
-    channel.repaint();
 }
 
 void KeyBrd::setTouchMode (bool on)

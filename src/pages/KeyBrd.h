@@ -101,7 +101,6 @@ private:
     bool mouseHeld = false;
     PianoKey* mouseKey = nullptr; // the key the mouse sounds now
 
-    JUCE_DECLARE_WEAK_REFERENCEABLE (KeyBrd)
     JUCE_DECLARE_NON_COPYABLE (KeyBrd)
 };
 

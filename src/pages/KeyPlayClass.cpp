@@ -53,7 +53,6 @@ KeyPlayClass::KeyPlayClass (MidiCntrState& c, KeyDownQuery isKeyDown)
       statusTimer (controller.clock().makeTimer ([this] { statusTimeUp(); }))
 {
     setWantsKeyboardFocus (true);
-    setMouseClickGrabsKeyboardFocus (true);
     setMouseCursor (juce::MouseCursor::PointingHandCursor);
     juce::Desktop::getInstance().addFocusChangeListener (this);
 }

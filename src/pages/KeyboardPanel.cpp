@@ -37,7 +37,10 @@ void KeyboardPanel::paint (juce::Graphics& g)
 
 void KeyboardPanel::visibilityChanged()
 {
-    if (! isVisible())
+    // The channel may have been chosen elsewhere while the panel was away.
+    if (isVisible())
+        keys.showChannel();
+    else
         keys.releaseAllKeys();
 }
 

@@ -120,12 +120,15 @@ TEST_F (MainCompKeyboard, WheelMessagesFromTheInstrumentMoveTheWheelsOnlyOnThePl
     EXPECT_TRUE (taken().empty()) << "what the instrument reports is not sent back";
 }
 
-TEST_F (MainCompKeyboard, PuttingThePanelAwayEndsTheNoteItsKeysHold)
+TEST_F (MainCompKeyboard, ThePanelShowsTheChannelOnOpeningAndEndsItsNotesOnClosing)
 {
+    controller().notes().selectChannel (6);
+    ports->log->clear();
     main->gskButtonPressed (AppBar::buttonKeys);
+    EXPECT_EQ (keys().channelButton().getButtonText(), "Channel  6") << "chosen while the panel was away";
     auto& key = keys().key (9);
     key.mouseDown (pointerEvent (key, { 10.0f, 250.0f }, { 10.0f, 250.0f }));
     main->gskButtonPressed (AppBar::buttonKeys);
     EXPECT_FALSE (main->keyboardPanel().isVisible());
-    EXPECT_EQ (taken(), (std::vector<Bytes> { { 0x90, 57, 118 }, { 0x80, 57, 0 } }));
+    EXPECT_EQ (taken(), (std::vector<Bytes> { { 0x95, 57, 118 }, { 0x85, 57, 0 } }));
 }
