@@ -12,14 +12,11 @@ namespace
     constexpr int footerFromBottom = 24;
     constexpr int footerStripFromBottom = 25;
     constexpr int keyboardPanelBottomMargin = 62;
-    constexpr int keyboardPanelWidth = 992;
-    constexpr int keyboardPanelHeight = 460;
     constexpr int barWidth = 1028;
     constexpr int logoWidth = 225;
     constexpr int logoHeight = 24;
     constexpr int logoFromRight = 261;
     constexpr int logoY = 23;
-    constexpr int grabOffset = 20;
     constexpr int builtWidth = 1024, builtHeight = 798;
     constexpr int greetingWidth = 1024, greetingHeight = 768;
 
@@ -39,6 +36,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
     controller.scan().addListener (this);
     lastAppliedMode = controller.getLiveValue (LiveTable::rowPlayingMode);
     bar->showPlayingMode (processor.playingMode());
+    bar->button (AppBar::buttonKeys)->setSelected (controller.editorMemory().isKeyboardOpen());
     foot->setStatusText (controller.connection().isConnected() ? onLineText() : juce::String ("OFF-LINE"));
 
     // The controller looks for the instrument by itself; a window that opens meanwhile shows how far it got.
@@ -56,6 +54,7 @@ MainComp::~MainComp()
     setMidiSetupShown (false);
     for (auto& slot : pages)
         slot.component.reset();
+    player.reset();
     keyboard.reset();
     version.reset();
     bar.reset();
@@ -71,10 +70,11 @@ void MainComp::buildChildren()
     addChildComponent (*leftSide);
     addChildComponent (*rightSide);
 
-    keyboard = std::make_unique<KeyboardPanel> (*this);
-    keyboard->setBounds (sideWidth, keyboardPanelY, keyboardPanelWidth, keyboardPanelHeight);
+    keyboard = std::make_unique<KeyboardPanel> (*this, controller);
     addChildComponent (*keyboard);
     keyboard->setVisible (controller.editorMemory().isKeyboardOpen());
+    keyboard->keyboard().pitchWheel().addChangeListener (this);
+    keyboard->keyboard().modulationWheel().addChangeListener (this);
 
     bar = std::make_unique<AppBar> (*this);
     bar->setBounds (sideWidth, 0, barWidth, barHeight);
@@ -82,6 +82,9 @@ void MainComp::buildChildren()
 
     foot = std::make_unique<AppFoot> (*this);
     addAndMakeVisible (*foot);
+
+    player = std::make_unique<KeyPlayClass> (controller);
+    addAndMakeVisible (*player);
 
     setSize (RevuDIAudioProcessor::defaultEditorWidth, RevuDIAudioProcessor::defaultEditorHeight);
 
@@ -196,6 +199,7 @@ void MainComp::resized()
     const int w = getWidth(), h = getHeight();
     layoutPages();
     foot->setBounds (sideWidth, h - footerFromBottom, barWidth, footerHeight);
+    layoutKeyboardAndPlayer();
     controller.settings().set (Setting::width, w);
     controller.settings().set (Setting::height, h);
     processor.setEditorSize (w, h);
@@ -269,57 +273,6 @@ void MainComp::setVersionPanelShown (bool shown)
     resized();
 }
 
-// ------------------------------------------------------------------ keyboard panel
-
-void MainComp::setKeyboardOpen (bool open)
-{
-    controller.editorMemory().setKeyboardOpen (open);
-    keyboard->setTopLeftPosition (sideWidth, keyboardPanelY);
-    keyboard->setVisible (open);
-    if (open)
-        keyboard->toFront (false);
-    layoutPages();
-    repaint();
-}
-
-void MainComp::slideCommand (juce::Component& source, int command, int distance)
-{
-    const bool fromFooter = &source == foot.get();
-    const bool fromHandle = &source == keyboard.get();
-    if (! fromFooter && ! fromHandle)
-        return;
-    if (fromFooter && controller.editorMemory().isKeyboardOpen())
-        return;
-
-    switch (command)
-    {
-        case slide::grab:
-            slideStartY = fromFooter ? foot->getY() - grabOffset : keyboard->getY();
-            if (fromFooter)
-            {
-                keyboard->setTopLeftPosition (sideWidth, foot->getY());
-                keyboard->setVisible (true);
-                keyboard->toFront (false);
-                layoutPages();
-            }
-            break;
-
-        case slide::drag:
-            keyboard->setTopLeftPosition (sideWidth, slideStartY + distance);
-            break;
-
-        case slide::release:
-            if (fromFooter)
-                setKeyboardOpen (-distance >= footerOpenThreshold);
-            else
-                setKeyboardOpen (keyboard->getY() <= handleCloseThreshold);
-            break;
-
-        default:
-            break;
-    }
-}
-
 // ----------------------------------------------------------------- notifications
 
 void MainComp::handleAsyncUpdate()
@@ -365,6 +318,10 @@ void MainComp::stateCode (std::uint32_t code)
             if (isMidiSetupShown())
                 setupPanel->setStatusText ("OFF-LINE");
             break;
+        case statecode::pitchWheel:
+        case statecode::controller:
+            showIncomingWheel (code);
+            break;
         case statecode::refreshKind:
             for (auto& s : pages)
                 if (s.shown && s.component != nullptr)
@@ -404,10 +361,11 @@ void MainComp::checkPlayingMode()
     }
 }
 
-void MainComp::changeListenerCallback (juce::ChangeBroadcaster*)
+void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
-    // Senders are told apart by identity; no page that broadcasts exists yet, and a
-    // broadcast from a sender this component does not know is ignored.
+    // Senders are told apart by identity; a broadcast from a sender this component does not know is ignored.
+    if (wheelMoved (source))
+        return;
 }
 
 } // namespace zr9

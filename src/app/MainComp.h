@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/MidiCntrState.h"
+#include "pages/KeyPlayClass.h"
 #include "pages/KeyboardPanel.h"
 #include "pages/MidiScanPanel.h"
 #include "pages/MidiSetupPanel.h"
@@ -41,11 +42,13 @@ public:
     static constexpr int barHeight = 64;
     static constexpr int sideWidth = 16;
     static constexpr int selectorWidth = 126;
-    static constexpr int keyboardPanelY = 315;
+    /** The open keyboard panel's top lies this far above the bottom: y 315 at the built height of 798. */
+    static constexpr int keyboardPanelFromBottom = 483;
     static constexpr int versionDisplayMs = 1000;
     static constexpr int playingModeCheckMs = 25;
     static constexpr int footerOpenThreshold = 170; // the footer must be pulled up this far to open the panel
-    static constexpr int handleCloseThreshold = 449; // the panel closes when its top is let go below this
+    static constexpr int handleCloseDistance = 134; // the panel closes when let go further than this below its open place
+    static constexpr int keyPlayerWidth = 380;
     /** The smallest size at which the application bar's buttons and the logo stay apart and inside. */
     static constexpr int minimumWidth = 1008;
     static constexpr int minimumHeight = 600;
@@ -74,6 +77,9 @@ public:
     AppBar& appBar() noexcept { return *bar; }
     AppFoot& footer() noexcept { return *foot; }
     KeyboardPanel& keyboardPanel() noexcept { return *keyboard; }
+    KeyPlayClass& keyPlayer() noexcept { return *player; }
+    /** Where the keyboard panel's top lies while it is open: anchored to the bottom of the window. */
+    int keyboardOpenTop() const noexcept { return getHeight() - keyboardPanelFromBottom; }
     VersionPanel* versionPanel() noexcept { return version.get(); }
     bool isVersionPanelShown() const noexcept { return version != nullptr && version->isVisible(); }
     WoodSide& side (int kind) noexcept { return kind == WoodSide::left ? *leftSide : *rightSide; }
@@ -122,6 +128,9 @@ private:
     void showOnlyPage (int slot);
     void setPlayingMode (int mode);
     void setKeyboardOpen (bool open);
+    void layoutKeyboardAndPlayer();
+    bool wheelMoved (juce::ChangeBroadcaster* source);
+    void showIncomingWheel (std::uint32_t code);
     void setVersionPanelShown (bool shown);
     void setMidiSetupShown (bool shown);
     void refreshMidiSetup();
@@ -148,6 +157,7 @@ private:
     std::unique_ptr<KeyboardPanel> keyboard;
     std::unique_ptr<AppBar> bar;
     std::unique_ptr<AppFoot> foot;
+    std::unique_ptr<KeyPlayClass> player;
     std::unique_ptr<VersionPanel> version;
     std::unique_ptr<MIDI_Setup> setupPanel;
     std::unique_ptr<MIDI_scan> scanner;

@@ -28,6 +28,7 @@
 #include "LiveValues.h"
 #include "MidiConnection.h"
 #include "ModelChangePump.h"
+#include "NotePlayer.h"
 #include "Notifications.h"
 #include "PortScan.h"
 #include "StateCodes.h"
@@ -52,6 +53,7 @@ namespace zr9
     - live(): the live values and how each is sent;
     - programs(): which program each channel plays;
     - keys(): the held keys;
+    - notes(): playing notes and wheels from the computer, and the channel they use;
     - notifications(): the state codes and parameter changes for the pages;
     - transfers(): the mailbox of the object transfers;
     - model(): the instrument model with every bank;
@@ -83,6 +85,7 @@ public:
     const LiveValues& live() const noexcept { return liveValues; }
     ChannelPrograms& programs() noexcept { return channelPrograms; }
     HeldKeys& keys() noexcept { return heldKeys; }
+    NotePlayer& notes() noexcept { return notePlayer; }
     TransferMailbox& transfers() noexcept { return mailbox; }
     RK2Class& model() noexcept { return rk2; }
     const RK2Class& model() const noexcept { return rk2; }
@@ -122,6 +125,7 @@ private:
     InputPause inputPause { *clockSource };
     MidiConnection connectionPart;
     PortScan scanPart;
+    NotePlayer notePlayer { connectionPart, settingsPart };
     LiveValues liveValues { liveTable, channelPrograms, connectionPart, notificationsPart };
     IncomingDispatch dispatch;
     EditorMemory memory;

@@ -57,6 +57,7 @@ VirtualInstrument::VirtualInstrument (Sink replies)
     : sink (std::move (replies)),
       assembler ([this] (const std::vector<std::uint8_t>& m) { receiveSysex (m); })
 {
+    pitchWheels.fill (pitchWheelCentre);
     for (const auto& type : bankTypes())
     {
         const auto image = Factory_Banks_ZR9::image (type.id);
@@ -135,7 +136,7 @@ void VirtualInstrument::receiveChannelMessage (const std::uint8_t* m, std::size_
     const int d2 = size > 2 ? m[2] : 0;
 
     if (status == 0x90 && d2 > 0)
-        heldNotes.insert ({ ch, d1 });
+        heldNotes[{ ch, d1 }] = d2;
     else if (status == 0x80 || status == 0x90)
         heldNotes.erase ({ ch, d1 });
     else if (status == 0xB0)
@@ -149,6 +150,8 @@ void VirtualInstrument::receiveChannelMessage (const std::uint8_t* m, std::size_
         else if (d1 == valueLowController)
             parameters[{ address, ch }] = pendingValueHigh[(size_t) ch - 1] * 128 + d2 - addressValueOffset;
     }
+    else if (status == 0xE0)
+        pitchWheels[(size_t) ch - 1] = d1 + d2 * 128;
 }
 
 void VirtualInstrument::receiveSysex (const std::vector<std::uint8_t>& message)
@@ -371,6 +374,19 @@ bool VirtualInstrument::isNoteHeld (int ch, int key) const
 {
     const juce::ScopedLock sl (lock);
     return heldNotes.count ({ ch, key }) > 0;
+}
+
+int VirtualInstrument::noteVelocity (int ch, int key) const
+{
+    const juce::ScopedLock sl (lock);
+    const auto it = heldNotes.find ({ ch, key });
+    return it == heldNotes.end() ? 0 : it->second;
+}
+
+int VirtualInstrument::pitchWheel (int ch) const
+{
+    const juce::ScopedLock sl (lock);
+    return ch >= 1 && ch <= 16 ? pitchWheels[(size_t) ch - 1] : 0;
 }
 
 int VirtualInstrument::controllerValue (int ch, int number) const

@@ -9,7 +9,6 @@
 #include <array>
 #include <functional>
 #include <map>
-#include <set>
 
 namespace zr9::emulator
 {
@@ -34,6 +33,7 @@ public:
     static constexpr int masterPartSize = 200;
     static constexpr int maxChunk = 2048;
     static constexpr int nameLength = 20;
+    static constexpr int pitchWheelCentre = 8192;
 
     explicit VirtualInstrument (Sink replies);
 
@@ -58,6 +58,10 @@ public:
     int lastValueMessage() const;
     int selectedChannel() const;
     bool isNoteHeld (int channel1to16, int key) const;
+    /** The velocity a held note was struck with; 0 when it is not held. */
+    int noteVelocity (int channel1to16, int key) const;
+    /** The channel's last pitch-wheel value, 8192 (the centre) until one arrives. */
+    int pitchWheel (int channel1to16) const;
     int controllerValue (int channel1to16, int number) const;
     int requestsOfKind (std::uint8_t command) const;
     int identityRequests() const;
@@ -94,7 +98,8 @@ private:
     std::array<int, 16> pendingValueHigh {};
     int valueMessage = 0;
     int channel = 1;
-    std::set<std::pair<int, int>> heldNotes;
+    std::map<std::pair<int, int>, int> heldNotes; // (channel, key) -> velocity
+    std::array<int, 16> pitchWheels;
     std::map<std::pair<int, int>, int> controllers;
     std::map<int, int> requestCounts;
     int identityCount = 0;

@@ -27,6 +27,11 @@ juce::MemoryBlock valueMessage (int deviceId, int value)
     return block (sysex::valueMessage (deviceId, value));
 }
 
+juce::MemoryBlock channelSelect (int deviceId, int channel)
+{
+    return block (sysex::channelSelect (deviceId, channel));
+}
+
 juce::MidiBuffer controllerAddress (const Address& address, int value, int channel)
 {
     const int numbers[] = { 110, 111, 112, 113, 114 };

@@ -7,7 +7,7 @@
 namespace zr9
 {
 
-/** Builders of the messages the controller sends for live values and for the connection check. */
+/** Builders of the messages the controller sends for live values, the connection check and the note players. */
 namespace messages
 {
     /** The universal identity request: F0 7E 7F 06 01 F7. */
@@ -18,6 +18,9 @@ namespace messages
 
     /** F0 07 44 03 device 11 value-high value-low F7. */
     juce::MemoryBlock valueMessage (int deviceId, int value);
+
+    /** Tells the instrument which channel (1 to 16) the editor plays on: F0 07 44 03 device 40 channel-1 F7. */
+    juce::MemoryBlock channelSelect (int deviceId, int channel);
 
     using Address = std::array<int, 5>;
 

@@ -5,24 +5,48 @@
 namespace zr9
 {
 
-KeyboardPanel::KeyboardPanel (SlideListener& o) : owner (o)
+namespace
 {
-    setSize (992, 460);
+    constexpr int gripCentreX = 800;
+    constexpr int gripWidth = 60;
+} // namespace
+
+KeyboardPanel::KeyboardPanel (SlideListener& o, MidiCntrState& controller) : owner (o), keys (controller)
+{
+    setSize (panelWidth, panelHeight);
+    keys.setBounds (getLocalBounds());
+    addAndMakeVisible (keys);
 }
 
 void KeyboardPanel::paint (juce::Graphics& g)
 {
-    const auto handle = getLocalBounds().withHeight (handleHeight);
+    const auto band = getLocalBounds().withHeight (bandHeight);
     g.setColour (juce::Colour (0xff202020));
     g.fillRect (getLocalBounds());
     g.setGradientFill (juce::ColourGradient (juce::Colour (0xff3c3c3c), 0.0f, 0.0f,
-                                             juce::Colour (0xff242424), 0.0f, (float) handleHeight, false));
-    g.fillRect (handle);
+                                             juce::Colour (0xff242424), 0.0f, (float) bandHeight, false));
+    g.fillRect (band);
     g.setColour (juce::Colour (0xff8a8a8a));
+    const int gripTop = bandHeight / 2 - 5;
     for (int i = 0; i < 3; ++i)
-        g.fillRoundedRectangle ((float) (getWidth() / 2 - 30), (float) (7 + 4 * i), 60.0f, 2.0f, 1.0f);
+        g.fillRoundedRectangle ((float) (gripCentreX - gripWidth / 2), (float) (gripTop + 4 * i), (float) gripWidth, 2.0f, 1.0f);
     g.setColour (juce::Colour (0xff4a4a4a));
+    g.drawHorizontalLine (bandHeight, 0.0f, (float) getWidth());
     g.drawRect (getLocalBounds(), 1);
+}
+
+void KeyboardPanel::visibilityChanged()
+{
+    // The channel may have been chosen elsewhere while the panel was away.
+    if (isVisible())
+        keys.showChannel();
+    else
+        keys.releaseAllKeys();
+}
+
+void KeyboardPanel::mouseMove (const juce::MouseEvent& e)
+{
+    setMouseCursor (isInBand (e.y) ? juce::MouseCursor::DraggingHandCursor : juce::MouseCursor::NormalCursor);
 }
 
 void KeyboardPanel::mouseDown (const juce::MouseEvent& e)

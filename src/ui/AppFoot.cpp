@@ -19,11 +19,21 @@ void AppFoot::setStatusText (const juce::String& text)
     }
 }
 
+void AppFoot::setReservedRight (int pixels)
+{
+    pixels = std::max (0, pixels);
+    if (reservedRight != pixels)
+    {
+        reservedRight = pixels;
+        repaint();
+    }
+}
+
 void AppFoot::paint (juce::Graphics& g)
 {
     g.setColour (skin::colours::text);
     g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
-    g.drawText (status, getLocalBounds().withTrimmedLeft (8), juce::Justification::centredLeft, true);
+    g.drawText (status, getLocalBounds().withTrimmedLeft (8).withTrimmedRight (reservedRight), juce::Justification::centredLeft, true);
 }
 
 void AppFoot::mouseDown (const juce::MouseEvent&) { owner.slideCommand (*this, slide::grab, 0); }

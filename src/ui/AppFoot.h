@@ -18,6 +18,8 @@ public:
 
     void setStatusText (const juce::String& text);
     const juce::String& statusText() const noexcept { return status; }
+    /** Keeps the status line out of this many pixels at the right, where something else lies on the footer. */
+    void setReservedRight (int pixels);
 
     void paint (juce::Graphics& g) override;
     void mouseDown (const juce::MouseEvent& e) override;
@@ -27,6 +29,7 @@ public:
 private:
     SlideListener& owner;
     juce::String status { "OFF-LINE" };
+    int reservedRight = 0;
 };
 
 } // namespace zr9
