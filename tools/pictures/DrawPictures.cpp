@@ -1,6 +1,8 @@
 // Draws the skin pictures of the program into PNG files at build time.
 // usage: zr9_draw_pictures OUTPUT_DIR
 
+#include "MixerPictures.h"
+
 #include <juce_graphics/juce_graphics.h>
 
 #include <functional>
@@ -93,6 +95,7 @@ int main (int argc, char** argv)
     ok = ok && writePng (dir, "page_backdrop", 256, 256, drawPageBackdrop);
     ok = ok && writePng (dir, "name_slot", 58, 44, [] (Graphics& g) { drawNameSlot (g, 44); });
     ok = ok && writePng (dir, "name_slot_compact", 58, 18, [] (Graphics& g) { drawNameSlot (g, 18); });
+    ok = ok && drawMixerPictures (dir);
 
     if (! ok)
     {
