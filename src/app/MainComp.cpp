@@ -70,6 +70,10 @@ void MainComp::buildChildren()
     addChildComponent (*leftSide);
     addChildComponent (*rightSide);
 
+    // The mixer page lies below the keyboard panel, which is pulled up over the pages.
+    setPage (slotMixer, std::make_unique<ChMixerComp> (processor), PageLayout::full);
+    mixerPage()->addChangeListener (this);
+
     keyboard = std::make_unique<KeyboardPanel> (*this, controller);
     addChildComponent (*keyboard);
     keyboard->setVisible (controller.editorMemory().isKeyboardOpen());
@@ -139,7 +143,25 @@ void MainComp::showOnlyPage (int slot)
         if (s.component != nullptr)
             s.component->setVisible (s.shown);
     }
+    bar->showShownPage (slot == slotMixer ? AppBar::buttonMixer : slot == slotControls ? AppBar::buttonControls : 0);
+
+    const int code = slot == slotMixer ? pagecommand::mixer : slot == slotControls ? pagecommand::controls : pagecommand::selector;
+    if (code != pageCode)
+    {
+        pageCodeBefore = pageCode;
+        pageCode = code;
+    }
     layoutPages();
+}
+
+void MainComp::showMixer()
+{
+    auto* mixer = mixerPage();
+    if (mixer == nullptr)
+        return;
+    // Only a shown page follows the notifications: it catches up with the live table as it appears.
+    mixer->refreshAll();
+    showOnlyPage (slotMixer);
 }
 
 void MainComp::pageCommand (int command, int mode, int objectType, int value1, int value2)
@@ -151,13 +173,16 @@ void MainComp::pageCommand (int command, int mode, int objectType, int value1, i
         case pagecommand::midiSetup: setMidiSetupShown (mode != 0); return;
         case pagecommand::keyboardPanel: setKeyboardOpen (mode != 0); return;
         case pagecommand::controls: showOnlyPage (slotControls); return;
-        case pagecommand::mixer: showOnlyPage (slotMixer); return;
+        case pagecommand::mixer: showMixer(); return;
         default: break;
     }
 
     // Any other command opens the selector of an object type, in place of the open selector or editor.
+    const bool chain = objectType == selectortype::insertChain || objectType == selectortype::aux1Chain
+                    || objectType == selectortype::aux2Chain;
     const int slot = objectType == selectortype::program ? slotProgramSelector
                    : objectType == selectortype::setup   ? slotSetupSelector
+                   : chain                               ? slotFxChainSelector
                                                          : -1;
     showOnlyPage (slot);
 }
@@ -322,7 +347,13 @@ void MainComp::stateCode (std::uint32_t code)
         case statecode::controller:
             showIncomingWheel (code);
             break;
+        case statecode::noteOn:
+            if (isPageShown (slotMixer))
+                mixerPage()->showVelocity (statecode::channel (code), statecode::data2 (code));
+            break;
         case statecode::refreshKind:
+            if (isPageShown (slotMixer))
+                mixerPage()->refreshAll();
             for (auto& s : pages)
                 if (s.shown && s.component != nullptr)
                     s.component->repaint();
@@ -333,9 +364,14 @@ void MainComp::stateCode (std::uint32_t code)
 
 void MainComp::parameterChanged (int value, int row)
 {
-    juce::ignoreUnused (value);
     const auto& info = controller.live().table().info (row);
-    if (info.group == LiveTable::groupChannel || info.group == LiveTable::groupController)
+    if (info.group == LiveTable::groupChannel)
+    {
+        if (isPageShown (slotMixer))
+            mixerPage()->refreshRow (row, value);
+        return;
+    }
+    if (info.group == LiveTable::groupController)
         return;
     if (row == LiveTable::rowPlayingMode)
     {
@@ -366,6 +402,23 @@ void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
     // Senders are told apart by identity; a broadcast from a sender this component does not know is ignored.
     if (wheelMoved (source))
         return;
+    if (auto* mixer = mixerPage(); mixer != nullptr && source == mixer)
+        routeMixerEvents (mixer->takeEvents());
+}
+
+void MainComp::routeMixerEvents (const std::vector<std::uint64_t>& events)
+{
+    // A drag through the chains queues one event per step; one command per chooser is enough.
+    std::uint64_t previous = 0;
+    for (const auto entry : events)
+    {
+        const auto choice = mixerevent::decode (entry);
+        if (! choice.valid || entry == previous)
+            continue;
+        previous = entry;
+        juce::Logger::writeToLog ("Effect-chain choice: channel " + juce::String (choice.strip + 1) + ", slot " + juce::String (choice.slot));
+        pageCommand (pagecommand::selector, 1, choice.slot, choice.strip);
+    }
 }
 
 } // namespace zr9

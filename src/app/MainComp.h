@@ -2,6 +2,7 @@
 
 #include "controller/MidiCntrState.h"
 #include "pages/KeyPlayClass.h"
+#include "pages/ChMixerComp.h"
 #include "pages/KeyboardPanel.h"
 #include "pages/MidiScanPanel.h"
 #include "pages/MidiSetupPanel.h"
@@ -74,6 +75,12 @@ public:
     /** Every page change goes through here: command, on/off or mode, object type, two values. */
     void pageCommand (int command, int mode, int objectType = 0, int value1 = 0, int value2 = 0);
 
+    /** The channel mixer page, made once with the other children. */
+    ChMixerComp* mixerPage() const { return dynamic_cast<ChMixerComp*> (page (slotMixer)); }
+    /** The code of the page shown now (113 mixer, 111 controls, 0 a selector or none) and of the one shown before it. */
+    int currentPageCode() const noexcept { return pageCode; }
+    int previousPageCode() const noexcept { return pageCodeBefore; }
+
     AppBar& appBar() noexcept { return *bar; }
     AppFoot& footer() noexcept { return *foot; }
     KeyboardPanel& keyboardPanel() noexcept { return *keyboard; }
@@ -126,6 +133,8 @@ private:
     void buildChildren();
     void layoutPages();
     void showOnlyPage (int slot);
+    void showMixer();
+    void routeMixerEvents (const std::vector<std::uint64_t>& events);
     void setPlayingMode (int mode);
     void setKeyboardOpen (bool open);
     void layoutKeyboardAndPlayer();
@@ -145,6 +154,7 @@ private:
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
 
+    int pageCode = 0, pageCodeBefore = 0;
     int pendingParameter = 0; // 0, or the playing-mode row while its short check waits
     int lastAppliedMode = 0;
     int slideStartY = 0;

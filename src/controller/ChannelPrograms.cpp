@@ -55,7 +55,7 @@ void ChannelPrograms::fillChannelBlock (int c, int program, ByteView d)
     put (LiveTable::slotAux2Chain, d.byte (108) * 256 + d.byte (109));
     put (LiveTable::slotAux2Level, d.byte (87) & 0x7F);
     put (LiveTable::slotAux2Out, d.byte (87) >> 7);
-    put (LiveTable::slotPan, d.byte (58));
+    put (LiveTable::slotPan, d.signedByte (58)); // -64 to 64, as the program stores it
     put (LiveTable::slotLevel, d.signedByte (55));
     put (LiveTable::slotProgram, program);
     put (LiveTable::slotProgramBank, program / programsPerBank);

@@ -9,6 +9,8 @@
 
 #include "model/SysexFormat.h"
 
+#include <algorithm>
+
 namespace zr9
 {
 
@@ -18,6 +20,9 @@ namespace
     constexpr int bankSelectLsb = 32;
     constexpr int bankSelectMsb = 0;
     constexpr int modulationWheel = 1;
+    constexpr int panController = 10;
+    constexpr int panCentre = 63; // the controller value the pan row's 0 is sent as
+    constexpr int panLeft = -64, panRight = 64;
     constexpr int identityLevelRow = LiveTable::channelRow (15, LiveTable::slotLevel); // row 250
     constexpr int globalPartForPrograms = 3;
     constexpr std::size_t minGlobalPartReply = 11;
@@ -82,6 +87,9 @@ void IncomingDispatch::handleController (int c, int number, int value)
 
     // A value the instrument reports is not sent back to it.
     p.live.takeReported (LiveTable::controllerRow (c, number), value);
+    // Pan also moves the channel's pan row, read back the way that row sends it.
+    if (number == panController)
+        p.live.takeReported (LiveTable::channelRow (c, LiveTable::slotPan), std::clamp (value - panCentre, panLeft, panRight));
     if (number == modulationWheel)
         p.notifications.postStateCode (statecode::make (statecode::controller, c, modulationWheel, value));
 }

@@ -17,6 +17,7 @@ namespace
     constexpr int valueHighController = 118;
     constexpr int valueLowController = 119;
     constexpr int addressValueOffset = 8192;
+    constexpr int bankSelectController = 32;
 
     // Master part 4: 16 entries of 8 bytes, the channel's program as the word at 2.
     constexpr int channelEntrySize = 8;
@@ -105,6 +106,31 @@ const BankIndex* VirtualInstrument::bankFor (int typeId) const
 {
     const auto it = banks.find (typeId);
     return it == banks.end() ? nullptr : &it->second;
+}
+
+// ------------------------------------------------------------ from its panel
+
+void VirtualInstrument::sendController (int ch, int number, int value)
+{
+    if (ch < 1 || ch > 16 || number < 0 || number > 127 || value < 0 || value > 127)
+        return;
+    {
+        const juce::ScopedLock sl (lock);
+        controllers[{ ch, number }] = value;
+    }
+    sink ({ (std::uint8_t) (0xB0 | (ch - 1)), (std::uint8_t) number, (std::uint8_t) value });
+}
+
+void VirtualInstrument::sendProgramChange (int ch, int bank, int program)
+{
+    if (ch < 1 || ch > 16 || bank < 0 || bank > 127 || program < 0 || program > 127)
+        return;
+    {
+        const juce::ScopedLock sl (lock);
+        programs[(size_t) ch - 1] = bank * 128 + program;
+    }
+    sendController (ch, bankSelectController, bank);
+    sink ({ (std::uint8_t) (0xC0 | (ch - 1)), (std::uint8_t) program });
 }
 
 void VirtualInstrument::setIdentity (int family, int member)

@@ -40,6 +40,15 @@ public:
     /** One message as it leaves the editor's output: a channel message, or a System Exclusive message or piece. */
     void receive (const std::uint8_t* bytes, std::size_t size);
 
+    /**
+        A controller moved on the instrument: it keeps the value and sends the
+        controller message to the editor, as its panel does. Channel 1 to 16,
+        number and value 0 to 127; anything else sends nothing.
+    */
+    void sendController (int channel1to16, int number, int value);
+    /** A program chosen on the instrument: bank select (controller 32) and program change to the editor. */
+    void sendProgramChange (int channel1to16, int bank, int program);
+
     /** Answer the identity request as another instrument (family, member); member 3 of family 0x44 is this one. */
     void setIdentity (int family, int member);
 

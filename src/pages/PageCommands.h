@@ -15,7 +15,11 @@ namespace pagecommand
     constexpr int selector = 0;
 } // namespace pagecommand
 
-/** The object types a selector command names; the effect-chain selector has one per effect slot. */
+/**
+    The object types a selector command names; the effect-chain selector has
+    one per effect slot of a channel, and its command carries the channel
+    (0 to 15) as its first value.
+*/
 namespace selectortype
 {
     constexpr int insertChain = 0;

@@ -31,6 +31,12 @@ void AppBar::showPlayingMode (int mode)
     button (buttonMulti)->setSelected (mode == 2);
 }
 
+void AppBar::showShownPage (int number)
+{
+    button (buttonMixer)->setSelected (number == buttonMixer);
+    button (buttonControls)->setSelected (number == buttonControls);
+}
+
 void AppBar::resized()
 {
     int x = 0;

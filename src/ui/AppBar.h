@@ -37,6 +37,8 @@ public:
     SkinButton* button (int number) const;
     /** Shows "PROGRAM" selected for mode 1 and "MULTI" for mode 2. */
     void showPlayingMode (int mode);
+    /** Lights "MIXER" or "CONTROLS" while its page is shown; any other number lights neither. */
+    void showShownPage (int buttonNumber);
 
     void resized() override;
 

@@ -2,6 +2,7 @@
 // usage: zr9_draw_pictures OUTPUT_DIR
 
 #include "KeyboardPictures.h"
+#include "MixerPictures.h"
 
 #include <juce_graphics/juce_graphics.h>
 
@@ -96,6 +97,7 @@ int main (int argc, char** argv)
     ok = ok && writePng (dir, "name_slot", 58, 44, [] (Graphics& g) { drawNameSlot (g, 44); });
     ok = ok && writePng (dir, "name_slot_compact", 58, 18, [] (Graphics& g) { drawNameSlot (g, 18); });
     ok = ok && drawKeyboardPictures (dir);
+    ok = ok && drawMixerPictures (dir);
 
     if (! ok)
     {

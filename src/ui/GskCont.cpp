@@ -1,0 +1,232 @@
+#include "GskCont.h"
+
+#include "ValueEntry.h"
+
+#include "model/ValueText.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zr9
+{
+
+namespace
+{
+    constexpr float textFontHeight = 10.5f;
+    constexpr float captionFontHeight = 9.5f;
+
+    juce::Font arial (float height, bool bold = false)
+    {
+        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
+    }
+} // namespace
+
+GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
+    : setup (s), binding (std::move (b)), names (n), shown (s.minimum)
+{
+    if (setup.maximum < setup.minimum)
+        std::swap (setup.minimum, setup.maximum);
+    shown = setup.minimum;
+    setLookAndFeel (&lookAndFeel.get());
+
+    if (isSliderStyle (setup.style))
+    {
+        dial = std::make_unique<GskSlider> (setup.style);
+        // A slider with one value has no range to move in; it still shows that value.
+        dial->setRange (setup.minimum, std::max (setup.maximum, setup.minimum + 1), 1.0);
+        dial->setCaption (setup.caption);
+        dial->formatter = [this] (int v) { return textOf (clamped (v)); };
+        dial->onValueChange = [this] { userChose ((int) std::lround (dial->getValue())); };
+        dial->onDoubleClick = [this] { beginTyping(); };
+        // A centred control goes back to zero on an Alt-click.
+        if (setup.style != GskStyle::chainChooser && setup.minimum < 0 && setup.maximum > 0)
+            dial->setDoubleClickReturnValue (true, 0.0, juce::ModifierKeys::altModifier);
+        addAndMakeVisible (*dial);
+    }
+    else if (isButtonStyle (setup.style))
+    {
+        toggle = std::make_unique<GskToggle> (setup.style, setup.caption);
+        toggle->onClick = [this] { userChose (toggle->getToggleState() ? setup.maximum : setup.minimum); };
+        addAndMakeVisible (*toggle);
+    }
+    else
+    {
+        setInterceptsMouseClicks (false, false);
+    }
+
+    entry.setJustificationType (juce::Justification::centred);
+    entry.setFont (arial (textFontHeight));
+    entry.onTextChange = [this] { enterText (entry.getText()); };
+    entry.onEditorHide = [this] { entry.setVisible (false); };
+    addChildComponent (entry);
+
+    refresh();
+}
+
+GskCont::~GskCont()
+{
+    setLookAndFeel (nullptr);
+}
+
+int GskCont::clamped (int v) const noexcept
+{
+    return std::clamp (v, setup.minimum, setup.maximum);
+}
+
+juce::String GskCont::textOf (int v) const
+{
+    return juce::String (valueText (v, setup.displayType, names));
+}
+
+void GskCont::refresh()
+{
+    if (binding.read != nullptr)
+        showValue (binding.read());
+    else
+        showOnWidgets();
+}
+
+void GskCont::showValue (int v)
+{
+    shown = clamped (v);
+    showOnWidgets();
+}
+
+void GskCont::showOnWidgets()
+{
+    if (dial != nullptr)
+        dial->setValue (shown, juce::dontSendNotification);
+    if (toggle != nullptr)
+    {
+        toggle->setToggleState (shown != setup.minimum, juce::dontSendNotification);
+        toggle->setButtonText (setup.style == GskStyle::button ? setup.caption : text());
+    }
+    repaint();
+}
+
+void GskCont::userChose (int v)
+{
+    v = clamped (v);
+    if (v == shown)
+    {
+        showOnWidgets(); // a slider at its end may still hold a value the range does not
+        return;
+    }
+    shown = v;
+    showOnWidgets();
+    if (binding.write != nullptr)
+        binding.write (v);
+    if (onUserChange != nullptr)
+        onUserChange (v);
+}
+
+bool GskCont::enterText (const juce::String& typed)
+{
+    const auto chosen = valueFromTyped (typed, setup.minimum, setup.maximum, [this] (int v) { return textOf (v); });
+    if (! chosen.has_value())
+    {
+        showOnWidgets();
+        return false;
+    }
+    if (dial != nullptr)
+    {
+        // Through the slider, so a host sees one gesture as for a drag.
+        const juce::Slider::ScopedDragNotification gesture (*dial);
+        userChose (*chosen);
+    }
+    else
+    {
+        userChose (*chosen);
+    }
+    return true;
+}
+
+void GskCont::beginTyping()
+{
+    if (dial == nullptr || ! isEnabled())
+        return;
+    entry.setBounds (setup.style == GskStyle::chainChooser ? getLocalBounds() : textArea());
+    entry.setText (text(), juce::dontSendNotification);
+    entry.setVisible (true);
+    entry.toFront (false);
+    entry.showEditor();
+}
+
+void GskCont::setAccessibleName (const juce::String& name)
+{
+    setTitle (name);
+    if (dial != nullptr)
+        dial->setTitle (name);
+    if (toggle != nullptr)
+        toggle->setTitle (name);
+}
+
+// ------------------------------------------------------------------------ layout
+
+juce::Rectangle<int> GskCont::captionArea() const
+{
+    if (! isKnobStyle (setup.style) || setup.caption.isEmpty())
+        return {};
+    return getLocalBounds().removeFromTop (captionHeight);
+}
+
+juce::Rectangle<int> GskCont::textArea() const
+{
+    auto area = getLocalBounds();
+    if (setup.style == GskStyle::fader)
+        return area.removeFromTop (textHeight);
+    if (isKnobStyle (setup.style))
+        return area.removeFromBottom (textHeight);
+    return area;
+}
+
+juce::Rectangle<int> GskCont::widgetArea() const
+{
+    auto area = getLocalBounds();
+    if (setup.style == GskStyle::fader)
+        area.removeFromTop (textHeight);
+    else if (isKnobStyle (setup.style))
+    {
+        area.removeFromBottom (textHeight);
+        if (setup.caption.isNotEmpty())
+            area.removeFromTop (captionHeight);
+    }
+    return area;
+}
+
+void GskCont::resized()
+{
+    if (dial != nullptr)
+        dial->setBounds (widgetArea());
+    if (toggle != nullptr)
+        toggle->setBounds (widgetArea());
+    if (entry.isVisible())
+        entry.setBounds (setup.style == GskStyle::chainChooser ? getLocalBounds() : textArea());
+}
+
+void GskCont::paint (juce::Graphics& g)
+{
+    if (setup.style != GskStyle::fader && ! isKnobStyle (setup.style))
+        return; // the other styles draw themselves, or nothing
+
+    if (const auto area = captionArea(); ! area.isEmpty())
+    {
+        g.setColour (gskcolours::controlDim);
+        g.setFont (arial (captionFontHeight, true));
+        g.drawText (setup.caption.toUpperCase(), area, juce::Justification::centred, false);
+    }
+    if (! entry.isVisible())
+    {
+        g.setColour (isEnabled() ? gskcolours::control : gskcolours::controlDim);
+        g.setFont (arial (textFontHeight));
+        g.drawFittedText (text(), textArea(), juce::Justification::centred, 1, 0.8f);
+    }
+}
+
+void GskCont::mouseDoubleClick (const juce::MouseEvent& e)
+{
+    if (textArea().contains (e.getPosition()))
+        beginTyping();
+}
+
+} // namespace zr9

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace zr9
+{
+
+/** The colours of the skin's value controls. */
+namespace gskcolours
+{
+    const juce::Colour control { 0xffdddddd };      // knobs, faders and their texts
+    const juce::Colour controlDim { 0xff8c8c8c };   // captions, scale marks
+    const juce::Colour track { 0xff1e1e1e };         // the unlit part of a knob's ring, the fader's slot
+    const juce::Colour chooserFace { 0xff13202a };
+    const juce::Colour chooserFrame { 0xff3d5566 };
+    const juce::Colour chooserHover { 0xff6f93ab };
+    const juce::Colour chooserText { 0xfff2c462 };
+    const juce::Colour chooserCaption { 0xff9db4c4 };
+    const juce::Colour lampOn { 0xffe0462e };
+    const juce::Colour lampOff { 0xff3a2420 };
+    const juce::Colour entryBackground { 0xff101010 };
+} // namespace gskcolours
+
+/**
+    Draws the skin's value controls (GskSlider, GskToggle) in each of their
+    styles: knobs with their face picture, pointer and value ring (a centre
+    knob's ring grows from zero), faders with their cap picture, effect-chain
+    choosers as a box with caption, number and name, lamps, slide switches
+    and lit buttons. Other components keep the framework's drawing.
+*/
+class GskLookAndFeel : public juce::LookAndFeel_V4
+{
+public:
+    static constexpr float knobDiameter = 40.0f;
+    static constexpr int faderCapWidth = 30;
+    static constexpr int faderCapHeight = 16;
+
+    GskLookAndFeel();
+
+    void drawRotarySlider (juce::Graphics&, int x, int y, int width, int height, float position,
+                           float startAngle, float endAngle, juce::Slider&) override;
+    void drawLinearSlider (juce::Graphics&, int x, int y, int width, int height, float sliderPos,
+                           float minSliderPos, float maxSliderPos, juce::Slider::SliderStyle, juce::Slider&) override;
+    int getSliderThumbRadius (juce::Slider&) override;
+    void drawToggleButton (juce::Graphics&, juce::ToggleButton&, bool highlighted, bool down) override;
+
+    /** The number and the name of an object reference text ("12 Hall Plate"); no number for other texts. */
+    static std::pair<juce::String, juce::String> splitReference (const juce::String& text);
+
+private:
+    void drawKnob (juce::Graphics&, juce::Rectangle<float> area, float position, float startAngle, float endAngle,
+                   juce::Slider&, bool fromZero);
+    void drawChooser (juce::Graphics&, juce::Rectangle<float> area, juce::Slider&);
+
+    juce::Image knob, cap;
+};
+
+} // namespace zr9

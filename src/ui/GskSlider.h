@@ -1,0 +1,69 @@
+#pragma once
+
+#include "GskStyle.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+
+namespace zr9
+{
+
+/**
+    The framework's slider as the skin's value controls use it: whole-number
+    steps, relative dragging (the value follows the mouse's movement, never
+    jumps to where the mouse went down), a mouse-wheel notch moving a few
+    steps, and the Shift key for fine steps (one step per wheel notch, a
+    longer way for a drag). A double-click asks the owner to let the user
+    type a value. Its text is the owner's formatter's, so accessibility and
+    the drawing read what the control shows.
+*/
+class GskSlider : public juce::Slider
+{
+public:
+    /** A drag over this many pixels moves a knob from one end to the other. */
+    static constexpr int knobDragPixels = 160;
+    /** Shift-dragging a knob or fader: pixels per step. */
+    static constexpr int fineDragPixelsPerStep = 6;
+    /** A chooser steps through its list this many pixels per step, and four times slower with Shift. */
+    static constexpr int chooserDragPixelsPerStep = 3;
+    static constexpr int chooserFineFactor = 4;
+    /** A wheel notch moves knobs and faders by about this share of their range (at least one step). */
+    static constexpr int wheelNotchesForRange = 60;
+
+    explicit GskSlider (GskStyle style);
+
+    GskStyle style() const noexcept { return gskStyle; }
+    void setCaption (const juce::String& text);
+    const juce::String& caption() const noexcept { return captionText; }
+
+    /** How values read; the plain number without one. */
+    std::function<juce::String (int)> formatter;
+    /** Called on a double-click. */
+    std::function<void()> onDoubleClick;
+
+    /** Steps one wheel notch moves without and with the fine modifier. */
+    int wheelStep (bool fine) const noexcept;
+    /** The drag distance in pixels for the whole range, without and with the fine modifier. */
+    int dragPixelsForRange (bool fine) const noexcept;
+    /** True while a drag runs in fine steps. */
+    bool isFineDrag() const noexcept { return fineDrag; }
+
+    juce::String getTextFromValue (double value) override;
+    void mouseDown (const juce::MouseEvent& e) override;
+    void mouseDrag (const juce::MouseEvent& e) override;
+    void mouseDoubleClick (const juce::MouseEvent& e) override;
+    void mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel) override;
+
+private:
+    static bool isFineModifier (const juce::ModifierKeys& mods) noexcept { return mods.isShiftDown(); }
+    int stepCount() const noexcept;
+    void useDragSpeed (bool fine);
+
+    GskStyle gskStyle;
+    juce::String captionText;
+    bool fineDrag = false;
+    juce::Time lastWheelTime;
+};
+
+} // namespace zr9

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "GskBinding.h"
+
+namespace zr9
+{
+
+class RevuDIAudioProcessor;
+
+/**
+    Binds a value control to a live row: it reads the row's current value,
+    and a value the user chooses goes through the processor's set-live-value
+    path with sending, so the instrument and the host hear of it.
+*/
+GskBinding liveRowBinding (RevuDIAudioProcessor& processor, int row);
+
+} // namespace zr9

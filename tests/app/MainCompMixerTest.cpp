@@ -1,0 +1,102 @@
+#include "app/MainComp.h"
+#include "library/RevuDIAudioProcessor.h"
+#include "support/ProcessorFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace zr9;
+using namespace zr9::test;
+
+namespace
+{
+/** Keeps what is logged while it is the current logger. */
+struct KeptLog final : juce::Logger
+{
+    KeptLog() { juce::Logger::setCurrentLogger (this); }
+    ~KeptLog() override { juce::Logger::setCurrentLogger (nullptr); }
+    void logMessage (const juce::String& message) override { lines.add (message); }
+    juce::StringArray lines;
+};
+
+struct MainCompMixer : ProcessorFixture
+{
+    MainCompMixer()
+    {
+        clock->step (MainComp::versionDisplayMs); // the greeting goes
+        controller().notifications().take();
+    }
+    ChMixerComp& mixer() { return *main.mixerPage(); }
+    MainComp main { *processor };
+};
+} // namespace
+
+TEST_F (MainCompMixer, MixerButtonShowsThePageOnceMadeAndLightsItself)
+{
+    ASSERT_NE (main.mixerPage(), nullptr) << "made with the other children";
+    EXPECT_FALSE (main.isPageShown (MainComp::slotMixer));
+    EXPECT_EQ (main.currentPageCode(), 0);
+
+    main.gskButtonPressed (AppBar::buttonMixer);
+    EXPECT_TRUE (main.isPageShown (MainComp::slotMixer));
+    EXPECT_TRUE (mixer().isVisible());
+    EXPECT_EQ (main.mixerPage(), main.page (MainComp::slotMixer)) << "the same page, not a new one";
+    EXPECT_EQ (mixer().getBounds(), juce::Rectangle<int> (16, 64, 1024 - 32, 798 - 24 - 64));
+    EXPECT_EQ (mixer().horizontalOffset(), 9);
+    EXPECT_TRUE (main.appBar().button (AppBar::buttonMixer)->isSelected());
+    EXPECT_FALSE (main.appBar().button (AppBar::buttonControls)->isSelected());
+    EXPECT_TRUE (main.appBar().button (AppBar::buttonProgram)->isSelected()) << "the playing mode stays lit beside it";
+    EXPECT_EQ (main.currentPageCode(), 113);
+
+    main.pageCommand (pagecommand::selector, 1, selectortype::program, 1);
+    main.pageCommand (pagecommand::mixer, 1);
+    EXPECT_TRUE (main.isPageShown (MainComp::slotMixer)) << "no program selector exists yet to take its place";
+    EXPECT_EQ (main.previousPageCode(), 0);
+}
+
+TEST_F (MainCompMixer, ChangesFromElsewhereReachTheShownPageAndAHiddenPageCatchesUp)
+{
+    const int panRow = LiveTable::channelRow (4, LiveTable::slotPan);
+    auto& pan = mixer().strip (4).control (LiveTable::slotPan);
+
+    controller().setLiveValue (-20, panRow, false);
+    main.deliverNotifications();
+    EXPECT_EQ (pan.value(), 0) << "a hidden page does not follow";
+    controller().notifications().postStateCode (statecode::make (statecode::noteOn, 4, 60, 90));
+    main.deliverNotifications();
+    EXPECT_EQ (mixer().strip (4).meter().level(), 0);
+
+    main.pageCommand (pagecommand::mixer, 1);
+    EXPECT_EQ (pan.text(), "L: 20") << "it catches up as it is shown";
+
+    controller().setLiveValue (12, panRow, false);
+    controller().notifications().postStateCode (statecode::make (statecode::noteOn, 4, 60, 90));
+    main.deliverNotifications();
+    EXPECT_EQ (pan.text(), "R: 12");
+    EXPECT_EQ (mixer().strip (4).meter().level(), 90);
+
+    // Refresh-pages (after an arrangement) re-reads values stored without a notification of their own.
+    controller().live().table().store (panRow, -5);
+    controller().live().table().store (LiveTable::channelRow (9, LiveTable::slotLevel), -30);
+    controller().notifications().postStateCode (statecode::refreshPages);
+    main.deliverNotifications();
+    EXPECT_EQ (pan.text(), "L: 5");
+    EXPECT_EQ (mixer().strip (9).control (LiveTable::slotLevel).text(), "-30 dB");
+
+    controller().setLiveValue (7, LiveTable::channelRow (2, LiveTable::slotProgram), false);
+    main.deliverNotifications();
+    EXPECT_EQ (mixer().header().nameSlot (2).numberText(), "0007");
+}
+
+TEST_F (MainCompMixer, AnEffectChainChoiceBecomesTheSelectorCommandForItsSlotAndChannel)
+{
+    KeptLog log;
+    main.pageCommand (pagecommand::mixer, 1);
+    auto& chooser = mixer().strip (5).control (LiveTable::slotAux2Chain);
+    chooser.slider()->setValue (chooser.value() + 1, juce::sendNotificationSync);
+    chooser.slider()->setValue (chooser.value() + 1, juce::sendNotificationSync);
+
+    ASSERT_TRUE (runMessageLoopUntil ([&] { return ! log.lines.isEmpty(); }));
+    EXPECT_EQ (log.lines.joinIntoString ("|"), "Effect-chain choice: channel 6, slot 6") << "one command for one chooser";
+    EXPECT_TRUE (mixer().takeEvents().empty());
+    EXPECT_TRUE (main.isPageShown (MainComp::slotMixer)) << "no effect-chain selector exists yet to open";
+}

@@ -1,0 +1,91 @@
+// The mixer page against the emulator: what the instrument sends moves the
+// strips, and what the user moves on a strip reaches the instrument.
+
+#include "app/MainComp.h"
+#include "emulator/ZR9Emulator.h"
+#include "library/RevuDIAudioProcessor.h"
+#include "support/ProcessorFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace zr9;
+using namespace zr9::emulator;
+using namespace zr9::test;
+
+namespace
+{
+struct MixerEndToEnd : ::testing::Test
+{
+    MixerEndToEnd()
+    {
+        main = std::make_unique<MainComp> (*processor);
+        for (int tick = 0; tick < 50 && controller().scan().state() == PortScan::State::running; ++tick)
+        {
+            waitForReplies();
+            clock->step (PortScan::tickMs);
+        }
+        waitForReplies();
+        runMessageLoopUntil ([&] { return controller().currentProgram (15) == zr9().channelProgram (15); });
+        main->pageCommand (pagecommand::mixer, 1);
+    }
+
+    MidiCntrState& controller() { return processor->controller(); }
+    VirtualInstrument& zr9() { return ports->emulator().instrument(); }
+    ChMixerComp& mixer() { return *main->mixerPage(); }
+    void waitForReplies() { runMessageLoopUntil ([&] { return ports->emulator().line().isIdle(); }); }
+    /** Lets the instrument's messages arrive and the window hand the notifications to the page. */
+    bool deliveredUntil (const std::function<bool()>& done)
+    {
+        return runMessageLoopUntil ([&] { main->deliverNotifications(); return done(); });
+    }
+
+    TempFolder folder;
+    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
+    std::shared_ptr<EmulatorPortProvider> ports = std::make_shared<EmulatorPortProvider> (std::make_shared<FakeMidiPorts> (2, 2));
+    std::unique_ptr<RevuDIAudioProcessor> processor = makeTestProcessor (folder, ports, clock);
+    std::unique_ptr<MainComp> main;
+};
+} // namespace
+
+TEST_F (MixerEndToEnd, ThePagesStripsShowTheInstrumentsChannelPrograms)
+{
+    ASSERT_TRUE (controller().connection().isConnected());
+    for (int c = 0; c < 16; ++c)
+    {
+        const int program = zr9().channelProgram (c);
+        EXPECT_EQ (mixer().header().nameSlot (c).numberText(), juce::String (program).paddedLeft ('0', 4));
+        const auto& first = mixer().header().nameSlot (c).lines().first;
+        EXPECT_FALSE (first.isEmpty()) << c;
+        EXPECT_TRUE (juce::String (zr9().objectName (typeProgram, program)).startsWith (first)) << c;
+    }
+}
+
+TEST_F (MixerEndToEnd, WhatTheInstrumentSendsMovesTheStrips)
+{
+    zr9().sendController (5, 10, 43);
+    EXPECT_TRUE (deliveredUntil ([&] { return mixer().strip (4).control (LiveTable::slotPan).text() == "L: 20"; }));
+
+    zr9().sendProgramChange (3, 0, 7);
+    EXPECT_TRUE (deliveredUntil ([&] { return mixer().strip (2).nameSlot().numberText() == "0007"; }));
+    EXPECT_EQ (mixer().header().nameSlot (2).lines().first,
+               NameSlot::splitName (juce::String (controller().model().programBank().snapshot()->name (7))).first);
+    EXPECT_EQ (mixer().strip (2).control (LiveTable::slotLevel).value(),
+               controller().getLiveValue (LiveTable::channelRow (2, LiveTable::slotLevel))) << "the strip re-read its controls";
+}
+
+TEST_F (MixerEndToEnd, WhatTheUserMovesOnAStripReachesTheInstrument)
+{
+    mixer().strip (4).control (LiveTable::slotPan).slider()->setValue (-20.0, juce::sendNotificationSync);
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return zr9().parameter ({ 1, 0, 1, 0, 22 }, 5, 999) == -20; }));
+    EXPECT_EQ (zr9().controllerValue (5, 10), 43);
+
+    auto& level = mixer().strip (11).control (LiveTable::slotLevel);
+    EXPECT_TRUE (level.enterText ("-12"));
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return zr9().parameter ({ 1, 0, 1, 0, 20 }, 12, 999) == -12; }));
+
+    auto& insert = mixer().strip (0).control (LiveTable::slotInsertChain);
+    const int chain = insert.value() == 2048 ? 2047 : insert.value() + 1;
+    insert.slider()->setValue (chain, juce::sendNotificationSync);
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return zr9().parameter ({ 1, 0, 5, 0, 1 }, 1, 0) == chain; }));
+    EXPECT_EQ (level.text(), "-12 dB") << "the change came back through the notifications unchanged";
+}
