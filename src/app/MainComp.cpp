@@ -1,6 +1,7 @@
 #include "MainComp.h"
 
 #include "library/RevuDIAudioProcessor.h"
+#include "ui/JuceFileMan.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -29,8 +30,11 @@ namespace
 
 MainComp::MainComp (RevuDIAudioProcessor& p)
     : juce::AudioProcessorEditor (p), processor (p), controller (p.controller()),
-      playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); }))
+      playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); })),
+      statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); }))
 {
+    setFileMan (std::make_unique<JuceFileMan> (processor.library().base()));
+    processor.addChangeListener (this);
     logo = skin::logo();
     footerStrip = skin::footerStrip();
     pagePicture = skin::pageBackdrop();
@@ -49,6 +53,9 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 
 MainComp::~MainComp()
 {
+    processor.removeChangeListener (this);
+    statusRestore->stop();
+    arrange.reset();
     controller.notifications().removeListener (this);
     controller.scan().removeListener (this);
     cancelPendingUpdate();
@@ -199,7 +206,6 @@ void MainComp::resized()
     foot->setBounds (sideWidth, h - footerFromBottom, barWidth, footerHeight);
     controller.settings().set (Setting::width, w);
     controller.settings().set (Setting::height, h);
-    processor.setEditorSize (w, h);
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
 
@@ -231,6 +237,7 @@ void MainComp::gskButtonPressed (int number)
         case AppBar::buttonKeys: pageCommand (pagecommand::keyboardPanel, controller.editorMemory().isKeyboardOpen() ? 0 : 1); break;
         case AppBar::buttonMixer: pageCommand (pagecommand::mixer, 1); break;
         case AppBar::buttonControls: pageCommand (pagecommand::controls, 1); break;
+        case AppBar::buttonArrange: arrange->show (*bar->button (AppBar::buttonArrange)); break;
         case AppBar::buttonAbout: pageCommand (pagecommand::versionPanel, isVersionPanelShown() ? 0 : 1); break;
         default: break;
     }
@@ -405,8 +412,46 @@ void MainComp::checkPlayingMode()
     }
 }
 
-void MainComp::changeListenerCallback (juce::ChangeBroadcaster*)
+// ------------------------------------------------------------------ arrangements
+
+void MainComp::setFileMan (std::unique_ptr<FileMan> files)
 {
+    arrange.reset();
+    fileMan = std::move (files);
+    arrange = std::make_unique<ArrangeMenu> (processor, *fileMan, [this] (const juce::String& text) { showStatusMessage (text); });
+}
+
+void MainComp::showStatusMessage (const juce::String& text)
+{
+    foot->setStatusText (text);
+    statusRestore->start (statusMessageMs);
+}
+
+void MainComp::restoreStatusLine()
+{
+    statusRestore->stop();
+    foot->setStatusText (controller.connection().isConnected() ? onLineText() : juce::String ("OFF-LINE"));
+}
+
+void MainComp::drainHostNotes()
+{
+    for (const auto note : controller.plugBank().takeNotes())
+    {
+        if (note != PlugBank::hostSlotChosen || ! processor.isUpdateHostMode())
+            continue;
+        const int slot = processor.getCurrentProgram();
+        if (onHostSlotChosen != nullptr)
+            onHostSlotChosen (slot, processor.getProgramName (slot));
+    }
+}
+
+void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
+{
+    if (source == &processor)
+    {
+        drainHostNotes();
+        return;
+    }
     // Senders are told apart by identity; no page that broadcasts exists yet, and a
     // broadcast from a sender this component does not know is ignored.
 }
