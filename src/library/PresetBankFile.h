@@ -14,9 +14,10 @@ namespace zr9
 
     Nothing a run does can lose the file: it is replaced through the
     data-file writer (never half written), only when the bank differs from
-    what was read, so an instance that changed nothing leaves another's
-    changes alone; and a file that is not a bank is kept aside as
-    "ZR9 Preset bank.arrbank.unreadable" before a new one replaces it.
+    what was read or the file holds no bank now, so an instance that changed
+    nothing leaves another's changes alone; and a file that is not a bank is
+    kept aside as "ZR9 Preset bank.arrbank.unreadable" before a new one
+    replaces it.
 */
 class PresetBankFile
 {
@@ -30,13 +31,14 @@ public:
 
     /** Takes the file's records into the bank (which holds the factory bank when there is no file). */
     void read (PlugBank& bank);
-    /** Writes the bank when the file is missing, was not a bank, or holds other records. Returns false when a write failed. */
+    /** Writes the bank when it changed since it was read, or when the file holds no bank. Returns false when a write failed. */
     bool write (const PlugBank& bank);
 
 private:
+    bool holdsABank() const;
+
     juce::File path;
-    Bytes asRead;         // the bank's bytes once the file was taken in
-    bool readOk = false;  // the file was there and was a bank
+    Bytes asRead; // the bank's bytes once the file was taken in
 };
 
 } // namespace zr9
