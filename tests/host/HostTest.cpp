@@ -15,6 +15,7 @@
 #include <X11/Xlib.h>
 
 #include <atomic>
+#include <map>
 #include <cstdlib>
 #include <iostream>
 
@@ -196,7 +197,7 @@ void processOneBlock (juce::AudioPluginInstance& p, juce::MidiBuffer& midi)
     p.processBlock (audio, midi);
 }
 
-void checkNamesAndPrograms (juce::AudioPluginInstance& p, const juce::PluginDescription& d, bool programsInSlotOrder)
+void checkNamesAndPrograms (juce::AudioPluginInstance& p, const juce::PluginDescription& d, bool inSlotOrder)
 {
     check (d.name == pluginName, "plug-in name \"" + d.name + "\"");
     check (p.acceptsMidi() && p.producesMidi(), "takes MIDI in and gives MIDI out");
@@ -216,12 +217,29 @@ void checkNamesAndPrograms (juce::AudioPluginInstance& p, const juce::PluginDesc
             firstWrong = juce::String (i) + ": \"" + name + "\" for \"" + expected[i] + "\"";
     }
     juce::StringArray others;
-    for (int i = 0; i < params.size(); ++i)
-        if (i < first || i >= first + liveRowCount)
-            others.addIfNotAlreadyThere (params[i]->getName (100).upToFirstOccurrenceOf ("|", false, false));
-    check (named == liveRowCount,
-           juce::String (named) + " of 2314 live parameters named as the instrument names them, in row order, from index "
-               + juce::String (first) + (firstWrong.isEmpty() ? "" : "; first wrong " + firstWrong));
+    for (auto* param : params)
+        if (! expected.contains (param->getName (100)))
+            others.addIfNotAlreadyThere (param->getName (100).upToFirstOccurrenceOf ("|", false, false));
+    if (inSlotOrder)
+    {
+        check (named == liveRowCount,
+               juce::String (named) + " of 2314 live parameters named as the instrument names them, in row order, from index "
+                   + juce::String (first) + (firstWrong.isEmpty() ? "" : "; first wrong " + firstWrong));
+    }
+    else
+    {
+        // This host orders parameters by their identifiers: each name must be there as often as the rows carry it
+        // (three effect-chain rows of a channel are all named "RFU").
+        std::map<juce::String, int> wanted, found;
+        for (const auto& name : expected)
+            ++wanted[name];
+        for (auto* param : params)
+            ++found[param->getName (100)];
+        int matched = 0;
+        for (const auto& [name, n] : wanted)
+            matched += juce::jmin (n, found[name]);
+        check (matched == liveRowCount, juce::String (matched) + " of 2314 live parameters found under the instrument's names, in the host's order");
+    }
     std::cout << "  (the host sees " << params.size() << " parameters in all; the format's own: "
               << others.joinIntoString (", ").substring (0, 200) << ")" << std::endl;
 
@@ -236,12 +254,12 @@ void checkNamesAndPrograms (juce::AudioPluginInstance& p, const juce::PluginDesc
         blanks += n == dashes ? 1 : 0;
     const bool allThere = names.contains ("EDM") && names.contains ("Hip Hop") && names.contains ("Rock") && blanks == 61;
     // An LV2 host lists the bundle's presets in an order of its own; VST3 keeps the slots' order.
-    check (allThere && (slotOrder || ! programsInSlotOrder),
+    check (allThere && (slotOrder || ! inSlotOrder),
            "programs \"EDM\", \"Hip Hop\", \"Rock\" and 61 of 24 dashes"
                + juce::String (slotOrder ? ", in slot order" : ", in the host's order") + " (program 1 \"" + p.getProgramName (0) + "\")");
 }
 
-void checkProgramChange (Host& host, juce::AudioPluginInstance& p)
+void checkProgramChange (Host& host, juce::AudioPluginInstance& p, bool hostReadsOutputChanges)
 {
     // The instrument is on line once it was asked for its identity and answered (the plug-in then sets row 250).
     const bool onLine = waitFor ([&] { return host.log.has ("f0 7e 7f 06 01 f7") && host.log.has (controllerLine (16, 110, 1)); }, 8000);
@@ -276,8 +294,13 @@ void checkProgramChange (Host& host, juce::AudioPluginInstance& p)
                           processOneBlock (p, none); // some formats tell the host from inside the block
                           return std::abs (p.getParameters()[programRow]->getValue() - expectedValue) < 1.0e-4f;
                       }, 3000);
-    check (told, "the host was told \"Program Ch.1\" is now 261 ("
-                     + (programRow >= 0 ? p.getParameters()[programRow]->getCurrentValueAsText() : juce::String ("missing")) + ")");
+    const auto shown = programRow >= 0 ? p.getParameters()[programRow]->getCurrentValueAsText() : juce::String ("missing");
+    if (hostReadsOutputChanges)
+        check (told, "the host was told \"Program Ch.1\" is now 261 (" + shown + ")");
+    else
+        std::cout << "  (not checked: this host keeps a value only from edits on the plug-in's message thread; a program chosen"
+                     " from the host's thread reaches the host through the block's output changes, which it does not read. "
+                     "\"Program Ch.1\" here: " << shown.trimEnd() << ")" << std::endl;
 }
 
 void checkParameterFromHost (Host& host, juce::AudioPluginInstance& p)
@@ -409,7 +432,7 @@ void testFormat (Host& host, juce::AudioPluginFormat& format, const juce::String
         if (p == nullptr)
             return;
         checkNamesAndPrograms (*p, description, format.getName() == "VST3");
-        checkProgramChange (host, *p);
+        checkProgramChange (host, *p, format.getName() != "VST3");
         checkParameterFromHost (host, *p);
         checkNotes (host, *p);
         checkEditorTwice (*p);

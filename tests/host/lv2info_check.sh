@@ -2,7 +2,7 @@
 # Reads the LV2 bundle with Debian's lv2info: the plug-in must be found and
 # nothing may be warned about (labels, author, presets).
 set -euo pipefail
-bundle=$1
+bundle=$(realpath "$1")
 uri=$2
 out=$(mktemp)
 err=$(mktemp)
@@ -18,5 +18,7 @@ if [ -s "$err" ] || grep -qi "warn" "$out"; then
     echo "lv2info: warnings about $uri"
     exit 1
 fi
+presets=$(awk '/Presets:/ { inside = 1 } inside && NF > 0 && !/:/ { n++ } END { print n + 0 }' "$out")
 grep -m1 "Name:" "$out"
-echo "lv2info: $(grep -c "Preset" "$out" || true) preset lines, no warnings"
+grep -m1 "Author Email:" "$out"
+echo "lv2info: ${presets} presets, no warnings"
