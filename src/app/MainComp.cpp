@@ -1,6 +1,7 @@
 #include "MainComp.h"
 
 #include "library/RevuDIAudioProcessor.h"
+#include "ui/JuceFileMan.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -26,8 +27,11 @@ namespace
 
 MainComp::MainComp (RevuDIAudioProcessor& p)
     : juce::AudioProcessorEditor (p), processor (p), controller (p.controller()),
-      playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); }))
+      playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); })),
+      statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); }))
 {
+    setFileMan (std::make_unique<JuceFileMan> (processor.library().base()));
+    processor.addChangeListener (this);
     logo = skin::logo();
     footerStrip = skin::footerStrip();
 
@@ -46,6 +50,9 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 
 MainComp::~MainComp()
 {
+    processor.removeChangeListener (this);
+    statusRestore->stop();
+    arrange.reset();
     controller.notifications().removeListener (this);
     controller.scan().removeListener (this);
     cancelPendingUpdate();
@@ -227,7 +234,6 @@ void MainComp::resized()
     layoutKeyboardAndPlayer();
     controller.settings().set (Setting::width, w);
     controller.settings().set (Setting::height, h);
-    processor.setEditorSize (w, h);
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
 
@@ -259,6 +265,7 @@ void MainComp::gskButtonPressed (int number)
         case AppBar::buttonKeys: pageCommand (pagecommand::keyboardPanel, controller.editorMemory().isKeyboardOpen() ? 0 : 1); break;
         case AppBar::buttonMixer: pageCommand (pagecommand::mixer, 1); break;
         case AppBar::buttonControls: pageCommand (pagecommand::controls, 1); break;
+        case AppBar::buttonArrange: arrange->show (*bar->button (AppBar::buttonArrange)); break;
         case AppBar::buttonAbout: pageCommand (pagecommand::versionPanel, isVersionPanelShown() ? 0 : 1); break;
         default: break;
     }
@@ -397,9 +404,47 @@ void MainComp::checkPlayingMode()
     }
 }
 
+// ------------------------------------------------------------------ arrangements
+
+void MainComp::setFileMan (std::unique_ptr<FileMan> files)
+{
+    arrange.reset();
+    fileMan = std::move (files);
+    arrange = std::make_unique<ArrangeMenu> (processor, *fileMan, [this] (const juce::String& text) { showStatusMessage (text); });
+}
+
+void MainComp::showStatusMessage (const juce::String& text)
+{
+    foot->setStatusText (text);
+    statusRestore->start (statusMessageMs);
+}
+
+void MainComp::restoreStatusLine()
+{
+    statusRestore->stop();
+    foot->setStatusText (controller.connection().isConnected() ? onLineText() : juce::String ("OFF-LINE"));
+}
+
+void MainComp::drainHostNotes()
+{
+    for (const auto note : controller.plugBank().takeNotes())
+    {
+        if (note != PlugBank::hostSlotChosen || ! processor.isUpdateHostMode())
+            continue;
+        const int slot = processor.getCurrentProgram();
+        if (onHostSlotChosen != nullptr)
+            onHostSlotChosen (slot, processor.getProgramName (slot));
+    }
+}
+
 void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
     // Senders are told apart by identity; a broadcast from a sender this component does not know is ignored.
+    if (source == &processor)
+    {
+        drainHostNotes();
+        return;
+    }
     if (wheelMoved (source))
         return;
     if (auto* mixer = mixerPage(); mixer != nullptr && source == mixer)

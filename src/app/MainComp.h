@@ -3,6 +3,8 @@
 #include "controller/MidiCntrState.h"
 #include "pages/KeyPlayClass.h"
 #include "pages/ChMixerComp.h"
+#include "library/FileMan.h"
+#include "pages/ArrangeMenu.h"
 #include "pages/KeyboardPanel.h"
 #include "pages/MidiScanPanel.h"
 #include "pages/MidiSetupPanel.h"
@@ -53,6 +55,8 @@ public:
     /** The smallest size at which the application bar's buttons and the logo stay apart and inside. */
     static constexpr int minimumWidth = 1008;
     static constexpr int minimumHeight = 600;
+    /** How long a message of the arrangement menu stays in the status line. */
+    static constexpr int statusMessageMs = 4000;
 
     /** The page slots; a slot stays empty until its page exists. */
     enum PageSlotId
@@ -119,6 +123,21 @@ public:
     // juce::ChangeListener: broadcasts of the pages
     void changeListenerCallback (juce::ChangeBroadcaster* source) override;
 
+    // ------------------------------------------------------------------ arrangements
+    ArrangeMenu& arrangeMenu() noexcept { return *arrange; }
+    /** The file dialogs the arrangement menu asks; the framework's unless replaced (tests answer their own). */
+    void setFileMan (std::unique_ptr<FileMan> files);
+    /** Shows a message in the status line for a while, then the connection again. */
+    void showStatusMessage (const juce::String& text);
+
+    /**
+        Told, while the processor is in update-host mode, of each slot the
+        host chooses (slot from 0 and its name); the update-host panel shows it.
+    */
+    std::function<void (int slot, const juce::String& name)> onHostSlotChosen;
+    /** Takes the processor's notes for the editor; runs on its change messages. */
+    void drainHostNotes();
+
     /** Hands waiting notifications over now; for callers already on the message thread. */
     void deliverNotifications() { handleUpdateNowIfNeeded(); }
 
@@ -150,6 +169,7 @@ private:
     void showScanPanel();
     void closeScanPanel();
     void scanChanged() override;
+    void restoreStatusLine();
 
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
@@ -172,6 +192,9 @@ private:
     std::unique_ptr<MIDI_Setup> setupPanel;
     std::unique_ptr<MIDI_scan> scanner;
     std::unique_ptr<ClockTimer> playingModeCheck;
+    std::unique_ptr<FileMan> fileMan;
+    std::unique_ptr<ArrangeMenu> arrange;
+    std::unique_ptr<ClockTimer> statusRestore;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
 };

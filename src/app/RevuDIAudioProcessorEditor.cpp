@@ -5,12 +5,18 @@
 namespace zr9
 {
 
+namespace
+{
+    constexpr int minimumWidth = 150, minimumHeight = 452;
+    constexpr int maximumWidth = 1233, maximumHeight = 1092;
+} // namespace
+
 RevuDIAudioProcessorEditor::RevuDIAudioProcessorEditor (RevuDIAudioProcessor& p)
     : juce::AudioProcessorEditor (p), processor (p), main (p)
 {
     addAndMakeVisible (main);
     const auto size = processor.editorSize();
-    setResizeLimits (150, 452, 1233, 1092);
+    setResizeLimits (minimumWidth, minimumHeight, maximumWidth, maximumHeight);
     setResizable (true, true);
     setSize (size.x, size.y);
 }

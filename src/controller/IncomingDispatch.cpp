@@ -34,6 +34,9 @@ void IncomingDispatch::handleIncomingMidiMessage (juce::MidiInput*, const juce::
     if (p.pause.isPaused())
         return;
 
+    // What the instrument plays also goes to a plug-in host, which may record it.
+    p.host.queueForHost (message);
+
     const int c = message.getChannel() - 1;
     if (message.isNoteOn (false))
         handleKey (c, message.getNoteNumber(), message.getVelocity(), true);

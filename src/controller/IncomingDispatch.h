@@ -12,6 +12,7 @@ namespace zr9
 
 class ChannelPrograms;
 class HeldKeys;
+class HostMidi;
 class InputPause;
 class LiveValues;
 class MidiConnection;
@@ -43,6 +44,7 @@ public:
         MidiConnection& connection;
         TransferMailbox& transfers;
         RK2Class& model;
+        HostMidi& host;
     };
 
     explicit IncomingDispatch (Parts parts);

@@ -8,7 +8,7 @@ MidiCntrState::MidiCntrState (MidiPortProvider& ports, std::unique_ptr<SettingsS
       settingsPart (std::move (storage)),
       connectionPart (ports, notificationsPart, settingsPart),
       scanPart (connectionPart, settingsPart, *clockSource),
-      dispatch ({ inputPause, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart, mailbox, rk2 })
+      dispatch ({ inputPause, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart, mailbox, rk2, hostMidiPart })
 {
     connectionPart.setInputCallback (dispatch);
 }

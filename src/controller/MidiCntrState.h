@@ -22,6 +22,7 @@
 #include "ControllerSettings.h"
 #include "EditorMemory.h"
 #include "HeldKeys.h"
+#include "HostMidi.h"
 #include "IncomingDispatch.h"
 #include "InputPause.h"
 #include "LiveTable.h"
@@ -30,6 +31,8 @@
 #include "ModelChangePump.h"
 #include "NotePlayer.h"
 #include "Notifications.h"
+#include "PlayingMode.h"
+#include "PlugBank.h"
 #include "PortScan.h"
 #include "StateCodes.h"
 #include "TransferMailbox.h"
@@ -57,7 +60,9 @@ namespace zr9
     - notifications(): the state codes and parameter changes for the pages;
     - transfers(): the mailbox of the object transfers;
     - model(): the instrument model with every bank;
-    - editorMemory(): what the editor keeps while it comes and goes.
+    - editorMemory(): what the editor keeps while it comes and goes;
+    - plugBank(): the 64 arrangements a plug-in host sees as its programs;
+    - hostMidi(): the MIDI a plug-in host sends and receives.
 */
 class MidiCntrState
 {
@@ -90,6 +95,9 @@ public:
     RK2Class& model() noexcept { return rk2; }
     const RK2Class& model() const noexcept { return rk2; }
     EditorMemory& editorMemory() noexcept { return memory; }
+    PlugBank& plugBank() noexcept { return arrangements; }
+    const PlugBank& plugBank() const noexcept { return arrangements; }
+    HostMidi& hostMidi() noexcept { return hostMidiPart; }
     Clock& clock() noexcept { return *clockSource; }
     /** The MIDI input callback the opened input port delivers to. */
     IncomingDispatch& input() noexcept { return dispatch; }
@@ -106,6 +114,8 @@ public:
     /** Drops incoming MIDI for the given time; a new pause restarts the time. */
     void pauseInput (int milliseconds) noexcept { inputPause.pause (milliseconds); }
     bool isInputPaused() const noexcept { return inputPause.isPaused(); }
+    /** Playing mode 1 or 2 with its input pause, sent as live row 2305; false for any other mode. */
+    bool switchPlayingMode (int mode) { return zr9::switchPlayingMode (inputPause, liveValues, mode); }
 
     /** Asks the instrument for global part 0 to 3. */
     void requestGlobalPart (int part) { dispatch.requestGlobalPart (part); }
@@ -127,8 +137,10 @@ private:
     PortScan scanPart;
     NotePlayer notePlayer { connectionPart, settingsPart };
     LiveValues liveValues { liveTable, channelPrograms, connectionPart, notificationsPart };
+    HostMidi hostMidiPart { { *clockSource, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart } };
     IncomingDispatch dispatch;
     EditorMemory memory;
+    PlugBank arrangements { liveValues, inputPause, notificationsPart };
 
     JUCE_DECLARE_NON_COPYABLE (MidiCntrState)
 };

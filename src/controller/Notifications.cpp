@@ -18,6 +18,8 @@ void Notifications::postParameterChange (int row, int value)
         const std::lock_guard<std::mutex> sl (queueLock);
         pending.parameterChanges.push_back (paramchange::encode (row, value));
     }
+    if (auto* observer = parameterObserver.load())
+        observer->liveValueChanged (row);
     tellListeners();
 }
 

@@ -4,6 +4,7 @@
 
 #include <juce_events/juce_events.h>
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <vector>
@@ -20,6 +21,18 @@ public:
     virtual void changesWaiting() = 0;
     virtual void stateCode (std::uint32_t code) = 0;
     virtual void parameterChanged (int value, int row) = 0;
+};
+
+/**
+    Told of every live change as it is posted, on the posting thread (the
+    MIDI input thread, the message thread or a host's thread): the processor,
+    which tells the plug-in host. It must not block.
+*/
+class ParameterObserver
+{
+public:
+    virtual ~ParameterObserver() = default;
+    virtual void liveValueChanged (int row) = 0;
 };
 
 /**
@@ -48,12 +61,16 @@ public:
     void addListener (stateListener* listener);
     void removeListener (stateListener* listener);
 
+    /** One observer of live changes, or nullptr; set before changes flow and cleared before it goes. */
+    void setParameterObserver (ParameterObserver* observer) noexcept { parameterObserver = observer; }
+
     /** Both queues, copied and emptied in one step. */
     Batch take();
 
 private:
     void tellListeners();
 
+    std::atomic<ParameterObserver*> parameterObserver { nullptr };
     std::mutex queueLock;
     Batch pending;
     juce::ListenerList<stateListener, juce::Array<stateListener*, juce::CriticalSection>> listeners;

@@ -24,7 +24,20 @@ public:
     VirtualInstrument& instrument() noexcept { return zr9; }
     ReplyLine& line() noexcept { return replies; }
 
+    /** Sees every message the instrument receives, on the sending thread, before the instrument does. */
+    using Monitor = std::function<void (const std::uint8_t* bytes, std::size_t size)>;
+    void setMonitor (Monitor m) { monitor = std::move (m); }
+
+    /** One message as it leaves the editor's output. */
+    void receive (const std::uint8_t* bytes, std::size_t size)
+    {
+        if (monitor != nullptr)
+            monitor (bytes, size);
+        zr9.receive (bytes, size);
+    }
+
 private:
+    Monitor monitor; // set before the emulator's ports are opened
     ReplyLine replies; // built first, so the instrument can answer from its first message
     VirtualInstrument zr9;
 };

@@ -1,19 +1,21 @@
 #include "RevuDIAudioProcessor.h"
 
 #include "BankFiles.h"
+#include "LiveParameter.h"
 #include "SettingsFile.h"
 
 #include "midi/JuceMidiPorts.h"
+#include "model/DisplayTypes.h"
 #include "model/ModelObjectNames.h"
+
+#include <climits>
 
 namespace zr9
 {
 
 namespace
 {
-    constexpr int programModePause = 2000;
-    constexpr int multiModeFirstPause = 1000;
-    constexpr int multiModePause = 2000;
+    constexpr int programsPerBank = 128;
 
     /**
         The LV2 manifest generator loads the plug-in at build time to read its
@@ -23,6 +25,13 @@ namespace
     {
         return juce::File::getSpecialLocation (juce::File::hostApplicationPath).getFileName() == "juce_lv2_helper";
     }
+
+    struct RateCode
+    {
+        double rate;
+        int code;
+    };
+    constexpr RateCode rateCodes[] { { 48000.0, 1 }, { 88200.0, 2 }, { 96000.0, 3 }, { 176400.0, 4 }, { 192000.0, 5 } };
 } // namespace
 
 ProcessorOptions RevuDIAudioProcessor::withDefaults (ProcessorOptions o)
@@ -45,32 +54,54 @@ RevuDIAudioProcessor::RevuDIAudioProcessor (ProcessorOptions o)
       libraryFolder (options.documentsBase),
       state (*options.ports,
              options.persistent ? std::make_unique<SettingsFile> (libraryFolder) : std::unique_ptr<SettingsStorage>(),
-             options.clock)
+             options.clock),
+      presetBank (libraryFolder.file (PresetBankFile::fileName))
 {
     loadStartupBanks (state.model(), libraryFolder, options.persistent);
+    readPresetBank();
     state.start (options.useDevices);
+
+    parameters.reserve ((size_t) LiveTable::rowCount);
+    for (int row = 0; row < LiveTable::rowCount; ++row)
+    {
+        auto* p = new LiveParameter (row, state.live().table(), hostParameters,
+                                     [this] (int r, int value) { return liveParameterText (r, value); });
+        parameters.push_back (p);
+        addParameter (p);
+    }
+    state.notifications().setParameterObserver (this);
+
+    // While the host runs audio, a timer applies what its threads sent; from the message thread it applies at once.
+    hostDelivery = state.clock().makeTimer ([this] { deliverHostChanges(); });
+    hostParameters.setMessageThreadDelivery ([this] { deliverHostChanges(); });
 }
 
-RevuDIAudioProcessor::~RevuDIAudioProcessor() = default;
+RevuDIAudioProcessor::~RevuDIAudioProcessor()
+{
+    hostDelivery->stop();
+    state.notifications().setParameterObserver (nullptr);
+    writePresetBank();
+}
+
+void RevuDIAudioProcessor::readPresetBank()
+{
+    if (options.persistent)
+        presetBank.read (state.plugBank());
+}
+
+void RevuDIAudioProcessor::writePresetBank()
+{
+    if (options.persistent)
+        presetBank.write (state.plugBank());
+}
 
 void RevuDIAudioProcessor::applyPlayingMode (int newMode)
 {
-    if (newMode == 1)
-    {
-        state.pauseInput (programModePause);
-    }
-    else if (newMode == 2)
-    {
-        state.pauseInput (multiModeFirstPause);
-        state.pauseInput (multiModePause);
-    }
-    else
-    {
-        return;
-    }
-    mode = newMode;
-    state.setLiveValue (newMode, LiveTable::rowPlayingMode, true);
+    if (state.switchPlayingMode (newMode))
+        mode = newMode;
 }
+
+// ------------------------------------------------------------------ host parameters
 
 juce::String RevuDIAudioProcessor::liveParameterName (int row) const
 {
@@ -88,22 +119,185 @@ juce::String RevuDIAudioProcessor::liveParameterText (int row)
     return juce::String (state.live().table().text (row, &names));
 }
 
-void RevuDIAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
+juce::String RevuDIAudioProcessor::liveParameterText (int row, int value)
 {
-    juce::ignoreUnused (samplesPerBlock);
+    if (! LiveTable::isRow (row))
+        return {};
+    const auto& info = state.live().table().info (row);
+    long long shown = value;
+    if (info.displayCode == display::programBankAndNumber)
+        shown += (long long) programsPerBank * state.getLiveValue (row - 1);
+    const ModelObjectNames names (state.model());
+    return juce::String (valueText ((int) juce::jlimit<long long> (INT_MIN, INT_MAX, shown), info.displayCode, &names));
+}
+
+LiveParameter* RevuDIAudioProcessor::liveParameter (int row) const noexcept
+{
+    return LiveTable::isRow (row) && (size_t) row < parameters.size() ? parameters[(size_t) row] : nullptr;
+}
+
+void RevuDIAudioProcessor::liveValueChanged (int row)
+{
+    if (! LiveTable::isRow (row))
+        return;
+    // A program fills its channel's whole block, of which only the program row is posted.
+    if (row < LiveTable::firstControllerRow)
+    {
+        const int first = row - row % LiveTable::channelBlockSize;
+        for (int r = first; r < first + LiveTable::channelBlockSize; ++r)
+            parameters[(size_t) r]->tellHostIfChanged();
+        return;
+    }
+    parameters[(size_t) row]->tellHostIfChanged();
+}
+
+void RevuDIAudioProcessor::deliverHostChanges()
+{
+    hostParameters.deliver ([this] (int row, int value) { state.setLiveValue (value, row, true); });
+    state.hostMidi().deliverFromHost();
+}
+
+// ------------------------------------------------------------------------ programs
+
+void RevuDIAudioProcessor::setCurrentProgram (int slot)
+{
+    if (! PlugBank::isSlot (slot))
+        return;
+    currentSlot = slot;
+    if (updateHost)
+    {
+        state.plugBank().postNote (PlugBank::hostSlotChosen);
+        sendChangeMessage();
+        return;
+    }
+    const auto record = state.plugBank().record (slot);
+    mode = state.plugBank().apply (ByteView (record));
+}
+
+void RevuDIAudioProcessor::changeProgramName (int slot, const juce::String& name)
+{
+    if (updateHost || ! PlugBank::isSlot (slot))
+        return;
+    state.plugBank().setName (slot, name);
+    currentSlot = slot;
+}
+
+void RevuDIAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
+{
+    const auto blob = state.plugBank().bankState();
+    destination.replaceAll (blob.data(), blob.size());
+}
+
+juce::MemoryBlock RevuDIAudioProcessor::currentArrangementState()
+{
+    const int slot = currentSlot.load();
+    const auto record = state.plugBank().buildCurrent (state.plugBank().name (slot), slot);
+    const auto blob = ArrangementState::make (ByteView (record));
+    return { blob.data(), blob.size() };
+}
+
+void RevuDIAudioProcessor::getCurrentProgramStateInformation (juce::MemoryBlock& destination)
+{
+    destination = currentArrangementState();
+}
+
+void RevuDIAudioProcessor::setStateInformation (const void* data, int size)
+{
+    if (data != nullptr && size > 0)
+        state.plugBank().loadBankState (ByteView (static_cast<const std::uint8_t*> (data), (size_t) size));
+}
+
+bool RevuDIAudioProcessor::loadArrangementState (const void* data, int size)
+{
+    if (data == nullptr || size <= 0)
+        return false;
+    const auto record = ArrangementState::read (ByteView (static_cast<const std::uint8_t*> (data), (size_t) size));
+    if (! record.has_value())
+        return false;
+    mode = state.plugBank().apply (ByteView (*record));
+    return true;
+}
+
+void RevuDIAudioProcessor::setCurrentProgramStateInformation (const void* data, int size)
+{
+    loadArrangementState (data, size);
+}
+
+// --------------------------------------------------------------------------- audio
+
+int RevuDIAudioProcessor::sampleRateCodeFor (double sampleRate) noexcept
+{
+    for (const auto& r : rateCodes)
+        if (std::abs (sampleRate - r.rate) < 0.5)
+            return r.code;
+    return 0;
+}
+
+void RevuDIAudioProcessor::prepareToPlay (double sampleRate, int blockSizeSamples)
+{
     rate = sampleRate;
+    rateCode = sampleRateCodeFor (sampleRate);
+    samplesPerBlock = blockSizeSamples;
     state.keys().clear();
+    state.hostMidi().discardForHost();
+    hostDelivery->start (hostDeliveryMs);
 }
 
 void RevuDIAudioProcessor::releaseResources()
 {
+    hostDelivery->stop();
+    deliverHostChanges(); // what came with the last blocks
     state.keys().clear();
+    state.hostMidi().discardForHost();
 }
 
-void RevuDIAudioProcessor::processBlock (juce::AudioBuffer<float>& audio, juce::MidiBuffer&)
+RevuDIAudioProcessor::PlayPosition RevuDIAudioProcessor::playPosition() const noexcept
 {
+    return { positionKnown.load(), positionPlaying.load(), positionBpm.load(), positionPpq.load() };
+}
+
+void RevuDIAudioProcessor::processBlock (juce::AudioBuffer<float>& audio, juce::MidiBuffer& midi)
+{
+    auto& host = state.hostMidi();
+    for (const auto meta : midi)
+        host.receiveFromHost (meta.data, meta.numBytes);
+    midi.clear();
+
+    // What the instrument played since the last block, spread over this one as it was spaced in time.
+    std::array<ShortMessage, maxMessagesPerBlock> out;
+    const int n = host.takeForHost (out.data(), maxMessagesPerBlock);
+    if (n > 0)
+    {
+        std::uint64_t first = out[0].timeMs, last = out[0].timeMs;
+        for (int i = 1; i < n; ++i)
+        {
+            first = std::min (first, out[(size_t) i].timeMs);
+            last = std::max (last, out[(size_t) i].timeMs);
+        }
+        const int lastSample = juce::jmax (0, audio.getNumSamples() - 1);
+        const double span = (double) (last - first);
+        for (int i = 0; i < n; ++i)
+        {
+            const auto& m = out[(size_t) i];
+            const int at = span > 0.0 ? (int) std::lround ((double) (m.timeMs - first) / span * lastSample) : 0;
+            midi.addEvent (m.bytes, (int) m.size, juce::jlimit (0, lastSample, at));
+        }
+    }
+
     for (int ch = getTotalNumInputChannels(); ch < getTotalNumOutputChannels(); ++ch)
-        audio.clear (ch, 0, audio.getNumSamples());
+        if (ch < audio.getNumChannels())
+            audio.clear (ch, 0, audio.getNumSamples());
+
+    if (auto* playHead = getPlayHead())
+    {
+        if (const auto position = playHead->getPosition())
+        {
+            positionKnown = true;
+            positionPlaying = position->getIsPlaying();
+            positionBpm = position->getBpm().orFallback (0.0);
+            positionPpq = position->getPpqPosition().orFallback (0.0);
+        }
+    }
 }
 
 juce::AudioProcessorEditor* RevuDIAudioProcessor::createEditor()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "HostParameterInbox.h"
 #include "LibraryFolder.h"
+#include "PresetBankFile.h"
 
 #include "controller/MidiCntrState.h"
 
@@ -8,6 +10,8 @@
 
 namespace zr9
 {
+
+class LiveParameter;
 
 /** How the processor is set up by the program that hosts it. */
 struct ProcessorOptions
@@ -29,15 +33,28 @@ struct ProcessorOptions
 /**
     The system's central object, in the shape of an audio plug-in processor:
     it embeds the controller state and is hosted by the stand-alone program's
-    window or by a plug-in host.
+    window or by a plug-in host. It keeps the bank of 64 arrangements that a
+    host sees as its programs, and offers the 2,314 live rows to the host as
+    its parameters.
+
+    Threads: program, state and bank calls come from the message thread or a
+    host's thread of its own; processBlock and host parameter changes may come
+    from the host's audio thread, which only hands things over through
+    lock-free queues. What the host sent is applied on the message thread:
+    every `hostDeliveryMs` while the host runs audio (between prepareToPlay
+    and releaseResources), and at once when it was sent from there.
 */
 class RevuDIAudioProcessor : public juce::AudioProcessor,
-                             public juce::ChangeBroadcaster
+                             public juce::ChangeBroadcaster,
+                             private ParameterObserver
 {
 public:
     static constexpr int defaultEditorWidth = 1028;
     static constexpr int defaultEditorHeight = 730;
     static constexpr double defaultSampleRate = 44100.0;
+    static constexpr int hostDeliveryMs = 5;
+    /** At most this many messages go to the host in one block; the rest wait for the next. */
+    static constexpr int maxMessagesPerBlock = 256;
 
     explicit RevuDIAudioProcessor (ProcessorOptions options = {});
     ~RevuDIAudioProcessor() override;
@@ -54,10 +71,24 @@ public:
     void applyPlayingMode (int mode);
     int playingMode() const noexcept { return mode.load(); }
 
-    // ------------------------------------------- the live table as host parameters
     const LibraryFolder& library() const noexcept { return libraryFolder; }
     double sampleRate() const noexcept { return rate.load(); }
+    /** 48000 → 1, 88200 → 2, 96000 → 3, 176400 → 4, 192000 → 5, any other rate → 0. */
+    int sampleRateCode() const noexcept { return rateCode.load(); }
+    static int sampleRateCodeFor (double sampleRate) noexcept;
+    int blockSize() const noexcept { return samplesPerBlock.load(); }
 
+    struct PlayPosition
+    {
+        bool known = false;
+        bool playing = false;
+        double bpm = 0.0;
+        double ppq = 0.0;
+    };
+    /** Where the host's transport stood at the last block, when the host told. */
+    PlayPosition playPosition() const noexcept;
+
+    // ------------------------------------------- the live table as host parameters
     /** One parameter per live row; the index is the row number. */
     int liveParameterCount() const noexcept { return LiveTable::rowCount; }
     juce::String liveParameterName (int row) const;
@@ -65,8 +96,30 @@ public:
     float liveParameterValue (int row) const;
     /** The row's value as the instrument shows it, object names from the banks; empty beyond the table. */
     juce::String liveParameterText (int row);
+    /** Any value of a row as text; for display code 2102 with the row before as the bank. */
+    juce::String liveParameterText (int row, int value);
+    LiveParameter* liveParameter (int row) const noexcept;
 
-    juce::Point<int> editorSize() const noexcept { return { editorWidth, editorHeight }; }
+    /** Applies what the host sent (parameters, MIDI); message thread. Runs by itself every hostDeliveryMs while audio runs. */
+    void deliverHostChanges();
+
+    // ------------------------------------------------------------- arrangements
+    /**
+        While set, the host's program changes only choose the slot the
+        update-host panel will store into (each noted with byte 180 for the
+        editor), and renaming is refused.
+    */
+    void setUpdateHostMode (bool on) noexcept { updateHost = on; }
+    bool isUpdateHostMode() const noexcept { return updateHost.load(); }
+
+    /** Applies an ArrangementState: false, and nothing changes, when the bytes are not one. */
+    bool loadArrangementState (const void* data, int size);
+    /** The current arrangement from the live state, under the current slot's name, as an ArrangementState. */
+    juce::MemoryBlock currentArrangementState();
+
+    const PresetBankFile& presetBankFile() const noexcept { return presetBank; }
+
+    juce::Point<int> editorSize() const noexcept { return { editorWidth.load(), editorHeight.load() }; }
     void setEditorSize (int w, int h) noexcept { editorWidth = w; editorHeight = h; }
 
     // ------------------------------------------------------------ AudioProcessor
@@ -75,29 +128,47 @@ public:
     void releaseResources() override;
     using juce::AudioProcessor::processBlock;
     void processBlock (juce::AudioBuffer<float>&, juce::MidiBuffer&) override;
+    const juce::String getInputChannelName (int channelIndex) const override { return juce::String (channelIndex + 1); }
+    const juce::String getOutputChannelName (int channelIndex) const override { return juce::String (channelIndex + 1); }
     bool acceptsMidi() const override { return true; }
     bool producesMidi() const override { return true; }
     double getTailLengthSeconds() const override { return 0.0; }
     juce::AudioProcessorEditor* createEditor() override;
     bool hasEditor() const override { return options.makeEditor != nullptr; }
-    int getNumPrograms() override { return 1; }
-    int getCurrentProgram() override { return 0; }
-    void setCurrentProgram (int) override {}
-    const juce::String getProgramName (int) override { return {}; }
-    void changeProgramName (int, const juce::String&) override {}
-    void getStateInformation (juce::MemoryBlock&) override {}
-    void setStateInformation (const void*, int) override {}
+    int getNumPrograms() override { return PlugBank::slotCount; }
+    int getCurrentProgram() override { return currentSlot.load(); }
+    void setCurrentProgram (int slot) override;
+    const juce::String getProgramName (int slot) override { return state.plugBank().name (slot); }
+    void changeProgramName (int slot, const juce::String& name) override;
+    void getStateInformation (juce::MemoryBlock&) override;
+    void getCurrentProgramStateInformation (juce::MemoryBlock&) override;
+    void setStateInformation (const void* data, int size) override;
+    void setCurrentProgramStateInformation (const void* data, int size) override;
 
 private:
     static ProcessorOptions withDefaults (ProcessorOptions options);
+    void liveValueChanged (int row) override;
+    void readPresetBank();
+    void writePresetBank();
 
     ProcessorOptions options;
     LibraryFolder libraryFolder;
+    // Outlive the controller: its input thread may tell of a change until it closes.
+    HostParameterInbox hostParameters;
+    std::vector<LiveParameter*> parameters;
     MidiCntrState state;
+    PresetBankFile presetBank;
     std::atomic<int> mode { 1 };
+    std::atomic<int> currentSlot { 0 };
+    std::atomic<bool> updateHost { false };
     std::atomic<double> rate { defaultSampleRate };
-    int editorWidth = defaultEditorWidth;
-    int editorHeight = defaultEditorHeight;
+    std::atomic<int> rateCode { 0 };
+    std::atomic<int> samplesPerBlock { 0 };
+    std::atomic<bool> positionKnown { false }, positionPlaying { false };
+    std::atomic<double> positionBpm { 0.0 }, positionPpq { 0.0 };
+    std::atomic<int> editorWidth { defaultEditorWidth };
+    std::atomic<int> editorHeight { defaultEditorHeight };
+    std::unique_ptr<ClockTimer> hostDelivery;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (RevuDIAudioProcessor)
 };

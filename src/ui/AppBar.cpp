@@ -7,7 +7,7 @@ AppBar::AppBar (gskbutListener& owner)
 {
     const std::array<std::pair<const char*, int>, buttonCount> table { {
         { "PROGRAM", buttonProgram }, { "MULTI", buttonMulti }, { "MIDI", buttonMidi }, { "KEYS", buttonKeys },
-        { "MIXER", buttonMixer }, { "CONTROLS", buttonControls }, { "ABOUT", buttonAbout },
+        { "MIXER", buttonMixer }, { "CONTROLS", buttonControls }, { "ARRANGE", buttonArrange }, { "ABOUT", buttonAbout },
     } };
     for (size_t i = 0; i < table.size(); ++i)
     {

@@ -9,9 +9,9 @@ namespace zr9
 {
 
 /**
-    The application bar above the pages: seven buttons, each reporting its
+    The application bar above the pages: eight buttons, each reporting its
     number to the owner ("PROGRAM" 301, "MULTI" 302, "MIDI" 77, "KEYS" 967,
-    "MIXER" 816, "CONTROLS" 817, "ABOUT" 888).
+    "MIXER" 816, "CONTROLS" 817, "ARRANGE" 127, "ABOUT" 888).
 */
 class AppBar : public juce::Component
 {
@@ -22,12 +22,13 @@ public:
     static constexpr int buttonKeys = 967;
     static constexpr int buttonMixer = 816;
     static constexpr int buttonControls = 817;
+    static constexpr int buttonArrange = 127;
     static constexpr int buttonAbout = 888;
 
-    static constexpr int buttonCount = 7;
-    static constexpr int buttonWidth = 96;
+    static constexpr int buttonCount = 8;
+    static constexpr int buttonWidth = 84;
     static constexpr int buttonHeight = 30;
-    static constexpr int buttonGap = 8;
+    static constexpr int buttonGap = 6;
     static constexpr int buttonTop = 17;
     /** From the bar's left edge to the last button's right edge. */
     static constexpr int buttonsWidth = buttonCount * buttonWidth + (buttonCount - 1) * buttonGap;

@@ -1,0 +1,34 @@
+#include "FileMan.h"
+
+namespace zr9
+{
+
+namespace
+{
+    constexpr int shortestKeptExtension = 3;
+
+    const FileMan::Kind kinds[] {
+        { FileMan::kindLoadArrangement, "Load Arrangement", ".zr9arr", FileMan::modeOpen },
+        { FileMan::kindLoadArrangements, "Load Arrangements", ".zr9arrlib", FileMan::modeOpen },
+        { FileMan::kindSaveArrangement, "Save Arrangement", ".zr9arr", FileMan::modeSave },
+        { FileMan::kindSaveArrangements, "Save Arrangements", ".zr9arrlib", FileMan::modeSave },
+    };
+} // namespace
+
+const FileMan::Kind* FileMan::kind (int id) noexcept
+{
+    for (const auto& k : kinds)
+        if (k.id == id)
+            return &k;
+    return nullptr;
+}
+
+juce::File FileMan::withExtension (const juce::File& chosen, int kindId)
+{
+    const auto* k = kind (kindId);
+    if (k == nullptr || chosen == juce::File() || chosen.getFileExtension().length() >= shortestKeptExtension)
+        return chosen;
+    return chosen.getSiblingFile (chosen.getFileName() + k->extension);
+}
+
+} // namespace zr9
