@@ -18,6 +18,7 @@
 //   lock the message thread holds for long, allocates nothing and touches no
 //   file or device; what it must send is handed over through a queue.
 
+#include "BulkReceive.h"
 #include "ChannelPrograms.h"
 #include "ControllerSettings.h"
 #include "EditorMemory.h"
@@ -54,6 +55,7 @@ namespace zr9
     - keys(): the held keys;
     - notifications(): the state codes and parameter changes for the pages;
     - transfers(): the mailbox of the object transfers;
+    - bulkReceive(): the fetch of objects from the instrument into the banks;
     - model(): the instrument model with every bank;
     - editorMemory(): what the editor keeps while it comes and goes.
 */
@@ -84,6 +86,7 @@ public:
     ChannelPrograms& programs() noexcept { return channelPrograms; }
     HeldKeys& keys() noexcept { return heldKeys; }
     TransferMailbox& transfers() noexcept { return mailbox; }
+    BulkReceive& bulkReceive() noexcept { return bulk; }
     RK2Class& model() noexcept { return rk2; }
     const RK2Class& model() const noexcept { return rk2; }
     EditorMemory& editorMemory() noexcept { return memory; }
@@ -125,6 +128,7 @@ private:
     LiveValues liveValues { liveTable, channelPrograms, connectionPart, notificationsPart };
     IncomingDispatch dispatch;
     EditorMemory memory;
+    BulkReceive bulk { mailbox, connectionPart, rk2, *clockSource };
 
     JUCE_DECLARE_NON_COPYABLE (MidiCntrState)
 };
