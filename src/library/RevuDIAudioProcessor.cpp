@@ -51,7 +51,10 @@ RevuDIAudioProcessor::RevuDIAudioProcessor (ProcessorOptions o)
     state.start (options.useDevices);
 }
 
-RevuDIAudioProcessor::~RevuDIAudioProcessor() = default;
+RevuDIAudioProcessor::~RevuDIAudioProcessor()
+{
+    librarySaver.saveAtShutdown();
+}
 
 void RevuDIAudioProcessor::applyPlayingMode (int newMode)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LibraryFolder.h"
+#include "LibrarySaving.h"
 
 #include "controller/MidiCntrState.h"
 
@@ -94,6 +95,7 @@ private:
     ProcessorOptions options;
     LibraryFolder libraryFolder;
     MidiCntrState state;
+    LibrarySaver librarySaver { state, libraryFolder, options.persistent };
     std::atomic<int> mode { 1 };
     std::atomic<double> rate { defaultSampleRate };
     int editorWidth = defaultEditorWidth;
