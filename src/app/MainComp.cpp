@@ -55,6 +55,7 @@ MainComp::~MainComp()
     playingModeCheck->stop();
     closeScanPanel();
     setMidiSetupShown (false);
+    setTransferPanelShown (0);
     for (auto& slot : pages)
         slot.component.reset();
     keyboard.reset();
@@ -202,6 +203,8 @@ void MainComp::resized()
     processor.setEditorSize (w, h);
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
+    if (transferSelection != nullptr)
+        transferSelection->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
 
     if (isVersionPanelShown())
     {
@@ -218,6 +221,8 @@ void MainComp::resized()
 
 void MainComp::gskButtonPressed (int number)
 {
+    if (transferSelection != nullptr)
+        return; // the receive/transmit panel is left only through its own buttons
     if (isMidiSetupShown())
     {
         pageCommand (pagecommand::midiSetup, 0);

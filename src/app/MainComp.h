@@ -5,6 +5,7 @@
 #include "pages/MidiScanPanel.h"
 #include "pages/MidiSetupPanel.h"
 #include "pages/PageCommands.h"
+#include "pages/RecTrn.h"
 #include "pages/VersionPanel.h"
 #include "ui/AppBar.h"
 #include "ui/AppFoot.h"
@@ -106,6 +107,10 @@ public:
     MIDI_Setup* midiSetupPanel() noexcept { return setupPanel.get(); }
     bool isMidiSetupShown() const noexcept { return setupPanel != nullptr && setupPanel->isVisible(); }
 
+    /** Opens the receive/transmit panel with direction 2012 or 2013; 0 closes it. */
+    void setTransferPanelShown (int direction);
+    RecTrn* transferPanel() noexcept { return transferSelection.get(); }
+
     // juce::ChangeListener: broadcasts of the pages
     void changeListenerCallback (juce::ChangeBroadcaster* source) override;
 
@@ -155,6 +160,7 @@ private:
     std::unique_ptr<VersionPanel> version;
     std::unique_ptr<MIDI_Setup> setupPanel;
     std::unique_ptr<MIDI_scan> scanner;
+    std::unique_ptr<RecTrn> transferSelection;
     std::unique_ptr<ClockTimer> playingModeCheck;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
