@@ -103,6 +103,8 @@ void BulkReceive::apply (TransferAction action)
 
     if (action.request)
         send (*action.request);
+    else if (action.waiting)
+        timeout->start (replyTimeoutMs);
 
     if (action.stopped)
     {

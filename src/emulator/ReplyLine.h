@@ -31,6 +31,9 @@ struct Faults
 class ReplyLine : private juce::Thread
 {
 public:
+    /** A MIDI cable carries 31,250 bits a second, ten bits a byte: 320 us a byte. */
+    static constexpr int midiCableUsPerByte = 320;
+
     explicit ReplyLine (std::shared_ptr<Clock> clock = Clock::system());
     ~ReplyLine() override;
 

@@ -91,8 +91,8 @@ void FIFO_Class::stop (StopReason why)
 {
     if (! active)
         return;
-    countStrays();
     pending.reset();
+    deferred.reset();
     active = false;
     current = Phase::idle;
     reason = why;
@@ -100,18 +100,11 @@ void FIFO_Class::stop (StopReason why)
     code = mailboxStopped;
 }
 
-void FIFO_Class::countStrays() noexcept
-{
-    // A request that went out more often than it was answered may still be answered.
-    if (pending)
-        strayAnswers += std::max (0, sendsOfPending - answersToPending);
-}
-
 // ---------------------------------------------------------------------- events
 
 TransferAction FIFO_Class::take (const Letter& letter)
 {
-    if (! active || ! pending)
+    if (! active || (! pending && ! deferred))
         return {};
 
     // The reader counts offsets from the 0xF0 the mailbox does not keep.
@@ -128,13 +121,13 @@ TransferAction FIFO_Class::take (const Letter& letter)
         const std::lock_guard<std::mutex> sl (mailboxLock);
         before = sentAfterLetter;
     }
-    if (letter.sequence <= before || ! answersOutstanding (reply))
+    if (deferred)
     {
-        // Most likely the late answer to a request that went out more than once.
-        if (strayAnswers > 0)
-            --strayAnswers;
-        return {};
+        // Waiting for the late answers of the last request: whatever comes is one of them.
+        return --lateAnswers <= 0 ? sendDeferred() : TransferAction();
     }
+    if (letter.sequence <= before || ! answersOutstanding (reply))
+        return {};
 
     ++answersToPending;
     heardForNumber = true;
@@ -161,9 +154,8 @@ bool FIFO_Class::answersOutstanding (const sysex::TransferReply& reply) const no
             return current == Phase::chunks && reply.typeId == typeId && reply.objectNumber == number
                 && reply.offset == (int) collected.size();
         case Kind::refusal:
-            // A refusal names no object: while an earlier request may still be
-            // answered, a refusal cannot be told apart from that answer.
-            return strayAnswers == 0;
+            return true; // it names no object; see send() for how a late one is kept out
+
         case Kind::ignored:
         case Kind::acknowledgement:
             break;
@@ -173,7 +165,11 @@ bool FIFO_Class::answersOutstanding (const sysex::TransferReply& reply) const no
 
 TransferAction FIFO_Class::timedOut()
 {
-    if (! active || ! pending)
+    if (! active)
+        return {};
+    if (deferred)
+        return sendDeferred(); // the late answers are not coming
+    if (! pending)
         return {};
     if (retryCount < maxRetries)
         return askAgainOrFail();
@@ -306,15 +302,35 @@ TransferAction FIFO_Class::requestObject (TransferAction action)
 
 TransferAction FIFO_Class::send (TransferAction action, const TransferRequest& request)
 {
-    countStrays();
+    if (request.kind == TransferRequest::Kind::data)
+        lastOffset = request.offset;
+
+    // The last request was answered late, after it had gone out again: its
+    // other answers may still come, and a refusal among them would be taken
+    // for this request's. This one waits for them, or for the time-out. (A
+    // request never answered at all was lost, and nothing waits for it.)
+    if (pending && answersToPending > 0 && sendsOfPending > answersToPending)
+    {
+        lateAnswers = sendsOfPending - answersToPending;
+        deferred = request;
+        pending.reset();
+        action.waiting = true;
+        return action;
+    }
     pending = request;
     sendsOfPending = 1;
     answersToPending = 0;
     retryCount = 0;
-    if (request.kind == TransferRequest::Kind::data)
-        lastOffset = request.offset;
     action.request = request;
     return action;
+}
+
+TransferAction FIFO_Class::sendDeferred()
+{
+    const auto request = *deferred;
+    deferred.reset();
+    pending.reset();
+    return send ({}, request);
 }
 
 } // namespace zr9

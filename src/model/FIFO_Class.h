@@ -48,11 +48,13 @@ struct TransferAction
 
     /** The request to send now; the reply time-out starts again with it. */
     std::optional<TransferRequest> request;
+    /** Nothing to send yet: the time-out starts again while the fetch waits for late answers. */
+    bool waiting = false;
     bool typeChanged = false;  // a run over every type went on to the next type
     bool stopped = false;      // the fetch is over
 
     /** Nothing happened: the event was not an answer the fetch was waiting for. */
-    bool ignored() const noexcept { return result == Result::none && ! request && ! typeChanged && ! stopped; }
+    bool ignored() const noexcept { return result == Result::none && ! request && ! waiting && ! typeChanged && ! stopped; }
 };
 
 /**
@@ -73,7 +75,10 @@ struct TransferAction
     Replies for other types or numbers, chunks at other offsets, and letters
     that were in the mailbox before the outstanding request left are not
     answers to it and are ignored, so duplicated, late and unrelated messages
-    can neither store anything nor move the fetch on.
+    can neither store anything nor move the fetch on. A refusal names no
+    object, so after a request that had to be sent again is answered, the
+    next request waits until its other answers are in or the time-out has
+    passed: a late refusal is never taken for the next number's.
 
     Threads: handOver() runs on the MIDI input thread, under the mailbox's
     lock; everything else runs on the one thread that drives the fetch (the
@@ -161,11 +166,11 @@ private:
     TransferAction finishObject (TransferAction action);
     TransferAction askAgainOrFail();
     TransferAction send (TransferAction action, const TransferRequest& request);
+    TransferAction sendDeferred();
     TransferAction takeInformation (const sysex::TransferReply& reply);
     TransferAction takeData (const sysex::TransferReply& reply);
     TransferAction takeRefusal();
     bool answersOutstanding (const sysex::TransferReply& reply) const noexcept;
-    void countStrays() noexcept;
 
     // The mailbox, shared with the MIDI input thread.
     mutable std::mutex mailboxLock;
@@ -193,7 +198,8 @@ private:
     int retryCount = 0;
     int sendsOfPending = 0;             // how often the outstanding request went out
     int answersToPending = 0;           // answers it got, usable or not
-    int strayAnswers = 0;               // answers still to come for requests that were sent again
+    std::optional<TransferRequest> deferred; // the next request, waiting for the late answers of the last one
+    int lateAnswers = 0;                // answers the last request may still get
     bool heardForNumber = false;
     int silentNumbers = 0;
 };

@@ -34,6 +34,7 @@ namespace
         field.setFont (arial (15.0f));
         field.setInputRestrictions (6, "-0123456789");
         field.setJustification (juce::Justification::centredLeft);
+        field.setIndents (6, 0);
         field.setColour (juce::TextEditor::backgroundColourId, skin::colours::band);
         field.setColour (juce::TextEditor::textColourId, skin::colours::text);
         field.setColour (juce::TextEditor::outlineColourId, juce::Colour (0xff4a4a4a));

@@ -98,6 +98,8 @@ void RecTrn::objectButtonPressed (int id)
         progress->onCancel = [this] { progressCancelled(); };
         progress->onStarted = [this] {
             runStarted = true;
+            runDescription = (progress->isAllTypes() ? juce::String ("All Objects") : juce::String (transfer::typeName (progress->type())))
+                            + ", ID# " + progress->fromField().getText() + " to " + progress->toField().getText();
             setObjectButtonsEnabled (false);
         };
         addAndMakeVisible (*progress);
@@ -114,7 +116,7 @@ void RecTrn::progressCancelled()
     // Replies still on their way land in the mailbox, not in the model, until the wait is over.
     setObjectButtonsEnabled (false);
     if (runStarted)
-        summary.setText (ProgBar::summaryText (controller.bulkReceive().summary())
+        summary.setText (runDescription + "\n" + ProgBar::summaryText (controller.bulkReceive().summary())
                              + "\nWhat arrived is in the library and in its bank files.",
                          juce::dontSendNotification);
     closeTimer->start (closeDelayMs);

@@ -67,6 +67,7 @@ private:
     std::unique_ptr<ProgBar> progress;
     std::unique_ptr<ClockTimer> closeTimer;
     bool runStarted = false;
+    juce::String runDescription;
 };
 
 } // namespace zr9

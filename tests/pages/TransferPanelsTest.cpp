@@ -113,7 +113,8 @@ TEST_F (TransferPanels, StartClampsAndLocksTheRangeShowsProgressAndAFinishedRunC
     EXPECT_FALSE (controller.transfers().isFifoMode());
     EXPECT_TRUE (panel.closeButton().isVisible());
     EXPECT_TRUE (panel.objectButton (155)->isEnabled());
-    EXPECT_TRUE (panel.summaryText().startsWith ("Finished: 1 received, 0 refused, 0 failed."));
+    EXPECT_TRUE (panel.summaryText().startsWith ("Programs, ID# 1 to 1\nFinished: 1 received, 0 refused, 0 failed."))
+        << panel.summaryText();
     EXPECT_EQ (controller.model().programBank().name (1), "Tiny Grand          ");
 }
 
@@ -175,7 +176,7 @@ TEST_F (TransferPanels, CancelEndsTheRunAndClosingThePanelEndsOneThatStillRuns)
         EXPECT_FALSE (controller.bulkReceive().isActive());
         EXPECT_EQ (controller.bulkReceive().summary().reason, FIFO_Class::StopReason::cancelled);
         test.clock->step (RecTrn::closeDelayMs);
-        EXPECT_TRUE (panel.summaryText().startsWith ("Cancelled: 0 received, 1 refused, 0 failed."));
+        EXPECT_TRUE (panel.summaryText().contains ("Cancelled: 0 received, 1 refused, 0 failed."));
 
         bool closed = false;
         panel.onClose = [&] { closed = true; };
