@@ -44,6 +44,7 @@ void ReplyLine::setCablePacingUs (int microsecondsPerByte)
 
 void ReplyLine::carried (std::size_t bytes)
 {
+    bytesIn += bytes;
     const juce::ScopedLock sl (lock);
     if (pacingUs == 0)
         return;
@@ -98,6 +99,7 @@ void ReplyLine::post (const std::vector<std::uint8_t>& reply)
                 due = (lineFreeUs + 999) / 1000 + extraMs;
             }
             queue.push_back ({ due, bytes });
+            bytesOut += bytes.size();
         }
     }
     wake.signal();

@@ -58,6 +58,10 @@ public:
 
     void post (const std::vector<std::uint8_t>& reply);
 
+    /** Bytes that reached the instrument, and bytes of the replies it sent (duplicates counted, dropped ones not). */
+    std::uint64_t bytesToInstrument() const noexcept { return bytesIn.load(); }
+    std::uint64_t bytesFromInstrument() const noexcept { return bytesOut.load(); }
+
     /** Replies delivered so far (pieces count once per reply). */
     int delivered() const noexcept { return deliveredCount.load(); }
     /** True when no reply waits. */
@@ -85,6 +89,7 @@ private:
     std::uint64_t lineFreeUs = 0;        // when the last reply has crossed the cable back
     Faults active;
     std::atomic<int> deliveredCount { 0 };
+    std::atomic<std::uint64_t> bytesIn { 0 }, bytesOut { 0 };
     std::atomic<bool> busy { false };
 };
 
