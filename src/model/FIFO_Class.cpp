@@ -116,17 +116,18 @@ TransferAction FIFO_Class::take (const Letter& letter)
     if (reply.kind != Kind::data && reply.kind != Kind::information && reply.kind != Kind::refusal)
         return {}; // acknowledgements, other sub-codes, other commands, garbage
 
-    std::uint64_t before = 0;
-    {
-        const std::lock_guard<std::mutex> sl (mailboxLock);
-        before = sentAfterLetter;
-    }
     if (deferred)
     {
         // Waiting for the late answers of the last request: whatever comes is one of them.
         return --lateAnswers <= 0 ? sendDeferred() : TransferAction();
     }
-    if (letter.sequence <= before || ! answersOutstanding (reply))
+
+    std::uint64_t sentAfter = 0;
+    {
+        const std::lock_guard<std::mutex> sl (mailboxLock);
+        sentAfter = sentAfterLetter;
+    }
+    if (letter.sequence <= sentAfter || ! answersOutstanding (reply))
         return {};
 
     ++answersToPending;
@@ -155,7 +156,6 @@ bool FIFO_Class::answersOutstanding (const sysex::TransferReply& reply) const no
                 && reply.offset == (int) collected.size();
         case Kind::refusal:
             return true; // it names no object; see send() for how a late one is kept out
-
         case Kind::ignored:
         case Kind::acknowledgement:
             break;

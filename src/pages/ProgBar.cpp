@@ -162,8 +162,6 @@ void ProgBar::startPressed()
         status.setText ("Another transfer is under way.", juce::dontSendNotification);
         return;
     }
-    if (! running)
-        return; // over at once (it cannot be, but a listener may have ended it)
 
     const auto& state = run.state();
     showRange (state.first(), state.last());
