@@ -11,6 +11,8 @@ CommandLineOptions parseCommandLine (const juce::StringArray& args)
         const auto& a = args[i];
         if (a == "--emulator")
             options.emulator = true;
+        else if (a == "--emulator-cable")
+            options.emulator = options.emulatorCable = true;
         else if (a == "--documents" && i + 1 < args.size())
             options.documents = juce::File::getCurrentWorkingDirectory().getChildFile (args[++i].unquoted());
         else if (a.startsWith ("--documents="))

@@ -12,6 +12,8 @@ struct CommandLineOptions
     juce::File documents;
     /** --emulator: offer the built-in instrument emulator as one more MIDI port pair. */
     bool emulator = false;
+    /** --emulator-cable: the emulator answers at the pace of a MIDI cable (implies --emulator). */
+    bool emulatorCable = false;
     /** Anything not understood, for the message the program prints. */
     juce::StringArray unknown;
 };

@@ -28,7 +28,12 @@ public:
         ProcessorOptions processorOptions;
         processorOptions.documentsBase = options.documents;
         if (options.emulator)
-            processorOptions.ports = std::make_shared<emulator::EmulatorPortProvider> (std::make_shared<JuceMidiPorts>());
+        {
+            auto ports = std::make_shared<emulator::EmulatorPortProvider> (std::make_shared<JuceMidiPorts>());
+            if (options.emulatorCable)
+                ports->emulator().line().setCablePacingUs (emulator::ReplyLine::midiCableUsPerByte);
+            processorOptions.ports = std::move (ports);
+        }
         signals = std::make_unique<ShutdownSignals>();
         window = std::make_unique<HelloWorldWindow> (processorOptions);
     }

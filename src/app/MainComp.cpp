@@ -59,6 +59,7 @@ MainComp::~MainComp()
     playingModeCheck->stop();
     closeScanPanel();
     setMidiSetupShown (false);
+    setTransferPanelShown (0);
     for (auto& slot : pages)
         slot.component.reset();
     player.reset();
@@ -236,6 +237,8 @@ void MainComp::resized()
     controller.settings().set (Setting::height, h);
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
+    if (transferSelection != nullptr)
+        transferSelection->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
 
     if (isVersionPanelShown())
     {
@@ -252,6 +255,8 @@ void MainComp::resized()
 
 void MainComp::gskButtonPressed (int number)
 {
+    if (transferSelection != nullptr)
+        return; // the receive/transmit panel is left only through its own buttons
     if (isMidiSetupShown())
     {
         pageCommand (pagecommand::midiSetup, 0);

@@ -9,6 +9,7 @@
 #include "pages/MidiScanPanel.h"
 #include "pages/MidiSetupPanel.h"
 #include "pages/PageCommands.h"
+#include "pages/RecTrn.h"
 #include "pages/VersionPanel.h"
 #include "ui/AppBar.h"
 #include "ui/AppFoot.h"
@@ -120,6 +121,10 @@ public:
     MIDI_Setup* midiSetupPanel() noexcept { return setupPanel.get(); }
     bool isMidiSetupShown() const noexcept { return setupPanel != nullptr && setupPanel->isVisible(); }
 
+    /** Opens the receive/transmit panel with direction 2012 or 2013; 0 closes it. */
+    void setTransferPanelShown (int direction);
+    RecTrn* transferPanel() noexcept { return transferSelection.get(); }
+
     // juce::ChangeListener: broadcasts of the pages
     void changeListenerCallback (juce::ChangeBroadcaster* source) override;
 
@@ -191,6 +196,7 @@ private:
     std::unique_ptr<VersionPanel> version;
     std::unique_ptr<MIDI_Setup> setupPanel;
     std::unique_ptr<MIDI_scan> scanner;
+    std::unique_ptr<RecTrn> transferSelection;
     std::unique_ptr<ClockTimer> playingModeCheck;
     std::unique_ptr<FileMan> fileMan;
     std::unique_ptr<ArrangeMenu> arrange;

@@ -105,10 +105,9 @@ void MainComp::midiSetupCommand (int code, int value)
 
         case MIDI_Setup::codeReceive:
         case MIDI_Setup::codeTransmit:
-            // The receive/transmit panel is not part of this window yet; the
-            // panel still closes and the port choice is kept.
             pageCommand (pagecommand::midiSetup, 0);
             controller.settings().save();
+            setTransferPanelShown (code);
             break;
 
         default:

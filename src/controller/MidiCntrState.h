@@ -18,6 +18,7 @@
 //   lock the message thread holds for long, allocates nothing and touches no
 //   file or device; what it must send is handed over through a queue.
 
+#include "BulkReceive.h"
 #include "ChannelPrograms.h"
 #include "ControllerSettings.h"
 #include "EditorMemory.h"
@@ -59,6 +60,7 @@ namespace zr9
     - notes(): playing notes and wheels from the computer, and the channel they use;
     - notifications(): the state codes and parameter changes for the pages;
     - transfers(): the mailbox of the object transfers;
+    - bulkReceive(): the fetch of objects from the instrument into the banks;
     - model(): the instrument model with every bank;
     - editorMemory(): what the editor keeps while it comes and goes;
     - plugBank(): the 64 arrangements a plug-in host sees as its programs;
@@ -92,6 +94,7 @@ public:
     HeldKeys& keys() noexcept { return heldKeys; }
     NotePlayer& notes() noexcept { return notePlayer; }
     TransferMailbox& transfers() noexcept { return mailbox; }
+    BulkReceive& bulkReceive() noexcept { return bulk; }
     RK2Class& model() noexcept { return rk2; }
     const RK2Class& model() const noexcept { return rk2; }
     EditorMemory& editorMemory() noexcept { return memory; }
@@ -141,6 +144,7 @@ private:
     IncomingDispatch dispatch;
     EditorMemory memory;
     PlugBank arrangements { liveValues, inputPause, notificationsPart };
+    BulkReceive bulk { mailbox, connectionPart, rk2, *clockSource };
 
     JUCE_DECLARE_NON_COPYABLE (MidiCntrState)
 };

@@ -1,5 +1,7 @@
 #include "ReplyLine.h"
 
+#include <algorithm>
+
 namespace zr9::emulator
 {
 
@@ -33,6 +35,23 @@ void ReplyLine::setLatencyMs (int ms)
     latencyMs = std::max (0, ms);
 }
 
+void ReplyLine::setCablePacingUs (int microsecondsPerByte)
+{
+    const juce::ScopedLock sl (lock);
+    pacingUs = std::max (0, microsecondsPerByte);
+    requestArrivesUs = lineFreeUs = 0;
+}
+
+void ReplyLine::carried (std::size_t bytes)
+{
+    bytesIn += bytes;
+    const juce::ScopedLock sl (lock);
+    if (pacingUs == 0)
+        return;
+    const auto nowUs = clock->nowMs() * 1000;
+    requestArrivesUs = std::max (nowUs, requestArrivesUs) + (std::uint64_t) bytes * (std::uint64_t) pacingUs;
+}
+
 void ReplyLine::setFaults (const Faults& f)
 {
     const juce::ScopedLock sl (lock);
@@ -62,11 +81,26 @@ void ReplyLine::post (const std::vector<std::uint8_t>& reply)
         }
         auto bytes = reply;
         if (active.corruptByte >= 0 && (size_t) active.corruptByte < bytes.size())
+        {
             bytes[(size_t) active.corruptByte] ^= 0x7F;
-        const auto due = clock->nowMs() + (std::uint64_t) (latencyMs + active.delayMs);
-        queue.push_back ({ due, bytes });
-        if (active.duplicate)
+            if (active.corruptNext > 0 && --active.corruptNext == 0)
+                active.corruptByte = -1;
+        }
+        const auto extraMs = (std::uint64_t) (latencyMs + active.delayMs);
+        const int copies = active.duplicate ? 2 : 1;
+        for (int i = 0; i < copies; ++i)
+        {
+            auto due = clock->nowMs() + extraMs;
+            if (pacingUs > 0)
+            {
+                // The reply starts once the request is in and the line is free, and takes its bytes' time.
+                const auto startUs = std::max ({ clock->nowMs() * 1000, requestArrivesUs, lineFreeUs });
+                lineFreeUs = startUs + (std::uint64_t) bytes.size() * (std::uint64_t) pacingUs;
+                due = (lineFreeUs + 999) / 1000 + extraMs;
+            }
             queue.push_back ({ due, bytes });
+            bytesOut += bytes.size();
+        }
     }
     wake.signal();
 }

@@ -1,5 +1,6 @@
 #include "VirtualInstrument.h"
 
+#include "model/BlankBank.h"
 #include "model/SevenBitPacking.h"
 #include "model/FactoryBanks.h"
 #include "model/ObjectTypes.h"
@@ -43,6 +44,23 @@ namespace
         return name;
     }
 
+    /** The bytes of a transfer for a record: algorithms have no name part, every other type has 20 bytes of it. */
+    int namePart (int typeId) { return typeId == typeAlgorithm ? 0 : VirtualInstrument::nameLength; }
+
+    /** A made-up object of `size` bytes after its name, the same every time. */
+    std::vector<std::uint8_t> madeUpRecord (int typeId, const std::string& name, int size, int seed)
+    {
+        std::vector<std::uint8_t> record;
+        if (namePart (typeId) > 0)
+        {
+            const auto n = padded (name);
+            record.assign (n.begin(), n.end());
+        }
+        for (int i = 0; i < size; ++i)
+            record.push_back ((std::uint8_t) ((i * 37 + seed * 11 + (i >> 8)) & 0xFF));
+        return record;
+    }
+
     /** A copy of factory record `from` renamed, for the instrument's user range. */
     std::vector<std::uint8_t> renamed (const BankIndex& bank, int from, const std::string& name)
     {
@@ -65,6 +83,7 @@ VirtualInstrument::VirtualInstrument (Sink replies)
         if (image.size() > 0 && type.cap > 0)
             banks[type.id].index (type.id, image, type.cap);
     }
+    addObjectsWithoutFactoryImage();
     addUserObjects();
 
     for (int c = 0; c < 16; ++c)
@@ -75,24 +94,54 @@ VirtualInstrument::VirtualInstrument (Sink replies)
     globalParts[tempoPart][tempoOffset + 1] = (std::uint8_t) (tempoHundredths & 0xFF);
 }
 
+void VirtualInstrument::addObjectsWithoutFactoryImage()
+{
+    // Songs, algorithms and samples have no factory image in the editor; the
+    // instrument holds some of each, so a run over every type finds them.
+    for (const auto type : fetchedOnlyBankTypes)
+        banks[type].index (type, ByteView (blankBankImage (type, fetchedOnlyLast + 1)), fetchedOnlyLast);
+
+    const struct { int type; int number; const char* name; int size; } made[] = {
+        { typeSong, 1, "Demo Song", 1200 },
+        { typeSong, 1025, "Evening Set", 700 },
+        { typeSong, 1026, "Soundcheck Loop", 5000 }, // three chunks: 2048, 2048 and 904 bytes
+        { typeAlgorithm, 1, "", 96 },
+        { typeAlgorithm, 1025, "", 96 },
+        { typeAlgorithm, 1026, "", 128 },
+        { typeSample, 1025, "Felt Piano C3", 160 },
+    };
+    for (const auto& m : made)
+        banks[m.type].store (m.number, madeUpRecord (m.type, m.name, m.size, m.number));
+}
+
 void VirtualInstrument::addUserObjects()
 {
     // A few objects the user made on the instrument, so that a fetch finds
-    // something beyond the factory sounds.
-    const struct { int type; int from; int number; const char* name; } user[] = {
-        { typeProgram, 1, 1025, "Stage Grand Bright" },
-        { typeProgram, 2, 1026, "Warm Tines Chorus" },
-        { typeProgram, 3, 1027, "Gospel Drawbars" },
-        { typeSetup, 1, 1025, "Piano Over Strings" },
-        { typeSetup, 2, 1026, "Split Bass Rhodes" },
-        { typeFxChain, 1, 1025, "Hall Plate Blend" },
-        { typeFxChain, 2, 1026, "Rotor Slow Drive" },
+    // something beyond the factory sounds: copies of the first factory object
+    // of the type in turn, renamed.
+    const struct { int type; int number; const char* name; } user[] = {
+        { typeProgram, 1025, "Stage Grand Bright" },
+        { typeProgram, 1026, "Warm Tines Chorus" },
+        { typeProgram, 1027, "Gospel Drawbars" },
+        { typeSetup, 1025, "Piano Over Strings" },
+        { typeSetup, 1026, "Split Bass Rhodes" },
+        { typeFxChain, 1025, "Hall Plate Blend" },
+        { typeFxChain, 1026, "Rotor Slow Drive" },
+        { typeKeyMap, 1025, "Wide Stage Split" },
+        { typeIntonation, 1025, "Stretched Octaves" },
+        { typeShiftPattern, 1025, "Gospel Walk" },
+        { typeVelocityPattern, 1025, "Soft Touch" },
     };
+    std::map<int, int> nextSource; // per type, where the search for the next object to copy begins
     for (const auto& u : user)
     {
         auto& bank = banks[u.type];
-        if (bank.exists (u.from))
-            bank.store (u.number, renamed (bank, u.from, u.name));
+        int from = std::max (1, nextSource[u.type]);
+        while (from < u.number && ! bank.exists (from))
+            ++from;
+        nextSource[u.type] = from + 1;
+        if (from < u.number)
+            bank.store (u.number, renamed (bank, from, u.name));
     }
 }
 
@@ -279,7 +328,8 @@ void VirtualInstrument::answerTransfer (const sysex::Reader& m)
         return;
     }
     const auto record = bank->record (number);
-    const int total = (int) record.size() - nameLength;
+    const int name = namePart (type);
+    const int total = (int) record.size() - name;
 
     if (sub == subInfoRequest)
     {
@@ -289,7 +339,7 @@ void VirtualInstrument::answerTransfer (const sysex::Reader& m)
         sysex::appendNumber21Lo (reply, total);
         reply.push_back (0);
         for (int i = 0; i < nameLength; ++i)
-            reply.push_back ((std::uint8_t) (record[(size_t) i] & 0x7F));
+            reply.push_back (i < name ? (std::uint8_t) (record[(size_t) i] & 0x7F) : (std::uint8_t) ' ');
         reply.push_back (0xF7);
         sink (reply);
         return;
@@ -308,7 +358,7 @@ void VirtualInstrument::answerTransfer (const sysex::Reader& m)
     sysex::appendNumber14Lo (reply, number);
     sysex::appendNumber21Lo (reply, offset);
     sysex::appendNumber21Lo (reply, size);
-    sysex::pack (record.data() + nameLength + offset, (size_t) size, reply);
+    sysex::pack (record.data() + name + offset, (size_t) size, reply);
     reply.pop_back();
     sysex::append (reply, { 0, 0, 0xF7 }); // two trailing bytes the editor does not examine
     sink (reply);
@@ -352,7 +402,7 @@ std::string VirtualInstrument::objectName (int typeId, int number) const
 {
     const juce::ScopedLock sl (lock);
     const auto* bank = bankFor (typeId);
-    auto name = bank != nullptr ? bank->name (number) : std::string();
+    auto name = bank != nullptr && namePart (typeId) > 0 ? bank->name (number) : std::string();
     name.erase (name.find_last_not_of (' ') + 1);
     return name;
 }
@@ -364,7 +414,21 @@ std::vector<std::uint8_t> VirtualInstrument::objectData (int typeId, int number)
     if (bank == nullptr || ! bank->exists (number))
         return {};
     const auto record = bank->record (number);
-    return { record.begin() + nameLength, record.end() };
+    return { record.begin() + namePart (typeId), record.end() };
+}
+
+bool VirtualInstrument::storeObject (int typeId, int number, const std::vector<std::uint8_t>& record)
+{
+    const juce::ScopedLock sl (lock);
+    auto* bank = bankFor (typeId);
+    return bank != nullptr && bank->store (number, ByteView (record));
+}
+
+void VirtualInstrument::removeObject (int typeId, int number)
+{
+    const juce::ScopedLock sl (lock);
+    if (auto* bank = bankFor (typeId))
+        bank->clear (number);
 }
 
 std::vector<int> VirtualInstrument::userObjects (int typeId) const

@@ -34,6 +34,8 @@ public:
     static constexpr int maxChunk = 2048;
     static constexpr int nameLength = 20;
     static constexpr int pitchWheelCentre = 8192;
+    /** Songs, algorithms and samples: the numbers its banks of those types hold. */
+    static constexpr int fetchedOnlyLast = 2560;
 
     explicit VirtualInstrument (Sink replies);
 
@@ -54,9 +56,17 @@ public:
 
     // What it holds.
     bool holds (int typeId, int number) const;
+    /**
+        Puts an object into the instrument's bank, as the instrument keeps it:
+        the 20-byte name and the object's bytes (algorithms: the bytes alone).
+        False when the instrument has no bank of that type or no such number.
+    */
+    bool storeObject (int typeId, int number, const std::vector<std::uint8_t>& record);
+    /** Takes an object away, so that it is refused from then on. */
+    void removeObject (int typeId, int number);
     /** The object's name without its padding blanks. */
     std::string objectName (int typeId, int number) const;
-    /** The object's bytes as a transfer carries them: the record without its 20-byte name. */
+    /** The object's bytes as a transfer carries them: the record without its 20-byte name (algorithms have none). */
     std::vector<std::uint8_t> objectData (int typeId, int number) const;
     std::vector<int> userObjects (int typeId) const;
 
@@ -94,6 +104,7 @@ private:
     BankIndex* bankFor (int typeId);
     const BankIndex* bankFor (int typeId) const;
     void addUserObjects();
+    void addObjectsWithoutFactoryImage();
 
     Sink sink;
     mutable juce::CriticalSection lock;

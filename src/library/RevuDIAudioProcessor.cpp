@@ -81,6 +81,7 @@ RevuDIAudioProcessor::~RevuDIAudioProcessor()
     hostDelivery->stop();
     state.notifications().setParameterObserver (nullptr);
     writePresetBank();
+    librarySaver.saveAtShutdown();
 }
 
 void RevuDIAudioProcessor::readPresetBank()

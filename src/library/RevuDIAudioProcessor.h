@@ -3,6 +3,7 @@
 #include "HostParameterInbox.h"
 #include "LibraryFolder.h"
 #include "PresetBankFile.h"
+#include "LibrarySaving.h"
 
 #include "controller/MidiCntrState.h"
 
@@ -158,6 +159,7 @@ private:
     std::vector<LiveParameter*> parameters;
     MidiCntrState state;
     PresetBankFile presetBank;
+    LibrarySaver librarySaver { state, libraryFolder, options.persistent };
     std::atomic<int> mode { 1 };
     std::atomic<int> currentSlot { 0 };
     std::atomic<bool> updateHost { false };

@@ -14,9 +14,9 @@ const std::array<ObjectTypeInfo, 11>& bankTypes() noexcept
         { typeShiftPattern,    "Shift pattern",    "PatS*Bank>", "PatS*Dat*>", nullptr,      2560, 50, 50 },
         { typeVelocityPattern, "Velocity pattern", "PatV*Bank>", "PatV*Dat*>", nullptr,      2560, 50, 50 },
         { typeArpeggiator,     "Arpeggiator",      "Arp *Bank>", "Arp *Dat*>", nullptr,      2047, 50, 50 },
-        { typeSong,            "Song",             "Song*Bank>", "Song*Dat*>", nullptr,      0,    50, 50 },
-        { typeAlgorithm,       "Algorithm",        "Alg**Bank>", "Alg**Data>", nullptr,      0,    50, 50 },
-        { typeSample,          "Sample",           "Samp*Bank>", "Samp*Dat*>", nullptr,      0,    50, 50 },
+        { typeSong,            "Song",             "Song*Bank>", "Song*Dat*>", nullptr,      2560, 50, 50 },
+        { typeAlgorithm,       "Algorithm",        "Alg**Bank>", "Alg**Data>", nullptr,      2560, 50, 50 },
+        { typeSample,          "Sample",           "Samp*Bank>", "Samp*Dat*>", nullptr,      2560, 50, 50 },
     } };
     return types;
 }

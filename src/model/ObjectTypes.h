@@ -37,7 +37,7 @@ struct ObjectTypeInfo
     const char* bankTag;       // bank open tag, e.g. "Prog*Bank>"
     const char* recordTag;     // record open tag, e.g. "Prog*Dat*>"
     const char* innerTag;      // inner open tag of wrapped entries, nullptr for plain entries
-    int cap;                   // numbers indexed at start-up; 0 when never indexed at start-up
+    int cap;                   // numbers indexed at start-up
     int firstKeyOffset;
     int secondKeyOffset;
 
@@ -52,10 +52,16 @@ const std::array<ObjectTypeInfo, 11>& bankTypes() noexcept;
 /** The bank description of a type, or nullptr for types without a bank (151 and unknown ids). */
 const ObjectTypeInfo* findBankType (int typeId) noexcept;
 
-/** The eight types whose banks are read at start-up, in the order they are loaded. */
+/** The eight types whose banks are read at start-up, or taken from the factory image, in the order they are loaded. */
 constexpr std::array<ObjectTypeId, 8> startupBankTypes {
     typeProgram, typeSetup, typeFxChain, typeKeyMap, typeIntonation, typeShiftPattern, typeVelocityPattern, typeArpeggiator
 };
+
+/**
+    The types without a factory image, read at start-up after the others: a
+    bank of empty slots until objects are fetched from the instrument.
+*/
+constexpr std::array<ObjectTypeId, 3> fetchedOnlyBankTypes { typeSong, typeAlgorithm, typeSample };
 
 /** A tag of 10 characters closing `openTag`: "<" then the open tag's first nine characters. */
 void makeCloseTag (const char* openTag, char out[10]) noexcept;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FIFO_Class.h"
 #include "ObjBankHolder.h"
 #include "ObjMasterClass.h"
 #include "ObjMultiClass.h"
@@ -45,6 +46,8 @@ public:
     ObjMultiClass& multi() noexcept { return *multiEdit; }
     ObjFXChainClass& fxChains() noexcept { return *fxChainHolder; }
     ObjMasterClass& master() noexcept { return *masterData; }
+    /** The state of the object fetch from the instrument and the mailbox of its replies. */
+    FIFO_Class& transfer() noexcept { return fifo; }
 
     /** The holder that keeps a bank of this type, or nullptr for types without one. */
     ObjBankHolder* holderFor (int typeId) noexcept;
@@ -60,6 +63,7 @@ private:
     std::unique_ptr<ObjMultiClass> multiEdit;
     std::unique_ptr<ObjFXChainClass> fxChainHolder;
     std::unique_ptr<ObjMasterClass> masterData;
+    FIFO_Class fifo;
 };
 
 } // namespace zr9

@@ -35,6 +35,12 @@ void SkinButton::paintButton (juce::Graphics& g, bool highlighted, bool down)
     g.setColour (selected ? juce::Colours::white : skin::colours::text);
     g.setFont (juce::Font ("Arial", 13.0f, juce::Font::bold));
     g.drawText (getButtonText(), getLocalBounds(), juce::Justification::centred);
+
+    if (! isEnabled())
+    {
+        g.setColour (juce::Colours::black.withAlpha (0.5f));
+        g.fillRoundedRectangle (area, 4.0f);
+    }
 }
 
 void SkinButton::clicked()

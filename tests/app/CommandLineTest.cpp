@@ -15,6 +15,9 @@ TEST (CommandLine, DocumentsFolderAndEmulatorAreUnderstood)
     EXPECT_EQ (relative.documents, juce::File::getCurrentWorkingDirectory().getChildFile ("here"));
     EXPECT_FALSE (relative.emulator);
 
+    const auto cable = parseCommandLine ({ "--emulator-cable" });
+    EXPECT_TRUE (cable.emulator && cable.emulatorCable) << "a paced emulator is still the emulator";
+
     const auto none = parseCommandLine ({ "--documents" });
     EXPECT_EQ (none.documents, juce::File()) << "a missing folder name leaves the default";
 }

@@ -2,6 +2,7 @@
 #include "model/SevenBitPacking.h"
 #include "model/SysexFormat.h"
 #include "model/ObjectTypes.h"
+#include "support/ManualClock.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -232,4 +233,31 @@ TEST_F (EmulatorFixture, AClosedInputHearsNothing)
     runMessageLoopFor (100);
     EXPECT_EQ (recorder.count(), 0u);
     EXPECT_EQ (zr9.identityRequests(), 1) << "the instrument still heard the request";
+}
+
+TEST (EmulatorCable, RepliesTakeTheirBytesTimeAfterTheRequestsAndOneAfterAnother)
+{
+    auto clock = std::make_shared<ManualClock>();
+    EmulatorPortProvider ports (std::make_shared<FakeMidiPorts> (0, 0), std::make_shared<ZR9Emulator> (clock));
+    ports.emulator().line().setCablePacingUs (ReplyLine::midiCableUsPerByte);
+    Recorder recorder;
+    auto input = ports.openInput (0, recorder);
+    auto output = ports.openOutput (0);
+    input->start();
+
+    // Two identity requests of 6 bytes, answered with 15 bytes each: the first
+    // reply is in after 21 bytes (6.72 ms), the second after 36 (11.52 ms).
+    const auto request = sysex::identityRequest();
+    output->sendNow (juce::MidiMessage (request.data(), (int) request.size()));
+    output->sendNow (juce::MidiMessage (request.data(), (int) request.size()));
+    clock->step (6);
+    runMessageLoopFor (30);
+    EXPECT_EQ (recorder.count(), 0u);
+    clock->step (1);
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return recorder.count() == 1; }));
+    clock->step (4);
+    runMessageLoopFor (30);
+    EXPECT_EQ (recorder.count(), 1u);
+    clock->step (1);
+    EXPECT_TRUE (runMessageLoopUntil ([&] { return recorder.count() == 2; }));
 }

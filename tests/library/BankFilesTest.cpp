@@ -24,7 +24,8 @@ TEST (BankFiles, StartupBanksComeFromTheirFilesOrTheFactoryImages)
     EXPECT_EQ (model.programBank().bank().bytes().size(), Factory_Banks_ZR9::image (typeProgram).size());
     EXPECT_EQ (model.programBank().bank().cap(), 2048);
     EXPECT_EQ (model.arpeggiator.bank().cap(), 2047);
-    EXPECT_TRUE (model.song.bank().bytes().empty()) << "songs are not read at start-up";
+    EXPECT_EQ (model.song.bank().cap(), 2560) << "without a file, songs start as a bank of empty slots";
+    EXPECT_FALSE (model.song.bank().exists (1));
 
     RK2Class factoryOnly;
     loadStartupBanks (factoryOnly, library, false);

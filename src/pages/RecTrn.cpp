@@ -1,0 +1,151 @@
+#include "RecTrn.h"
+
+#include "model/TransferTypes.h"
+#include "ui/SkinImages.h"
+
+namespace zr9
+{
+
+namespace
+{
+    constexpr int columnX = 234, firstButtonY = 100, buttonStep = 50;
+    constexpr int objectButtonWidth = 140, objectButtonHeight = 30;
+    constexpr int closeWidth = 100, closeGap = 20;
+    constexpr int progressX = 414, progressY = 100;
+    constexpr int headingY = 40, headingHeight = 30, headingWidth = 580;
+    constexpr int summaryHeight = 90;
+
+    const char* objectButtonText (int id)
+    {
+        switch (id)
+        {
+            case transfer::allTypes: return "All Objects";
+            case typeProgram:        return "Programs";
+            case typeSetup:          return "Multi";
+            case typeFxChain:        return "FX Chains";
+            case typeKeyMap:         return "Key Maps";
+            default:                 return "";
+        }
+    }
+} // namespace
+
+RecTrn::RecTrn (MidiCntrState& c, int direction) : controller (c), directionCode (direction)
+{
+    closeTimer = controller.clock().makeTimer ([this] { closeProgressPanel(); });
+
+    heading.setText (direction == transfer::directionTransmit ? "TRANSMIT DATA" : "RECEIVE DATA", juce::dontSendNotification);
+    heading.setFont (juce::Font ("Arial", 20.0f, juce::Font::bold));
+    heading.setColour (juce::Label::textColourId, skin::colours::text);
+    heading.setBounds (columnX, headingY, headingWidth, headingHeight);
+    addAndMakeVisible (heading);
+
+    summary.setFont (juce::Font ("Arial", 15.0f, juce::Font::plain));
+    summary.setColour (juce::Label::textColourId, skin::colours::text);
+    summary.setJustificationType (juce::Justification::topLeft);
+    summary.setBounds (progressX, progressY, ProgBar::panelWidth, summaryHeight);
+    addAndMakeVisible (summary);
+
+    for (size_t i = 0; i < objectIds.size(); ++i)
+    {
+        const int id = objectIds[i];
+        auto& b = objectButtons[i];
+        b = std::make_unique<SkinButton> (objectButtonText (id), id);
+        b->setBounds (columnX, firstButtonY + (int) i * buttonStep, objectButtonWidth, objectButtonHeight);
+        b->onClick = [this, id] { objectButtonPressed (id); };
+        addAndMakeVisible (*b);
+    }
+
+    // "CLOSE" stands to the right of the column, level with its last button.
+    close.setBounds (columnX + objectButtonWidth + closeGap, objectButtons.back()->getY(), closeWidth, objectButtonHeight);
+    close.onClick = [this] {
+        if (onClose)
+            onClose();
+    };
+    addAndMakeVisible (close);
+}
+
+RecTrn::~RecTrn()
+{
+    closeTimer->stop();
+    if (progress != nullptr)
+    {
+        // A run cannot go on without a panel to show it; closing the window ends it.
+        progress->onCancel = nullptr;
+        if (runStarted && controller.bulkReceive().isActive())
+            controller.bulkReceive().cancel();
+        progress.reset();
+        controller.bulkReceive().setFifoMode (false);
+    }
+}
+
+SkinButton* RecTrn::objectButton (int id) noexcept
+{
+    for (size_t i = 0; i < objectIds.size(); ++i)
+        if (objectIds[i] == id)
+            return objectButtons[i].get();
+    return nullptr;
+}
+
+void RecTrn::objectButtonPressed (int id)
+{
+    if (objectButton (id) == nullptr || closeTimer->isRunning() || (progress != nullptr && progress->isRunning()))
+        return;
+
+    if (progress == nullptr)
+    {
+        progress = std::make_unique<ProgBar> (controller.bulkReceive(), directionCode);
+        progress->setTopLeftPosition (progressX, progressY);
+        progress->onCancel = [this] { progressCancelled(); };
+        progress->onStarted = [this] {
+            runStarted = true;
+            runDescription = (progress->isAllTypes() ? juce::String ("All Objects") : juce::String (transfer::typeName (progress->type())))
+                            + ", ID# " + progress->fromField().getText() + " to " + progress->toField().getText();
+            setObjectButtonsEnabled (false);
+        };
+        addAndMakeVisible (*progress);
+    }
+    controller.bulkReceive().setFifoMode (true);
+    close.setVisible (false);
+    summary.setVisible (false);
+    runStarted = false;
+    progress->prepare (id);
+}
+
+void RecTrn::progressCancelled()
+{
+    // Replies still on their way land in the mailbox, not in the model, until the wait is over.
+    setObjectButtonsEnabled (false);
+    if (runStarted)
+        summary.setText (runDescription + "\n" + ProgBar::summaryText (controller.bulkReceive().summary())
+                             + "\nWhat arrived is in the library and in its bank files.",
+                         juce::dontSendNotification);
+    closeTimer->start (closeDelayMs);
+}
+
+void RecTrn::closeProgressPanel()
+{
+    closeTimer->stop();
+    controller.bulkReceive().setFifoMode (false);
+    if (progress != nullptr)
+    {
+        removeChildComponent (progress.get());
+        progress.reset();
+    }
+    runStarted = false;
+    close.setVisible (true);
+    summary.setVisible (true);
+    setObjectButtonsEnabled (true);
+}
+
+void RecTrn::setObjectButtonsEnabled (bool enabled)
+{
+    for (auto& b : objectButtons)
+        b->setEnabled (enabled);
+}
+
+void RecTrn::paint (juce::Graphics& g)
+{
+    g.fillAll (skin::colours::window);
+}
+
+} // namespace zr9
