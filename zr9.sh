@@ -48,7 +48,7 @@ sanitized_tests() {
 }
 
 # Tests where several threads meet: connection races, bank snapshots, the emulator's reply thread, the sending thread.
-THREADED_TESTS='Connection*:BankSnapshot*:ThreadsTogether*:EndToEnd*:Emulator*:MidiOutControl*:IncomingDispatch*'
+THREADED_TESTS='Connection*:BankSnapshot*:ThreadsTogether*:*EndToEnd*:Emulator*:MidiOutControl*:DispatchFixture*:HostMidi*:ProcessorParameters*:BulkReceive*'
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
