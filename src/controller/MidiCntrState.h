@@ -21,6 +21,7 @@
 #include "ChannelPrograms.h"
 #include "ControllerSettings.h"
 #include "EditorMemory.h"
+#include "FavoritesBlock.h"
 #include "HeldKeys.h"
 #include "IncomingDispatch.h"
 #include "InputPause.h"
@@ -57,7 +58,8 @@ namespace zr9
     - notifications(): the state codes and parameter changes for the pages;
     - transfers(): the mailbox of the object transfers;
     - model(): the instrument model with every bank;
-    - editorMemory(): what the editor keeps while it comes and goes.
+    - editorMemory(): what the editor keeps while it comes and goes;
+    - favorites(): the 32 favourites and the favourites grid's offset.
 */
 class MidiCntrState
 {
@@ -90,6 +92,7 @@ public:
     RK2Class& model() noexcept { return rk2; }
     const RK2Class& model() const noexcept { return rk2; }
     EditorMemory& editorMemory() noexcept { return memory; }
+    FavoritesBlock& favorites() noexcept { return favoritesPart; }
     Clock& clock() noexcept { return *clockSource; }
     /** The MIDI input callback the opened input port delivers to. */
     IncomingDispatch& input() noexcept { return dispatch; }
@@ -129,6 +132,7 @@ private:
     LiveValues liveValues { liveTable, channelPrograms, connectionPart, notificationsPart };
     IncomingDispatch dispatch;
     EditorMemory memory;
+    FavoritesBlock favoritesPart;
 
     JUCE_DECLARE_NON_COPYABLE (MidiCntrState)
 };

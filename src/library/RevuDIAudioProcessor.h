@@ -56,6 +56,8 @@ public:
 
     // ------------------------------------------- the live table as host parameters
     const LibraryFolder& library() const noexcept { return libraryFolder; }
+    /** False when nothing may be read from or written to the library folder. */
+    bool isPersistent() const noexcept { return options.persistent; }
     double sampleRate() const noexcept { return rate.load(); }
 
     /** One parameter per live row; the index is the row number. */
