@@ -99,3 +99,66 @@ TEST_F (MainCompSelectors, TheMixersChainChoiceOpensTheChainSelectorAndOkGoesBac
     EXPECT_TRUE (main.isPageShown (MainComp::slotMixer)) << "OK goes back to the page it came from";
     EXPECT_EQ (chooser.value(), other);
 }
+
+TEST_F (MainCompSelectors, SelectorsStayAboveTheOpenKeyboardPanelAndOkWithoutAPageBeforeEmptiesTheArea)
+{
+    main.gskButtonPressed (AppBar::buttonProgram);
+    auto* programs = selector (MainComp::slotProgramSelector);
+    main.pageCommand (pagecommand::keyboardPanel, 1);
+    EXPECT_EQ (programs->getBottom(), main.keyboardOpenTop());
+    EXPECT_EQ (programs->getY(), 64);
+    main.pageCommand (pagecommand::keyboardPanel, 0);
+    EXPECT_EQ (programs->getBottom(), 798 - 24);
+
+    // A window too low for a list above the panel lets the panel cover the page as it covers the mixer.
+    main.setSize (1024, 600);
+    main.pageCommand (pagecommand::keyboardPanel, 1);
+    EXPECT_EQ (programs->getBottom(), 600 - 24);
+    main.pageCommand (pagecommand::keyboardPanel, 0);
+
+    programs->gskButtonPressed (ObjectSelector::actionOk);
+    EXPECT_EQ (main.shownSelector(), nullptr);
+    EXPECT_FALSE (programs->isVisible());
+    EXPECT_FALSE (main.isPageShown (MainComp::slotMixer));
+}
+
+TEST_F (MainCompSelectors, TheControlsPageFollowsControllerRowsWheelsAndTheChannelChosenElsewhere)
+{
+    controller().notes().selectChannel (2);
+    main.gskButtonPressed (AppBar::buttonControls);
+    auto* controls = main.controlsPage();
+    ASSERT_NE (controls, nullptr);
+    EXPECT_TRUE (main.isPageShown (MainComp::slotControls));
+    EXPECT_TRUE (main.appBar().button (AppBar::buttonControls)->isSelected());
+    EXPECT_EQ (main.currentPageCode(), 111);
+    EXPECT_EQ (controls->channel(), 1);
+
+    controller().live().takeReported (LiveTable::controllerRow (1, 91), 77);
+    controller().notifications().postStateCode (statecode::makeWheel (1, 0));
+    controller().notifications().postStateCode (statecode::make (statecode::controller, 1, 1, 55));
+    main.deliverNotifications();
+    EXPECT_EQ (controls->control (91).value(), 77);
+    EXPECT_EQ (controls->pitchDisplay().text(), "-8192");
+    EXPECT_EQ (controls->modulationDisplay().value(), 55);
+
+    // A refresh (after an arrangement) re-reads rows stored without a notification of their own.
+    controller().live().table().store (LiveTable::controllerRow (1, 10), 12);
+    controller().notifications().postStateCode (statecode::refreshPages);
+    main.deliverNotifications();
+    EXPECT_EQ (controls->control (10).value(), 12);
+
+    // The channel chosen on the keyboard panel moves the controls page and the program selector with it.
+    main.gskButtonPressed (AppBar::buttonProgram);
+    auto* programs = dynamic_cast<PrgSelClass*> (selector (MainComp::slotProgramSelector));
+    controller().setLiveValue (44, LiveTable::channelRow (6, LiveTable::slotProgram), false);
+    main.deliverNotifications();
+    main.keyboardPanel().keyboard().channelChosen (7);
+    EXPECT_EQ (programs->channelChooser().getSelectedId(), 7);
+    EXPECT_EQ (programs->litNumber(), 44);
+    EXPECT_EQ (controls->channel(), 6);
+
+    // And the other way: a channel chosen on the selector shows on the keyboard panel.
+    programs->channelChooser().setSelectedId (12, juce::sendNotificationSync);
+    EXPECT_EQ (main.keyboardPanel().keyboard().channelButton().getButtonText(), "Channel  12");
+    EXPECT_EQ (controls->channel(), 11);
+}
