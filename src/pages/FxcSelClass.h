@@ -28,7 +28,11 @@ public:
 protected:
     int currentNumber() const override;
     void apply (int number) override;
-    bool followsRow (int row) const override { return row == chainRow(); }
+    /** The chain row, and the channel's program row: a new program brings its own chains. */
+    bool followsRow (int row) const override
+    {
+        return row == chainRow() || row == LiveTable::channelRow (chainChannel, LiveTable::slotProgram);
+    }
     std::vector<SelectorEntry> buildEntries() override;
 
 private:

@@ -370,7 +370,7 @@ void ObjectSelector::openOn (int n)
         rebuild();
     if (n > 0)
         lastChosen = n;
-    showCurrent();
+    channelChanged(); // the channel may have changed while the page was away
 }
 
 void ObjectSelector::liveRowChanged (int row, int)

@@ -95,6 +95,23 @@ TEST_F (MainCompSelectors, TheMixersChainChoiceOpensTheChainSelectorAndOkGoesBac
     ASSERT_TRUE (chains->choose (other));
     main.deliverNotifications();
     EXPECT_EQ (chains->litNumber(), other);
+    // A new program on the channel brings its own chains: the lit row follows.
+    const int chainRow = LiveTable::channelRow (5, LiveTable::slotAux2Chain);
+    const auto& bank = controller().model().programBank();
+    const auto fits = [&] (int p)
+    {
+        const int chain = bank.bank().wordAt (p, 108);
+        return p != controller().currentProgram (5) && chain != other && chains->list().find (chain) != nullptr;
+    };
+    int program = 1;
+    while (program < 256 && ! fits (program))
+        ++program;
+    controller().setLiveValue (program, LiveTable::channelRow (5, LiveTable::slotProgram), false);
+    main.deliverNotifications();
+    ASSERT_NE (controller().getLiveValue (chainRow), other);
+    EXPECT_EQ (chains->litNumber(), controller().getLiveValue (chainRow));
+
+    ASSERT_TRUE (chains->choose (other));
     chains->gskButtonPressed (ObjectSelector::actionOk);
     EXPECT_TRUE (main.isPageShown (MainComp::slotMixer)) << "OK goes back to the page it came from";
     EXPECT_EQ (chooser.value(), other);
