@@ -28,7 +28,8 @@ namespace
 MainComp::MainComp (RevuDIAudioProcessor& p)
     : juce::AudioProcessorEditor (p), processor (p), controller (p.controller()),
       playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); })),
-      statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); }))
+      statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); })),
+      chainChoiceCheck (controller.clock().makeTimer ([this] { checkChainChoice(); }))
 {
     setFileMan (std::make_unique<JuceFileMan> (processor.library().base()));
     processor.addChangeListener (this);
@@ -57,6 +58,7 @@ MainComp::~MainComp()
     controller.scan().removeListener (this);
     cancelPendingUpdate();
     playingModeCheck->stop();
+    chainChoiceCheck->stop();
     closeScanPanel();
     setMidiSetupShown (false);
     setTransferPanelShown (0);
@@ -87,6 +89,7 @@ void MainComp::buildChildren()
     keyboard->setVisible (controller.editorMemory().isKeyboardOpen());
     keyboard->keyboard().pitchWheel().addChangeListener (this);
     keyboard->keyboard().modulationWheel().addChangeListener (this);
+    keyboard->keyboard().onChannelChosen = [this] (int) { channelChanged(); };
 
     bar = std::make_unique<AppBar> (*this);
     bar->setBounds (sideWidth, 0, barWidth, barHeight);
@@ -180,19 +183,13 @@ void MainComp::pageCommand (int command, int mode, int objectType, int value1, i
         case pagecommand::versionPanel: setVersionPanelShown (mode != 0); return;
         case pagecommand::midiSetup: setMidiSetupShown (mode != 0); return;
         case pagecommand::keyboardPanel: setKeyboardOpen (mode != 0); return;
-        case pagecommand::controls: showOnlyPage (slotControls); return;
+        case pagecommand::controls: showControls(); return;
         case pagecommand::mixer: showMixer(); return;
         default: break;
     }
 
     // Any other command opens the selector of an object type, in place of the open selector or editor.
-    const bool chain = objectType == selectortype::insertChain || objectType == selectortype::aux1Chain
-                    || objectType == selectortype::aux2Chain;
-    const int slot = objectType == selectortype::program ? slotProgramSelector
-                   : objectType == selectortype::setup   ? slotSetupSelector
-                   : chain                               ? slotFxChainSelector
-                                                         : -1;
-    showOnlyPage (slot);
+    openSelector (objectType, value1);
 }
 
 void MainComp::layoutPages()
@@ -205,7 +202,12 @@ void MainComp::layoutPages()
             continue;
         juce::Rectangle<int> area (sideWidth, barHeight, w - 2 * sideWidth, footerTop - barHeight);
         if (s.layout == PageLayout::selector)
-            area.setWidth (selectorWidth);
+        {
+            // A selector stays above the open keyboard panel, so a sound can be chosen and played at once.
+            const int keyboardTop = keyboardOpenTop();
+            if (controller.editorMemory().isKeyboardOpen() && keyboardTop - barHeight >= minimumSelectorHeight)
+                area.setBottom (std::min (area.getBottom(), keyboardTop));
+        }
         else if (s.layout == PageLayout::aboveKeyboard)
             area.setBottom (h - keyboardPanelBottomMargin);
         s.component->setBounds (area);
@@ -358,6 +360,7 @@ void MainComp::stateCode (std::uint32_t code)
         case statecode::pitchWheel:
         case statecode::controller:
             showIncomingWheel (code);
+            tellControlsOfWheel (code);
             break;
         case statecode::noteOn:
             if (isPageShown (slotMixer))
@@ -366,6 +369,7 @@ void MainComp::stateCode (std::uint32_t code)
         case statecode::refreshKind:
             if (isPageShown (slotMixer))
                 mixerPage()->refreshAll();
+            refreshShownPages();
             for (auto& s : pages)
                 if (s.shown && s.component != nullptr)
                     s.component->repaint();
@@ -377,6 +381,7 @@ void MainComp::stateCode (std::uint32_t code)
 void MainComp::parameterChanged (int value, int row)
 {
     const auto& info = controller.live().table().info (row);
+    tellPagesOfRow (info.group, row, value);
     if (info.group == LiveTable::groupChannel)
     {
         if (isPageShown (slotMixer))
@@ -467,7 +472,7 @@ void MainComp::routeMixerEvents (const std::vector<std::uint64_t>& events)
             continue;
         previous = entry;
         juce::Logger::writeToLog ("Effect-chain choice: channel " + juce::String (choice.strip + 1) + ", slot " + juce::String (choice.slot));
-        pageCommand (pagecommand::selector, 1, choice.slot, choice.strip);
+        openChainSelectorWhenReleased (choice.slot, choice.strip);
     }
 }
 

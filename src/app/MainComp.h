@@ -5,9 +5,11 @@
 #include "pages/ChMixerComp.h"
 #include "library/FileMan.h"
 #include "pages/ArrangeMenu.h"
+#include "pages/ControlsComp.h"
 #include "pages/KeyboardPanel.h"
 #include "pages/MidiScanPanel.h"
 #include "pages/MidiSetupPanel.h"
+#include "pages/ObjectSelector.h"
 #include "pages/PageCommands.h"
 #include "pages/RecTrn.h"
 #include "pages/VersionPanel.h"
@@ -63,11 +65,21 @@ public:
     enum PageSlotId
     {
         slotMixer = 0, slotProgramSelector, slotSetupSelector, slotFxChainSelector, slotArpSelector,
-        slotPatternSelector, slotSongSelector, slotProgramEditor, slotSetupEditor, slotControls, slotLibrary
+        slotPatternSelector, // the shift patterns
+        slotSongSelector, slotProgramEditor, slotSetupEditor, slotControls, slotLibrary,
+        slotKeyMapSelector, slotIntonationSelector, slotVelocitySelector, slotAlgorithmSelector
     };
 
-    /** How a page is laid out: the whole page area, a selector column, or above the keyboard panel. */
+    /**
+        How a page is laid out: the whole page area; a selector (its 126-pixel
+        column and its list beside it, kept above the keyboard panel while the
+        panel is open); or above the keyboard panel.
+    */
     enum class PageLayout { full, selector, aboveKeyboard };
+    /** A selector is kept above the open keyboard panel only when it keeps at least this height there. */
+    static constexpr int minimumSelectorHeight = 200;
+    /** While the mouse is held on the mixer's chain chooser, the chain selector waits; checked this often. */
+    static constexpr int chainChoiceCheckMs = 50;
 
     explicit MainComp (RevuDIAudioProcessor& processor);
     ~MainComp() override;
@@ -82,6 +94,14 @@ public:
 
     /** The channel mixer page, made once with the other children. */
     ChMixerComp* mixerPage() const { return dynamic_cast<ChMixerComp*> (page (slotMixer)); }
+    /** The controls page, made when first shown. */
+    ControlsComp* controlsPage() const { return dynamic_cast<ControlsComp*> (page (slotControls)); }
+    /** The selector in a slot, once it was opened; nullptr before. */
+    ObjectSelector* selectorPage (int slot) const { return dynamic_cast<ObjectSelector*> (page (slot)); }
+    /** The slot of the selector a page command's object type opens; -1 for a type without one. */
+    static int selectorSlot (int objectType) noexcept;
+    /** The selector that is shown now, or nullptr. */
+    ObjectSelector* shownSelector() const;
     /** The code of the page shown now (113 mixer, 111 controls, 0 a selector or none) and of the one shown before it. */
     int currentPageCode() const noexcept { return pageCode; }
     int previousPageCode() const noexcept { return pageCodeBefore; }
@@ -158,7 +178,18 @@ private:
     void layoutPages();
     void showOnlyPage (int slot);
     void showMixer();
+    void showControls();
+    void hidePages();
+    void openSelector (int objectType, int value1);
+    ObjectSelector& makeSelector (int slot);
+    void closeSelector();
+    void channelChanged();
+    void tellPagesOfRow (int group, int row, int value);
+    void tellControlsOfWheel (std::uint32_t code);
+    void refreshShownPages();
     void routeMixerEvents (const std::vector<std::uint64_t>& events);
+    void openChainSelectorWhenReleased (int slot, int channel);
+    void checkChainChoice();
     void setPlayingMode (int mode);
     void setKeyboardOpen (bool open);
     void layoutKeyboardAndPlayer();
@@ -201,6 +232,8 @@ private:
     std::unique_ptr<FileMan> fileMan;
     std::unique_ptr<ArrangeMenu> arrange;
     std::unique_ptr<ClockTimer> statusRestore;
+    std::unique_ptr<ClockTimer> chainChoiceCheck;
+    int pendingChainSlot = -1, pendingChainChannel = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
 };

@@ -22,6 +22,7 @@
 #include "ChannelPrograms.h"
 #include "ControllerSettings.h"
 #include "EditorMemory.h"
+#include "FavoritesBlock.h"
 #include "HeldKeys.h"
 #include "HostMidi.h"
 #include "IncomingDispatch.h"
@@ -65,6 +66,7 @@ namespace zr9
     - editorMemory(): what the editor keeps while it comes and goes;
     - plugBank(): the 64 arrangements a plug-in host sees as its programs;
     - hostMidi(): the MIDI a plug-in host sends and receives.
+    - favorites(): the 32 favourites and the favourites grid's offset.
 */
 class MidiCntrState
 {
@@ -101,6 +103,7 @@ public:
     PlugBank& plugBank() noexcept { return arrangements; }
     const PlugBank& plugBank() const noexcept { return arrangements; }
     HostMidi& hostMidi() noexcept { return hostMidiPart; }
+    FavoritesBlock& favorites() noexcept { return favoritesPart; }
     Clock& clock() noexcept { return *clockSource; }
     /** The MIDI input callback the opened input port delivers to. */
     IncomingDispatch& input() noexcept { return dispatch; }
@@ -145,6 +148,7 @@ private:
     EditorMemory memory;
     PlugBank arrangements { liveValues, inputPause, notificationsPart };
     BulkReceive bulk { mailbox, connectionPart, rk2, *clockSource };
+    FavoritesBlock favoritesPart;
 
     JUCE_DECLARE_NON_COPYABLE (MidiCntrState)
 };

@@ -21,6 +21,12 @@ namespace zr9
 class ObjBankHolder : public ObjectChangeNotifier
 {
 public:
+    /**
+        The change code every holder broadcasts after its bank changed (a new
+        bank, a stored or cleared record), so pages that list the bank follow it.
+    */
+    static constexpr int codeBankChanged = 1000;
+
     explicit ObjBankHolder (ObjectTypeId type) : typeId_ (type), current (std::make_shared<const BankIndex>()) {}
 
     ObjectTypeId typeId() const noexcept { return typeId_; }
@@ -36,6 +42,7 @@ public:
     {
         std::atomic_store (&current, std::shared_ptr<const BankIndex> (std::make_shared<BankIndex> (std::move (bank))));
         bankChanged();
+        broadcastChange (codeBankChanged);
     }
 
     /** Indexes `bytes` as this holder's type for numbers 1 to cap and makes it the bank; message thread. */
@@ -54,6 +61,7 @@ public:
             return false;
         std::atomic_store (&current, std::shared_ptr<const BankIndex> (std::move (changed)));
         bankChanged();
+        broadcastChange (codeBankChanged);
         return true;
     }
 

@@ -102,6 +102,8 @@ void KeyBrd::channelChosen (int menuId)
         return;
     controller.notes().selectChannel (menuId);
     showChannel();
+    if (onChannelChosen != nullptr)
+        onChannelChosen (menuId);
 }
 
 void KeyBrd::showChannel()

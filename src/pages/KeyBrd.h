@@ -7,6 +7,7 @@
 #include "ui/WheelCnt.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace zr9
@@ -67,6 +68,8 @@ public:
     void channelChosen (int menuId);
     /** Shows the controller's channel on the channel button. */
     void showChannel();
+    /** Told after a channel was chosen from the menu, so pages on that channel follow. */
+    std::function<void (int channel)> onChannelChosen;
 
     /** The key under a point of the keyboard (black keys lie on top), or none. */
     PianoKey* keyAt (juce::Point<int> position);

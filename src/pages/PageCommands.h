@@ -32,6 +32,7 @@ namespace selectortype
     constexpr int keyMap = 133;
     constexpr int shiftPattern = 163;
     constexpr int velocityPattern = 164;
+    constexpr int arpeggiator = 168;
     constexpr int algorithm = 787;
 } // namespace selectortype
 

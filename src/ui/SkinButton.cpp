@@ -32,7 +32,9 @@ void SkinButton::paintButton (juce::Graphics& g, bool highlighted, bool down)
     g.fillRoundedRectangle (area, 4.0f);
     g.setColour (selected ? skin::colours::accent : juce::Colour (0xff4a4a4a));
     g.drawRoundedRectangle (area, 4.0f, 1.0f);
-    g.setColour (selected ? juce::Colours::white : skin::colours::text);
+    // A button without a use yet stays in its place, greyed.
+    const float alpha = isEnabled() ? 1.0f : 0.35f;
+    g.setColour ((selected ? juce::Colours::white : skin::colours::text).withMultipliedAlpha (alpha));
     g.setFont (juce::Font ("Arial", 13.0f, juce::Font::bold));
     g.drawText (getButtonText(), getLocalBounds(), juce::Justification::centred);
 

@@ -48,8 +48,9 @@ TEST_F (MainCompMixer, MixerButtonShowsThePageOnceMadeAndLightsItself)
     EXPECT_EQ (main.currentPageCode(), 113);
 
     main.pageCommand (pagecommand::selector, 1, selectortype::program, 1);
+    EXPECT_FALSE (main.isPageShown (MainComp::slotMixer)) << "the program selector takes its place";
     main.pageCommand (pagecommand::mixer, 1);
-    EXPECT_TRUE (main.isPageShown (MainComp::slotMixer)) << "no program selector exists yet to take its place";
+    EXPECT_TRUE (main.isPageShown (MainComp::slotMixer));
     EXPECT_EQ (main.previousPageCode(), 0);
 }
 
@@ -98,5 +99,5 @@ TEST_F (MainCompMixer, AnEffectChainChoiceBecomesTheSelectorCommandForItsSlotAnd
     ASSERT_TRUE (runMessageLoopUntil ([&] { return ! log.lines.isEmpty(); }));
     EXPECT_EQ (log.lines.joinIntoString ("|"), "Effect-chain choice: channel 6, slot 6") << "one command for one chooser";
     EXPECT_TRUE (mixer().takeEvents().empty());
-    EXPECT_TRUE (main.isPageShown (MainComp::slotMixer)) << "no effect-chain selector exists yet to open";
+    EXPECT_TRUE (main.isPageShown (MainComp::slotFxChainSelector));
 }

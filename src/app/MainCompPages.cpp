@@ -1,0 +1,224 @@
+// The main component's side of the selectors and the controls page: which
+// page command opens which selector, where each lies, "OK" going back to the
+// page shown before, the live rows and wheels they are told of, and the
+// controller's channel they follow.
+
+#include "MainComp.h"
+
+#include "library/RevuDIAudioProcessor.h"
+#include "pages/FxcSelClass.h"
+#include "pages/PlainSelectors.h"
+#include "pages/PrgSelClass.h"
+#include "pages/StpSelClass.h"
+
+namespace zr9
+{
+
+static_assert (MainComp::selectorWidth == ObjectSelector::columnWidth);
+
+namespace
+{
+    constexpr std::array<std::pair<int, int>, 12> selectorSlots { {
+        { selectortype::program, MainComp::slotProgramSelector },
+        { selectortype::setup, MainComp::slotSetupSelector },
+        { selectortype::insertChain, MainComp::slotFxChainSelector },
+        { selectortype::aux1Chain, MainComp::slotFxChainSelector },
+        { selectortype::aux2Chain, MainComp::slotFxChainSelector },
+        { selectortype::keyMap, MainComp::slotKeyMapSelector },
+        { selectortype::intonation, MainComp::slotIntonationSelector },
+        { selectortype::shiftPattern, MainComp::slotPatternSelector },
+        { selectortype::velocityPattern, MainComp::slotVelocitySelector },
+        { selectortype::arpeggiator, MainComp::slotArpSelector },
+        { selectortype::song, MainComp::slotSongSelector },
+        { selectortype::algorithm, MainComp::slotAlgorithmSelector },
+    } };
+
+    bool isChainType (int objectType) noexcept
+    {
+        return objectType == selectortype::insertChain || objectType == selectortype::aux1Chain
+            || objectType == selectortype::aux2Chain;
+    }
+} // namespace
+
+int MainComp::selectorSlot (int objectType) noexcept
+{
+    for (const auto& [type, slot] : selectorSlots)
+        if (type == objectType)
+            return slot;
+    return -1;
+}
+
+ObjectSelector* MainComp::shownSelector() const
+{
+    for (const auto& [type, slot] : selectorSlots)
+        if (isPageShown (slot))
+            return selectorPage (slot);
+    return nullptr;
+}
+
+// ------------------------------------------------------------------ showing
+
+void MainComp::showControls()
+{
+    if (controlsPage() == nullptr)
+    {
+        setPage (slotControls, std::make_unique<ControlsComp> (processor), PageLayout::full);
+        controlsPage()->onChannelChosen = [this] { channelChanged(); };
+    }
+    controlsPage()->refreshAll();
+    showOnlyPage (slotControls);
+}
+
+void MainComp::hidePages()
+{
+    for (auto& s : pages)
+    {
+        s.shown = false;
+        if (s.component != nullptr)
+            s.component->setVisible (false);
+    }
+    bar->showShownPage (0);
+    if (pageCode != pagecommand::selector)
+    {
+        pageCodeBefore = pageCode;
+        pageCode = pagecommand::selector;
+    }
+}
+
+ObjectSelector& MainComp::makeSelector (int slot)
+{
+    if (auto* existing = selectorPage (slot))
+        return *existing;
+
+    std::unique_ptr<ObjectSelector> made;
+    switch (slot)
+    {
+        case slotProgramSelector:
+        {
+            auto programs = std::make_unique<PrgSelClass> (processor);
+            programs->onChannelChosen = [this] { channelChanged(); };
+            made = std::move (programs);
+            break;
+        }
+        case slotSetupSelector:      made = std::make_unique<StpSelClass> (processor); break;
+        case slotFxChainSelector:    made = std::make_unique<FxcSelClass> (processor); break;
+        case slotKeyMapSelector:     made = std::make_unique<KmpSelClass> (processor); break;
+        case slotIntonationSelector: made = std::make_unique<IntSelClass> (processor); break;
+        case slotPatternSelector:    made = std::make_unique<PatShiftSelClass> (processor); break;
+        case slotVelocitySelector:   made = std::make_unique<PatVelSelClass> (processor); break;
+        case slotArpSelector:        made = std::make_unique<ArpSelClass> (processor); break;
+        case slotSongSelector:       made = std::make_unique<SongSelClass> (processor); break;
+        case slotAlgorithmSelector:  default: made = std::make_unique<AlgSelClass> (processor); break;
+    }
+    // "EDIT" and "LIBRARY" stay greyed until the program editor and the library manager hook themselves in.
+    made->onClose = [this] { closeSelector(); };
+    auto& selector = *made;
+    setPage (slot, std::move (made), PageLayout::selector);
+    return selector;
+}
+
+void MainComp::openSelector (int objectType, int value1)
+{
+    const int slot = selectorSlot (objectType);
+    if (slot < 0)
+        return;
+    auto& selector = makeSelector (slot);
+    if (isChainType (objectType))
+    {
+        auto& chains = static_cast<FxcSelClass&> (selector);
+        chains.setTarget (objectType, value1);
+        chains.openOn (0);
+    }
+    else
+    {
+        selector.openOn (value1);
+    }
+    showOnlyPage (slot);
+}
+
+void MainComp::closeSelector()
+{
+    // Back to the page the selector was opened from; after any other start the page area empties.
+    if (pageCodeBefore == pagecommand::mixer)
+        showMixer();
+    else if (pageCodeBefore == pagecommand::controls)
+        showControls();
+    else
+        hidePages();
+}
+
+// ---------------------------------------------------------- what pages are told
+
+void MainComp::tellPagesOfRow (int group, int row, int value)
+{
+    if (group == LiveTable::groupChannel)
+    {
+        for (const int slot : { (int) slotProgramSelector, (int) slotFxChainSelector })
+            if (isPageShown (slot))
+                selectorPage (slot)->liveRowChanged (row, value);
+    }
+    else if (group == LiveTable::groupController)
+    {
+        if (isPageShown (slotControls))
+            controlsPage()->refreshRow (row, value);
+    }
+    else if (row == LiveTable::rowMulti && isPageShown (slotSetupSelector))
+    {
+        selectorPage (slotSetupSelector)->liveRowChanged (row, value);
+    }
+}
+
+void MainComp::tellControlsOfWheel (std::uint32_t code)
+{
+    if (! isPageShown (slotControls))
+        return;
+    const int channel = statecode::channel (code);
+    if (statecode::kind (code) == statecode::pitchWheel)
+        controlsPage()->showPitchWheel (channel, statecode::wheelValue (code));
+    else if (statecode::data1 (code) == NotePlayer::modulationController)
+        controlsPage()->showModulation (channel, statecode::data2 (code));
+}
+
+void MainComp::refreshShownPages()
+{
+    if (isPageShown (slotControls))
+        controlsPage()->refreshAll();
+    if (auto* selector = shownSelector())
+        selector->showCurrent();
+}
+
+void MainComp::channelChanged()
+{
+    keyboard->keyboard().showChannel();
+    if (auto* programs = dynamic_cast<PrgSelClass*> (selectorPage (slotProgramSelector)))
+        programs->channelChanged();
+    if (auto* controls = controlsPage())
+        controls->refreshAll();
+}
+
+// ----------------------------------------------------- the mixer's chain choosers
+
+void MainComp::openChainSelectorWhenReleased (int slot, int channel)
+{
+    pendingChainSlot = slot;
+    pendingChainChannel = channel;
+    // A drag through the chains goes on on the mixer; the selector opens where it ended.
+    if (juce::ModifierKeys::currentModifiers.isAnyMouseButtonDown())
+        chainChoiceCheck->start (chainChoiceCheckMs);
+    else
+        checkChainChoice();
+}
+
+void MainComp::checkChainChoice()
+{
+    if (juce::ModifierKeys::currentModifiers.isAnyMouseButtonDown())
+        return;
+    chainChoiceCheck->stop();
+    if (pendingChainSlot < 0)
+        return;
+    const int slot = pendingChainSlot;
+    pendingChainSlot = -1;
+    pageCommand (pagecommand::selector, 1, slot, pendingChainChannel);
+}
+
+} // namespace zr9

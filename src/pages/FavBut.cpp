@@ -1,0 +1,180 @@
+#include "FavBut.h"
+
+namespace zr9
+{
+
+namespace
+{
+    const juce::Colour highlightColour { 0xCC00FFFF };
+    const juce::Colour plainColour { 0xCC000000 };
+    const juce::Colour lcdFace { 0xb0182430 };
+    const juce::Colour lcdEdge { 0xff2c3e4c };
+    const juce::Colour lcdNumber { 0xfff2c462 };
+    const juce::Colour lcdName { 0xffeef6fa };
+    const juce::Colour lcdSmall { 0xff9db4c4 };
+    const juce::Colour targetColour { 0xffe0462e };
+    constexpr float cornerSize = 1.0f;
+    constexpr int lcdInset = 1;
+    constexpr int textInset = 10;
+
+    juce::Font arial (float height, bool bold = false)
+    {
+        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
+    }
+} // namespace
+
+// ---------------------------------------------------------------------------- LCD
+
+FavLcd::FavLcd()
+{
+    setInterceptsMouseClicks (false, false);
+}
+
+void FavLcd::setTexts (const Texts& t)
+{
+    shown = t;
+    repaint();
+}
+
+void FavLcd::paint (juce::Graphics& g)
+{
+    const auto area = getLocalBounds().toFloat();
+    g.setColour (lcdFace);
+    g.fillRoundedRectangle (area, 3.0f);
+    g.setColour (lcdEdge);
+    g.drawRoundedRectangle (area.reduced (0.5f), 3.0f, 1.0f);
+
+    auto text = getLocalBounds().reduced (textInset, 6);
+    auto top = text.removeFromTop (18);
+    g.setFont (arial (12.0f, true));
+    g.setColour (lcdSmall);
+    g.drawText (shown.kind, top, juce::Justification::centredLeft, false);
+    g.setColour (lcdNumber);
+    g.setFont (arial (15.0f, true));
+    g.drawText (shown.number, top, juce::Justification::centredRight, false);
+
+    g.setColour (lcdName);
+    g.setFont (arial (19.0f, true));
+    g.drawFittedText (shown.name, text.removeFromTop (48), juce::Justification::centredLeft, 2, 0.85f);
+
+    auto bottom = text.removeFromBottom (16);
+    g.setColour (lcdSmall);
+    g.setFont (arial (12.0f));
+    g.drawText (shown.category, bottom, juce::Justification::centredLeft, true);
+    g.drawText (shown.mode, bottom, juce::Justification::centredRight, false);
+}
+
+// ------------------------------------------------------------------------- button
+
+FavBut::FavBut (int slot, Clock& clock)
+    : slotIndex (slot), holdTimer (clock.makeTimer ([this] { holdTimeUp(); }))
+{
+    addChildComponent (display);
+    setSize (buttonWidth, buttonHeight);
+    setTitle ("Favorite " + juce::String (slot + 1));
+}
+
+FavBut::~FavBut()
+{
+    holdTimer->stop();
+}
+
+void FavBut::showObject (int kind, int number, const FavLcd::Texts& texts)
+{
+    objectKind = kind;
+    objectNumber = number;
+    display.setTexts (texts);
+    display.setVisible (true);
+    repaint();
+}
+
+void FavBut::showEmpty()
+{
+    objectKind = 0;
+    objectNumber = 0;
+    display.setTexts ({});
+    display.setVisible (false);
+    repaint();
+}
+
+void FavBut::setHighlighted (bool on)
+{
+    if (highlighted != on)
+    {
+        highlighted = on;
+        repaint();
+    }
+}
+
+void FavBut::setAssignTarget (bool on)
+{
+    if (assignTarget != on)
+    {
+        assignTarget = on;
+        repaint();
+    }
+}
+
+void FavBut::setScale (float s)
+{
+    scaleFactor = s > 0.0f ? s : 1.0f;
+    setSize (juce::roundToInt (buttonWidth * scaleFactor), juce::roundToInt (buttonHeight * scaleFactor));
+}
+
+void FavBut::resized()
+{
+    display.setBounds (getLocalBounds().reduced (lcdInset));
+}
+
+void FavBut::paint (juce::Graphics& g)
+{
+    g.setColour (highlighted ? highlightColour : plainColour);
+    g.fillRoundedRectangle (getLocalBounds().toFloat(), cornerSize);
+    if (! display.isVisible())
+    {
+        g.setColour (lcdEdge.withAlpha (0.6f));
+        g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (0.5f), cornerSize, 1.0f);
+        g.setColour (lcdSmall.withAlpha (0.5f));
+        g.setFont (arial (13.0f));
+        g.drawText (juce::String (slotIndex + 1), getLocalBounds().reduced (textInset, 8), juce::Justification::topLeft, false);
+    }
+}
+
+void FavBut::paintOverChildren (juce::Graphics& g)
+{
+    if (! assignTarget)
+        return;
+    g.setColour (targetColour);
+    g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (1.5f), 3.0f, 3.0f);
+}
+
+// --------------------------------------------------------------------------- mouse
+
+void FavBut::mouseDown (const juce::MouseEvent&)
+{
+    held = true;
+    holdTimer->start (holdMs);
+    report (codePressed);
+}
+
+void FavBut::mouseUp (const juce::MouseEvent&)
+{
+    held = false;
+    holdTimer->stop();
+}
+
+void FavBut::holdTimeUp()
+{
+    holdTimer->stop();
+    if (held)
+        report (codeHeld);
+}
+
+void FavBut::report (int code)
+{
+    lastCode = code;
+    if (onEvent != nullptr)
+        onEvent (*this, code);
+}
+
+} // namespace zr9
