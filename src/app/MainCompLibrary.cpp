@@ -111,6 +111,7 @@ void MainComp::openUpdateHostPanel()
         layoutLibraryPanels();
     }
     hostPanel->toFront (true);
+    hostPanel->focusName();
     // Over the library manager's own window, the main window comes forward with its panel.
     if (auto* window = getTopLevelComponent(); window != nullptr && window->isOnDesktop())
         window->toFront (true);

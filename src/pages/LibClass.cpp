@@ -104,6 +104,13 @@ void LibClass::resized()
 void LibClass::paint (juce::Graphics& g)
 {
     g.fillAll (pageFace);
+    if (! previewPanel.isVisible() && ! entries.empty())
+    {
+        g.setColour (noticeColour.withAlpha (0.6f));
+        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.drawText ("Select an arrangement to see what it plays.", previewPanel.getBounds().withHeight (GskFile::rowHeight).reduced (8, 0),
+                    juce::Justification::centredLeft, true);
+    }
     if (noticeText.isNotEmpty())
     {
         g.setColour (noticeColour);
@@ -164,6 +171,7 @@ void LibClass::showSelected()
     if (row < 0)
     {
         previewPanel.setVisible (false);
+        repaint();
         return;
     }
     previewPanel.show (juce::String (entries.name (row)), entries.arrangementData (row), processor.controller().model().programBank());

@@ -36,6 +36,11 @@ UpdHostCont::UpdHostCont (RevuDIAudioProcessor& p, int slot, const juce::String&
     processor.setUpdateHostMode (true);
 
     slotButton.setTooltip ("Choose the slot");
+    // The slot menu looks like the arrangement menu it was opened from.
+    menuLook.setColour (juce::PopupMenu::backgroundColourId, juce::Colour (0xff000000));
+    menuLook.setColour (juce::PopupMenu::textColourId, juce::Colour (0xffffffff));
+    menuLook.setColour (juce::PopupMenu::highlightedTextColourId, juce::Colour (0xffffffff));
+    menuLook.setColour (juce::PopupMenu::highlightedBackgroundColourId, juce::Colour (0xff808080));
     slotButton.setColour (juce::TextButton::buttonColourId, juce::Colour (0xff2c2c2c));
     slotButton.setColour (juce::TextButton::textColourOffId, textColour);
     slotButton.onClick = [this] { showSlotMenu(); };
@@ -59,6 +64,7 @@ UpdHostCont::UpdHostCont (RevuDIAudioProcessor& p, int slot, const juce::String&
 UpdHostCont::~UpdHostCont()
 {
     *alive = false;
+    juce::PopupMenu::dismissAllActiveMenus(); // the slot menu draws with this panel's look
     field.removeListener (this);
     // Going without an answer still ends the mode: the host's programs must apply again.
     if (open)
@@ -70,6 +76,15 @@ void UpdHostCont::showSlot (int slot, const juce::String& name)
     target = slot;
     slotButton.setButtonText (juce::String (slot + 1) + ": ");
     field.setText (name.trimEnd(), false);
+    focusName();
+}
+
+void UpdHostCont::focusName()
+{
+    if (! isShowing())
+        return;
+    field.grabKeyboardFocus();
+    field.selectAll();
 }
 
 void UpdHostCont::chooseSlot (int slot)
@@ -82,6 +97,7 @@ void UpdHostCont::chooseSlot (int slot)
 void UpdHostCont::showSlotMenu()
 {
     juce::PopupMenu menu;
+    menu.setLookAndFeel (&menuLook);
     for (int s = 0; s < processor.getNumPrograms(); ++s)
         menu.addItem (s + 1, juce::String (s + 1) + ": " + processor.getProgramName (s).trimEnd(), true, s == target);
     std::weak_ptr<bool> stillHere = alive;

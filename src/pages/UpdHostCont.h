@@ -46,6 +46,8 @@ public:
     void showSlot (int slot, const juce::String& name);
     /** Chooses a slot as a host would; the choice comes back through showSlot. */
     void chooseSlot (int slot);
+    /** Gives the name field the keys, so what is typed names the slot and plays no notes. */
+    void focusName();
 
     int targetSlot() const noexcept { return target; }
     juce::String slotLabel() const { return slotButton.getButtonText(); }
@@ -72,6 +74,7 @@ private:
     juce::TextEditor field;
     LibBut okButton { "OK", idOk, this };
     LibBut cancelButton { "CANCEL", idCancel, this };
+    juce::LookAndFeel_V4 menuLook;
     std::shared_ptr<bool> alive = std::make_shared<bool> (true);
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (UpdHostCont)

@@ -114,9 +114,16 @@ juce::Rectangle<int> TextInputCont::box() const
 void TextInputCont::resized()
 {
     auto area = box().reduced (margin);
-    messageLabel.setBounds (area.removeFromTop (messageHeight));
-    area.removeFromTop (margin);
-    field.setBounds (area.removeFromTop (fieldHeight));
+    if (field.isVisible())
+    {
+        messageLabel.setBounds (area.removeFromTop (messageHeight));
+        field.setBounds (area.withHeight (fieldHeight).translated (0, margin));
+    }
+    else
+    {
+        // A yes/no question stands in the middle of the space above the buttons.
+        messageLabel.setBounds (area.withTrimmedBottom (LibBut::height + margin));
+    }
 
     // The shown buttons stand side by side, centred at the bottom of the box.
     juce::Array<LibBut*> shown;
