@@ -77,8 +77,17 @@ bool MainComp::libraryManagerBroadcast (juce::ChangeBroadcaster* source)
     auto* manager = libraryManager();
     if (manager == nullptr || source != manager)
         return false;
+    // The manager is still telling its listeners; it goes once that is over.
     if (manager->lastCode() == Lib_Manager_Comp::codeDone)
-        closeLibraryManager();
+    {
+        juce::Component::SafePointer<MainComp> self (this);
+        juce::Component::SafePointer<Lib_Manager_Comp> done (manager);
+        juce::MessageManager::callAsync ([self, done]
+        {
+            if (self != nullptr && done != nullptr && self->libraryManager() == done.getComponent())
+                self->closeLibraryManager();
+        });
+    }
     return true;
 }
 
@@ -110,11 +119,8 @@ void MainComp::openUpdateHostPanel()
         hostPanel->setTopLeftPosition ((getWidth() - hostPanel->getWidth()) / 2, barHeight + 40);
         layoutLibraryPanels();
     }
-    hostPanel->toFront (true);
+    hostPanel->toFront (false);
     hostPanel->focusName();
-    // Over the library manager's own window, the main window comes forward with its panel.
-    if (auto* window = getTopLevelComponent(); window != nullptr && window->isOnDesktop())
-        window->toFront (true);
 }
 
 void MainComp::closeUpdateHostPanel()

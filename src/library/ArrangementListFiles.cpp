@@ -11,6 +11,11 @@ ListFileRead readListFile (const juce::File& file)
     if (! file.exists())
         return read;
 
+    if (file.existsAsFile() && file.getSize() > largestListFile)
+    {
+        read.outcome = ListFileRead::Outcome::notAList;
+        return read;
+    }
     juce::MemoryBlock bytes;
     if (file.isDirectory() || ! file.loadFileAsData (bytes))
     {

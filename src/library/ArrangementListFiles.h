@@ -8,6 +8,9 @@
 namespace zr9
 {
 
+/** Larger than a list of a hundred thousand arrangements: a file picked by mistake. */
+constexpr juce::int64 largestListFile = 128 * 1024 * 1024;
+
 /** What reading a ".zr9arrlib" file gave. */
 struct ListFileRead
 {
@@ -26,7 +29,11 @@ struct ListFileRead
     std::uint64_t statedCount = 0;
 };
 
-/** Reads a list file of any content. Message thread. */
+/**
+    Reads a list file of any content. A file larger than any list the
+    program would write (`largestListFile`) is not read into memory at all
+    and counts as no list. Message thread.
+*/
 ListFileRead readListFile (const juce::File& file);
 
 /**

@@ -372,7 +372,10 @@ void LibClass::addCurrent (const juce::String& name)
 void LibClass::renameSelected (const juce::String& name)
 {
     if (! entries.rename (askedAbout, toName (name)))
+    {
+        showNotice ("THIS ENTRY HAS NO ROOM FOR A NAME");
         return;
+    }
     fileList.refresh();
     fileList.rows().repaint();
     showSelected();

@@ -57,6 +57,8 @@ UpdHostCont::UpdHostCont (RevuDIAudioProcessor& p, int slot, const juce::String&
 
     addAndMakeVisible (okButton);
     addAndMakeVisible (cancelButton);
+    juce::Desktop::getInstance().addFocusChangeListener (this);
+    juce::Desktop::getInstance().addGlobalMouseListener (&clickWatch);
     setSize (panelWidth, panelHeight);
     showSlot (slot, name);
 }
@@ -64,6 +66,8 @@ UpdHostCont::UpdHostCont (RevuDIAudioProcessor& p, int slot, const juce::String&
 UpdHostCont::~UpdHostCont()
 {
     *alive = false;
+    juce::Desktop::getInstance().removeFocusChangeListener (this);
+    juce::Desktop::getInstance().removeGlobalMouseListener (&clickWatch);
     juce::PopupMenu::dismissAllActiveMenus(); // the slot menu draws with this panel's look
     field.removeListener (this);
     // Going without an answer still ends the mode: the host's programs must apply again.
@@ -85,6 +89,24 @@ void UpdHostCont::focusName()
         return;
     field.grabKeyboardFocus();
     field.selectAll();
+    nameClaimsKeys = true;
+    clickWatch.clicked = false;
+}
+
+void UpdHostCont::globalFocusChanged (juce::Component* focused)
+{
+    // The menu that opened the panel is still closing as the field takes the keys; when its
+    // window goes, the main window hands them back to the component that had them before (the
+    // player), sooner or later. Until the user clicks somewhere, they come back here.
+    if (clickWatch.clicked)
+        nameClaimsKeys = false;
+    if (! nameClaimsKeys || focused == nullptr || focused == this || isParentOf (focused))
+        return;
+    if (isShowing())
+    {
+        field.grabKeyboardFocus();
+        field.selectAll();
+    }
 }
 
 void UpdHostCont::chooseSlot (int slot)

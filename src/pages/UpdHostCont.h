@@ -26,7 +26,8 @@ class RevuDIAudioProcessor;
 */
 class UpdHostCont : public juce::Component,
                     private LibButListener,
-                    private juce::TextEditor::Listener
+                    private juce::TextEditor::Listener,
+                    private juce::FocusChangeListener
 {
 public:
     static constexpr int idOk = 1201;
@@ -64,12 +65,22 @@ private:
     void libButtonClicked (int id) override;
     void textEditorReturnKeyPressed (juce::TextEditor&) override { ok(); }
     void textEditorEscapeKeyPressed (juce::TextEditor&) override { cancel(); }
+    void globalFocusChanged (juce::Component* focused) override;
     void showSlotMenu();
     void close();
 
     RevuDIAudioProcessor& processor;
     int target = 0;
     bool open = true;
+
+    /** Ends the name field's claim on the keys at the user's first click anywhere. */
+    struct ClickWatch : juce::MouseListener
+    {
+        bool clicked = false;
+        void mouseDown (const juce::MouseEvent&) override { clicked = true; }
+    };
+    ClickWatch clickWatch;
+    bool nameClaimsKeys = false;
     juce::TextButton slotButton;
     juce::TextEditor field;
     LibBut okButton { "OK", idOk, this };

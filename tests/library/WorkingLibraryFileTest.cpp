@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace zr9;
 using namespace zr9::test;
 
@@ -140,7 +142,12 @@ TEST_F (WorkingFileFixture, PickedFilesThatAreMissingUnreadableOrEmptyLeaveTheLi
     folderPicked.getChildFile ("inside").replaceWithText ("x");
     const auto emptyList = folder.path().getChildFile ("empty.zr9arrlib");
     writeBytes (emptyList, Bytes (12, 0)); // a count of 0; shorter files hold no list at all
+    // A file far larger than any list (sparse, so it costs no disk) is not read into memory.
+    const auto huge = folder.path().getChildFile ("huge.zr9arrlib");
+    writeBytes (huge, arrlist::encode (library.entries()));
+    std::filesystem::resize_file (huge.getFullPathName().toStdString(), (std::uintmax_t) largestListFile + 1);
     const std::pair<juce::File, ListFileRead::Outcome> picks[] {
+        { huge, ListFileRead::Outcome::notAList },
         { folder.path().getChildFile ("gone.zr9arrlib"), ListFileRead::Outcome::missing },
         { folderPicked, ListFileRead::Outcome::unreadable },
         { emptyList, ListFileRead::Outcome::empty },
