@@ -19,6 +19,8 @@ HelloWorldWindow::HelloWorldWindow (ProcessorOptions options)
                                          display != nullptr ? display->userArea : juce::Rectangle<int>());
 
     auto* content = new MainComp (*audioProcessor);
+    // A program of its own may open windows of its own.
+    content->setLibraryManagerInOwnWindow (true);
     setContentOwned (content, false);
     setResizable (true, false);
     setResizeLimits (MainComp::minimumWidth, MainComp::minimumHeight, 16384, 16384);

@@ -51,6 +51,8 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 
 MainComp::~MainComp()
 {
+    closeLibraryManager();
+    closeUpdateHostPanel();
     processor.removeChangeListener (this);
     statusRestore->stop();
     arrange.reset();
@@ -185,6 +187,7 @@ void MainComp::pageCommand (int command, int mode, int objectType, int value1, i
         case pagecommand::keyboardPanel: setKeyboardOpen (mode != 0); return;
         case pagecommand::controls: showControls(); return;
         case pagecommand::mixer: showMixer(); return;
+        case pagecommand::libraryManager: mode != 0 ? openLibraryManager() : closeLibraryManager(); return;
         default: break;
     }
 
@@ -237,6 +240,7 @@ void MainComp::resized()
     layoutKeyboardAndPlayer();
     controller.settings().set (Setting::width, w);
     controller.settings().set (Setting::height, h);
+    layoutLibraryPanels();
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
     if (transferSelection != nullptr)
@@ -421,6 +425,7 @@ void MainComp::setFileMan (std::unique_ptr<FileMan> files)
     arrange.reset();
     fileMan = std::move (files);
     arrange = std::make_unique<ArrangeMenu> (processor, *fileMan, [this] (const juce::String& text) { showStatusMessage (text); });
+    addLibraryMenuItems();
 }
 
 void MainComp::showStatusMessage (const juce::String& text)
@@ -442,6 +447,8 @@ void MainComp::drainHostNotes()
         if (note != PlugBank::hostSlotChosen || ! processor.isUpdateHostMode())
             continue;
         const int slot = processor.getCurrentProgram();
+        if (hostPanel != nullptr)
+            hostPanel->showSlot (slot, processor.getProgramName (slot));
         if (onHostSlotChosen != nullptr)
             onHostSlotChosen (slot, processor.getProgramName (slot));
     }
@@ -455,7 +462,7 @@ void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
         drainHostNotes();
         return;
     }
-    if (wheelMoved (source))
+    if (wheelMoved (source) || libraryManagerBroadcast (source))
         return;
     if (auto* mixer = mixerPage(); mixer != nullptr && source == mixer)
         routeMixerEvents (mixer->takeEvents());

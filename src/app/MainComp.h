@@ -7,11 +7,13 @@
 #include "pages/ArrangeMenu.h"
 #include "pages/ControlsComp.h"
 #include "pages/KeyboardPanel.h"
+#include "pages/Lib_Manager_Comp.h"
 #include "pages/MidiScanPanel.h"
 #include "pages/MidiSetupPanel.h"
 #include "pages/ObjectSelector.h"
 #include "pages/PageCommands.h"
 #include "pages/RecTrn.h"
+#include "pages/UpdHostCont.h"
 #include "pages/VersionPanel.h"
 #include "ui/AppBar.h"
 #include "ui/AppFoot.h"
@@ -163,6 +165,33 @@ public:
     /** Takes the processor's notes for the editor; runs on its change messages. */
     void drainHostNotes();
 
+    // -------------------------------------------- library manager and update-host panel
+    /** The menu items of the "ARRANGE" menu that open them. */
+    static constexpr int itemLibraryManager = 128;
+    static constexpr int itemUpdateHost = 729;
+
+    /**
+        Opens the library manager, or brings it to the front when it is open.
+        The one way in for the arrangement menu and the selectors' "LIBRARY".
+    */
+    void openLibraryManager();
+    /** Closes it; its page writes the library back. */
+    void closeLibraryManager();
+    Lib_Manager_Comp* libraryManager() const noexcept;
+    /** The manager's own window, when it has one. */
+    Lib_Manager_Win* libraryManagerWindow() const noexcept { return libraryWindow.get(); }
+    /**
+        Whether the library manager opens in a window of its own (the
+        stand-alone program) or as a panel over this component (the editor
+        in a plug-in host, where a floating window of a plug-in can slip
+        behind the host's windows and outlive what the host shows).
+    */
+    void setLibraryManagerInOwnWindow (bool ownWindow) noexcept { libraryInOwnWindow = ownWindow; }
+
+    /** Opens the update-host panel on the current program, in update-host mode; brings it to the front when open. */
+    void openUpdateHostPanel();
+    UpdHostCont* updateHostPanel() const noexcept { return hostPanel.get(); }
+
     /** Hands waiting notifications over now; for callers already on the message thread. */
     void deliverNotifications() { handleUpdateNowIfNeeded(); }
 
@@ -206,6 +235,10 @@ private:
     void closeScanPanel();
     void scanChanged() override;
     void restoreStatusLine();
+    void addLibraryMenuItems();
+    bool libraryManagerBroadcast (juce::ChangeBroadcaster* source);
+    void layoutLibraryPanels();
+    void closeUpdateHostPanel();
 
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
@@ -229,8 +262,12 @@ private:
     std::unique_ptr<MIDI_scan> scanner;
     std::unique_ptr<RecTrn> transferSelection;
     std::unique_ptr<ClockTimer> playingModeCheck;
-    std::unique_ptr<FileMan> fileMan;
+    std::shared_ptr<FileMan> fileMan; // shared with the library manager's page
     std::unique_ptr<ArrangeMenu> arrange;
+    bool libraryInOwnWindow = false;
+    std::unique_ptr<Lib_Manager_Comp> libraryPanel;
+    std::unique_ptr<Lib_Manager_Win> libraryWindow;
+    std::unique_ptr<UpdHostCont> hostPanel;
     std::unique_ptr<ClockTimer> statusRestore;
     std::unique_ptr<ClockTimer> chainChoiceCheck;
     int pendingChainSlot = -1, pendingChainChannel = 0;

@@ -110,8 +110,13 @@ ObjectSelector& MainComp::makeSelector (int slot)
         case slotSongSelector:       made = std::make_unique<SongSelClass> (processor); break;
         case slotAlgorithmSelector:  default: made = std::make_unique<AlgSelClass> (processor); break;
     }
-    // "EDIT" and "LIBRARY" stay greyed until the program editor and the library manager hook themselves in.
+    // "LIBRARY" opens the arrangement library from the program and multi lists; "EDIT" stays greyed until the editors hook in.
     made->onClose = [this] { closeSelector(); };
+    if (slot == slotProgramSelector || slot == slotSetupSelector)
+    {
+        made->onLibrary = [this] (int) { openLibraryManager(); };
+        made->updateActions();
+    }
     auto& selector = *made;
     setPage (slot, std::move (made), PageLayout::selector);
     return selector;

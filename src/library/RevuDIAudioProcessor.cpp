@@ -197,6 +197,15 @@ juce::MemoryBlock RevuDIAudioProcessor::currentArrangementState()
     return { blob.data(), blob.size() };
 }
 
+void RevuDIAudioProcessor::storeCurrentArrangement (int slot, const juce::String& name)
+{
+    if (! PlugBank::isSlot (slot))
+        return;
+    auto& bank = state.plugBank();
+    bank.storeRecord (slot, ByteView (bank.buildCurrent (name, slot)));
+    updateHostDisplay (juce::AudioProcessorListener::ChangeDetails().withProgramChanged (true));
+}
+
 void RevuDIAudioProcessor::getCurrentProgramStateInformation (juce::MemoryBlock& destination)
 {
     destination = currentArrangementState();

@@ -119,6 +119,12 @@ public:
     bool loadArrangementState (const void* data, int size);
     /** The current arrangement from the live state, under the current slot's name, as an ArrangementState. */
     juce::MemoryBlock currentArrangementState();
+    /**
+        Builds the current arrangement from the live state under `name`
+        ("Untitled" when empty) and stores it into the slot; the host is told
+        that its programs changed. What the update-host panel's OK does.
+    */
+    void storeCurrentArrangement (int slot, const juce::String& name);
 
     const PresetBankFile& presetBankFile() const noexcept { return presetBank; }
 

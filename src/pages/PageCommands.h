@@ -11,6 +11,8 @@ namespace pagecommand
     constexpr int keyboardPanel = 105;
     constexpr int controls = 111;
     constexpr int mixer = 113;
+    /** Opens (mode 1) or closes (mode 0) the library manager, as the selectors' "LIBRARY" does. */
+    constexpr int libraryManager = 128;
     /** Any other command opens the object selector of the type it carries. */
     constexpr int selector = 0;
 } // namespace pagecommand

@@ -49,7 +49,7 @@ struct ArrangeMenuFixture : ProcessorFixture
 };
 } // namespace
 
-TEST_F (ArrangeMenuFixture, TheArrangeButtonFitsTheBarAndItsMenuOffersBothCommands)
+TEST_F (ArrangeMenuFixture, TheArrangeButtonFitsTheBarAndItsMenuOffersItsCommands)
 {
     auto* button = main.appBar().button (127);
     ASSERT_NE (button, nullptr);
@@ -64,7 +64,8 @@ TEST_F (ArrangeMenuFixture, TheArrangeButtonFitsTheBarAndItsMenuOffersBothComman
     const auto menu = main.arrangeMenu().menu();
     for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
         items.push_back ({ it.getItem().itemID, it.getItem().text });
-    EXPECT_EQ (items, (std::vector<std::pair<int, juce::String>> { { 11, "Save Current Arrangement" }, { 21, "Load Arrangement" } }));
+    EXPECT_EQ (items, (std::vector<std::pair<int, juce::String>> { { 11, "Save Current Arrangement" }, { 21, "Load Arrangement" },
+                                                                   { 128, "Arrangement Library..." }, { 729, "Update Host Program..." } }));
 }
 
 TEST_F (ArrangeMenuFixture, SavingWritesThe330ByteStateUnderTheChosenName)

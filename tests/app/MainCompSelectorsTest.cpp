@@ -179,3 +179,20 @@ TEST_F (MainCompSelectors, TheControlsPageFollowsControllerRowsWheelsAndTheChann
     EXPECT_EQ (main.keyboardPanel().keyboard().channelButton().getButtonText(), "Channel  12");
     EXPECT_EQ (controls->channel(), 11);
 }
+
+TEST_F (MainCompSelectors, LibraryOnTheProgramAndMultiListsOpensTheArrangementLibrary)
+{
+    main.gskButtonPressed (AppBar::buttonProgram);
+    auto* programs = selector (MainComp::slotProgramSelector);
+    ASSERT_NE (programs, nullptr);
+    auto& library = programs->actionButton (ObjectSelector::actionLibrary);
+    ASSERT_TRUE (library.isEnabled());
+    EXPECT_EQ (main.libraryManager(), nullptr);
+    library.triggerClick();
+    runMessageLoopUntil ([&] { return main.libraryManager() != nullptr; }, 500);
+    EXPECT_NE (main.libraryManager(), nullptr);
+
+    main.pageCommand (pagecommand::selector, 1, selectortype::keyMap, 1);
+    EXPECT_FALSE (selector (MainComp::slotKeyMapSelector)->actionButton (ObjectSelector::actionLibrary).isEnabled())
+        << "a key map is no arrangement: its list has no library to open";
+}
