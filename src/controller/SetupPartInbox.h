@@ -16,7 +16,7 @@ namespace zr9
 class SetupPartInbox : private juce::AsyncUpdater
 {
 public:
-    explicit SetupPartInbox (ObjMultiClass& multi) : multi (multi) {}
+    explicit SetupPartInbox (ObjMultiClass& target) : multi (target) {}
     ~SetupPartInbox() override { cancelPendingUpdate(); }
 
     /** Any thread. */
