@@ -53,6 +53,7 @@ MainComp::~MainComp()
     processor.removeChangeListener (this);
     statusRestore->stop();
     arrange.reset();
+    writer.reset();
     controller.notifications().removeListener (this);
     controller.scan().removeListener (this);
     cancelPendingUpdate();
@@ -112,6 +113,7 @@ void MainComp::buildChildren()
     controller.editorMemory().markGreeted();
 
     childrenBuilt = true;
+    installEditorShortcuts();
     resized();
     setSize (builtWidth, builtHeight);
 }
@@ -239,6 +241,8 @@ void MainComp::resized()
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
     if (transferSelection != nullptr)
         transferSelection->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
+    if (writer != nullptr)
+        writer->setBounds (0, 0, w, WriteSnd::dialogHeight);
 
     if (isVersionPanelShown())
     {
