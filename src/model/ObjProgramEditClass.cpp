@@ -130,6 +130,12 @@ void ObjProgramEditClass::setName (const std::string& text)
     edited.setName (sysex::storedName (text, ObjectRecord::nameLength));
 }
 
+void ObjProgramEditClass::restoreName (const std::string& text)
+{
+    const std::lock_guard<std::mutex> sl (lock);
+    edited.setName (text);
+}
+
 int ObjProgramEditClass::layerField (int k, program::Field f) const
 {
     const std::lock_guard<std::mutex> sl (lock);

@@ -27,6 +27,15 @@ public:
     /** The value the layer summary shows, as a signed byte. */
     int summaryValue() const noexcept { return get (program::layer::summary208); }
     std::string name() const { return nameFromBytes (record.view(), program::layer::nameOffset); }
+    /**
+        False for the factory's stand-in names ("LayerNameHere0123456" or 20
+        blanks): such a layer is shown under the name of its key map.
+    */
+    bool hasOwnName() const
+    {
+        const auto n = name();
+        return n != "LayerNameHere0123456" && n.find_first_not_of (' ') != std::string::npos;
+    }
 
     int get (program::Field f) const noexcept { return program::readField (record.view(), f); }
     void set (program::Field f, int value) noexcept { program::writeField (record.bytes(), f, value); }
@@ -83,6 +92,8 @@ public:
     std::string name() const;
     /** Writes bytes 0 to 19: the text cut or padded with blanks, characters outside 0x20 to 0x7E as blanks. */
     void setName (const std::string& text);
+    /** Writes bytes 0 to 19 as given (cut or padded with blanks): puts back a name as it was. */
+    void restoreName (const std::string& text);
 
     /** A field of layer k read from the record; 0 for a layer the program does not have. */
     int layerField (int k, program::Field f) const;
