@@ -21,6 +21,8 @@ namespace
 
     constexpr int knobWidth = 70, wideKnobWidth = 120, knobHeight = 76, buttonWidth = 112, buttonHeight = 28;
     constexpr int bendFields = 2, outputFields = 3, playFields = 6;
+    // The layer summary's columns: number, key range, level, key map; the layer's own name takes the rest.
+    constexpr int columnWidths[] { 30, 90, 70, 260 };
 } // namespace
 
 const std::vector<ProgramFieldSpec>& ProgramCommonPage::fields()
@@ -54,7 +56,14 @@ public:
         g.fillAll (row % 2 == 0 ? editorlook::section : editorlook::section.brighter (0.04f));
         g.setColour (editorlook::label);
         g.setFont (editorlook::font (12.5f));
-        g.drawText (page.summaryLine (row), 6, 0, width - 8, height, juce::Justification::centredLeft, true);
+        const auto columns = juce::StringArray::fromTokens (page.summaryLine (row), "\t", {});
+        int x = 6;
+        for (int c = 0; c < columns.size(); ++c)
+        {
+            const int w = c < (int) std::size (columnWidths) ? columnWidths[c] : width - x;
+            g.drawText (columns[c], x, 0, std::max (0, std::min (w, width - x) - 4), height, juce::Justification::centredLeft, true);
+            x += w;
+        }
     }
 
 private:
@@ -118,11 +127,10 @@ void ProgramCommonPage::refresh()
         const auto layer = object.layerObject (k);
         const auto keyMap = juce::String (names.objectName (typeKeyMap, layer.keyMap())).trimEnd();
         juce::String line;
-        line << juce::String (k + 1).paddedLeft (' ', 2) << "    " << valueText (layer.lowKey(), noteNames) << " - "
-             << valueText (layer.highKey(), noteNames) << "    " << valueText (layer.summaryValue(), decibels) << "    key map "
-             << layer.keyMap() << (keyMap.isEmpty() ? juce::String() : " " + keyMap);
-        if (layer.hasOwnName())
-            line << "    \"" << juce::String (layer.name()).trimEnd() << "\"";
+        line << (k + 1) << "\t" << valueText (layer.lowKey(), noteNames) << " - " << valueText (layer.highKey(), noteNames)
+             << "\t" << valueText (layer.summaryValue(), decibels) << "\tkey map " << layer.keyMap()
+             << (keyMap.isEmpty() ? juce::String() : " " + keyMap) << "\t"
+             << (layer.hasOwnName() ? juce::String (layer.name()).trimEnd() : juce::String());
         summaryLines.push_back (line);
     }
     summary.updateContent();

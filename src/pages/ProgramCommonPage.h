@@ -30,7 +30,7 @@ public:
     /** The fields the page edits, in the order of its controls. */
     static const std::vector<ProgramFieldSpec>& fields();
 
-    /** The layer summary's line for layer k as the page shows it. */
+    /** The layer summary's line for layer k as the page shows it, its columns apart by tabs. */
     juce::String summaryLine (int k) const;
     int summaryRows() const noexcept { return summaryCount; }
 

@@ -152,8 +152,7 @@ void ProgramEditor::reload()
     }
     else
     {
-        openFromLibrary();
-        setStatus ("OFF-LINE: program " + juce::String (openedProgram) + " from the library");
+        setStatus ("OFF-LINE: " + openFromLibrary());
     }
     refreshAll();
 }
@@ -179,16 +178,17 @@ void ProgramEditor::askWhenListening()
     answerTimer->start (answerTimeoutMs);
 }
 
-void ProgramEditor::openFromLibrary()
+juce::String ProgramEditor::openFromLibrary()
 {
     answerTimer->stop();
     pauseTimer->stop();
     waiting = false;
     const auto bank = controller.model().programBank().snapshot();
     const auto record = bank->record (openedProgram);
-    if (! record.empty())
-        session.object().load (ByteView (record));
+    // A program the library does not hold shows as empty, never as the program shown before.
+    session.object().load (ByteView (record));
     session.takeAsSent();
+    return "program " + juce::String (openedProgram) + (record.empty() ? " is not in the library" : " from the library");
 }
 
 void ProgramEditor::answerTimedOut()
@@ -196,8 +196,7 @@ void ProgramEditor::answerTimedOut()
     answerTimer->stop();
     if (! waiting)
         return;
-    openFromLibrary();
-    setStatus ("The instrument did not answer: program " + juce::String (openedProgram) + " from the library");
+    setStatus ("The instrument did not answer: " + openFromLibrary());
     refreshAll();
 }
 

@@ -101,7 +101,8 @@ private:
     void answerTimedOut();
     /** Sends the request now, or once the input listens again. */
     void askWhenListening();
-    void openFromLibrary();
+    /** Loads the program from the library's bank; says what it found. */
+    juce::String openFromLibrary();
     void editChanged();
     void refreshHeader();
     void refreshPage();
