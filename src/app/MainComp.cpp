@@ -56,6 +56,7 @@ MainComp::~MainComp()
     processor.removeChangeListener (this);
     statusRestore->stop();
     arrange.reset();
+    writer.reset();
     controller.notifications().removeListener (this);
     controller.scan().removeListener (this);
     cancelPendingUpdate();
@@ -117,6 +118,7 @@ void MainComp::buildChildren()
     controller.editorMemory().markGreeted();
 
     childrenBuilt = true;
+    installEditorShortcuts();
     resized();
     setSize (builtWidth, builtHeight);
 }
@@ -245,6 +247,8 @@ void MainComp::resized()
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
     if (transferSelection != nullptr)
         transferSelection->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
+    if (writer != nullptr)
+        writer->setBounds (0, 0, w, WriteSnd::dialogHeight);
 
     if (isVersionPanelShown())
     {
@@ -478,7 +482,6 @@ void MainComp::routeMixerEvents (const std::vector<std::uint64_t>& events)
         if (! choice.valid || entry == previous)
             continue;
         previous = entry;
-        juce::Logger::writeToLog ("Effect-chain choice: channel " + juce::String (choice.strip + 1) + ", slot " + juce::String (choice.slot));
         openChainSelectorWhenReleased (choice.slot, choice.strip);
     }
 }

@@ -12,9 +12,12 @@
 #include "pages/MidiSetupPanel.h"
 #include "pages/ObjectSelector.h"
 #include "pages/PageCommands.h"
+#include "pages/ProgramEditor.h"
 #include "pages/RecTrn.h"
 #include "pages/UpdHostCont.h"
+#include "pages/SetupEditor.h"
 #include "pages/VersionPanel.h"
+#include "pages/WriteSnd.h"
 #include "ui/AppBar.h"
 #include "ui/AppFoot.h"
 #include "ui/SlideCommands.h"
@@ -195,6 +198,24 @@ public:
     /** Hands waiting notifications over now; for callers already on the message thread. */
     void deliverNotifications() { handleUpdateNowIfNeeded(); }
 
+    // ---------------------------------------------------------------- editors
+    /**
+        Opens the program editor on MIDI channel 0 to 15, in place of the open
+        selector or editor: what "EDIT" on the program selector does. Without
+        the selector, a double-click on a channel's program in the mixer's
+        header, or on "PROGRAM" (the keyboard's channel), opens it too.
+    */
+    void openProgramEditor (int channel);
+    /** Opens the setup editor (also a double-click on "MULTI"). */
+    void openSetupEditor();
+    ProgramEditor* programEditor() const { return dynamic_cast<ProgramEditor*> (page (slotProgramEditor)); }
+    SetupEditor* setupEditor() const { return dynamic_cast<SetupEditor*> (page (slotSetupEditor)); }
+    /** Opens the write dialog over the window for the program (kind 11) or setup (kind 114) editor, in mode 20 or 21. */
+    void openWriteDialog (int kind, int mode);
+    WriteSnd* writeDialog() noexcept { return writer.get(); }
+    /** Removes the write dialog (its code 13, or after it wrote). */
+    void closeWriteDialog();
+
 private:
     struct PageSlot
     {
@@ -239,6 +260,8 @@ private:
     bool libraryManagerBroadcast (juce::ChangeBroadcaster* source);
     void layoutLibraryPanels();
     void closeUpdateHostPanel();
+    void installEditorShortcuts();
+    void writeDialogFinished (int code);
 
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
@@ -271,6 +294,8 @@ private:
     std::unique_ptr<ClockTimer> statusRestore;
     std::unique_ptr<ClockTimer> chainChoiceCheck;
     int pendingChainSlot = -1, pendingChainChannel = 0;
+    std::unique_ptr<WriteSnd> writer;
+    std::unique_ptr<juce::MouseListener> editorShortcuts;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
 };

@@ -97,6 +97,7 @@ ObjectSelector& MainComp::makeSelector (int slot)
         {
             auto programs = std::make_unique<PrgSelClass> (processor);
             programs->onChannelChosen = [this] { channelChanged(); };
+            programs->onEdit = [this, list = programs.get()] (int) { openProgramEditor (list->channel()); };
             made = std::move (programs);
             break;
         }
@@ -110,8 +111,10 @@ ObjectSelector& MainComp::makeSelector (int slot)
         case slotSongSelector:       made = std::make_unique<SongSelClass> (processor); break;
         case slotAlgorithmSelector:  default: made = std::make_unique<AlgSelClass> (processor); break;
     }
-    // "LIBRARY" opens the arrangement library from the program and multi lists; "EDIT" stays greyed until the editors hook in.
+    // "EDIT" opens the program or setup editor and "LIBRARY" the arrangement library, from the program and multi lists.
     made->onClose = [this] { closeSelector(); };
+    if (slot == slotSetupSelector)
+        made->onEdit = [this] (int) { openSetupEditor(); };
     if (slot == slotProgramSelector || slot == slotSetupSelector)
     {
         made->onLibrary = [this] (int) { openLibraryManager(); };

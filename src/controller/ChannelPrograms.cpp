@@ -34,7 +34,11 @@ bool ChannelPrograms::set (int program, int c)
     const auto bank = model.programBank().snapshot();
     const auto stored = bank->record (program);
     if (! stored.empty())
+    {
         edit.load (ByteView (stored));
+        // An editor of this channel now edits another program.
+        edit.broadcastChange (ObjProgramEditClass::codeLoaded);
+    }
 
     const auto data = edit.record();
     if ((int) data.size() >= programDataNeeded)

@@ -154,14 +154,18 @@ void IncomingDispatch::receivePart (const sysex::PartData& part)
     const ByteView bytes (part.data.data(), part.data.size());
     switch (part.target)
     {
+        // The reader let no program part through for a slot beyond the 16 edit objects.
+        case PartTarget::programCommon:
+            p.model.programEdit (part.slot).setCommonPart (part.name, bytes);
+            break;
         case PartTarget::programLayer:
             p.model.programEdit (part.slot).loadLayer (part.element, bytes);
             break;
         case PartTarget::programPart2:
-            p.model.programEdit (part.slot).broadcastChange (ObjProgramEditClass::codeCommonPart);
+            p.model.programEdit (part.slot).setFurtherPart (bytes);
             break;
         case PartTarget::programPart4:
-            p.model.programEdit (part.slot).broadcastChange (ObjProgramEditClass::codePart4);
+            p.model.programEdit (part.slot).setInfoPart (bytes);
             break;
         case PartTarget::programArp:
             p.model.programEdit (part.slot).setSideBlock (bytes);

@@ -33,6 +33,7 @@
 #include "ModelChangePump.h"
 #include "NotePlayer.h"
 #include "Notifications.h"
+#include "ObjectEditing.h"
 #include "PlayingMode.h"
 #include "PlugBank.h"
 #include "PortScan.h"
@@ -62,6 +63,7 @@ namespace zr9
     - notifications(): the state codes and parameter changes for the pages;
     - transfers(): the mailbox of the object transfers;
     - bulkReceive(): the fetch of objects from the instrument into the banks;
+    - objectEditing(): the requests and writes of the program and setup editors;
     - model(): the instrument model with every bank;
     - editorMemory(): what the editor keeps while it comes and goes;
     - plugBank(): the 64 arrangements a plug-in host sees as its programs;
@@ -97,6 +99,7 @@ public:
     NotePlayer& notes() noexcept { return notePlayer; }
     TransferMailbox& transfers() noexcept { return mailbox; }
     BulkReceive& bulkReceive() noexcept { return bulk; }
+    ObjectEditing& objectEditing() noexcept { return editing; }
     RK2Class& model() noexcept { return rk2; }
     const RK2Class& model() const noexcept { return rk2; }
     EditorMemory& editorMemory() noexcept { return memory; }
@@ -149,6 +152,7 @@ private:
     PlugBank arrangements { liveValues, inputPause, notificationsPart };
     BulkReceive bulk { mailbox, connectionPart, rk2, *clockSource };
     FavoritesBlock favoritesPart;
+    ObjectEditing editing { connectionPart, liveValues, rk2 };
 
     JUCE_DECLARE_NON_COPYABLE (MidiCntrState)
 };

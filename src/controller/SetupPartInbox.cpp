@@ -39,6 +39,7 @@ void SetupPartInbox::apply (const sysex::PartData& part)
             multi.setCommon (bytes);
             break;
         case sysex::PartTarget::none:
+        case sysex::PartTarget::programCommon:
         case sysex::PartTarget::programLayer:
         case sysex::PartTarget::programPart2:
         case sysex::PartTarget::programPart4:

@@ -61,6 +61,11 @@ namespace
         return record;
     }
 
+    // The program addresses of a controller-address run that change the edit buffer.
+    constexpr int programCategoryOffset = 30, programSubTypeOffset = 31;
+    const VirtualInstrument::Address categoryAddress { 1, 0, 0, 0, 0 };
+    const VirtualInstrument::Address subTypeAddress { 1, 0, 0, 0, 1 };
+
     /** A copy of factory record `from` renamed, for the instrument's user range. */
     std::vector<std::uint8_t> renamed (const BankIndex& bank, int from, const std::string& name)
     {
@@ -87,11 +92,30 @@ VirtualInstrument::VirtualInstrument (Sink replies)
     addUserObjects();
 
     for (int c = 0; c < 16; ++c)
+    {
         programs[(size_t) c] = c + 1;
+        loadProgramBuffer (c);
+    }
+    loadSetupBuffer (1);
     for (auto& p : globalParts)
         p.assign ((size_t) masterPartSize, 0);
     globalParts[tempoPart][tempoOffset] = (std::uint8_t) (tempoHundredths >> 8);
     globalParts[tempoPart][tempoOffset + 1] = (std::uint8_t) (tempoHundredths & 0xFF);
+}
+
+void VirtualInstrument::loadProgramBuffer (int slot)
+{
+    // Whatever the editor changed in the buffer is gone once the channel plays another program.
+    const auto* bank = bankFor (typeProgram);
+    if (bank != nullptr && slot >= 0 && slot < 16)
+        edits.loadProgram (slot, bank->record (programs[(size_t) slot]));
+}
+
+void VirtualInstrument::loadSetupBuffer (int number)
+{
+    const auto* bank = bankFor (typeSetup);
+    if (bank != nullptr && bank->exists (number))
+        edits.loadSetup (bank->record (number));
 }
 
 void VirtualInstrument::addObjectsWithoutFactoryImage()
@@ -177,6 +201,7 @@ void VirtualInstrument::sendProgramChange (int ch, int bank, int program)
     {
         const juce::ScopedLock sl (lock);
         programs[(size_t) ch - 1] = bank * 128 + program;
+        loadProgramBuffer (ch - 1);
     }
     sendController (ch, bankSelectController, bank);
     sink ({ (std::uint8_t) (0xC0 | (ch - 1)), (std::uint8_t) program });
@@ -223,10 +248,23 @@ void VirtualInstrument::receiveChannelMessage (const std::uint8_t* m, std::size_
         else if (d1 == valueHighController)
             pendingValueHigh[(size_t) ch - 1] = d2;
         else if (d1 == valueLowController)
-            parameters[{ address, ch }] = pendingValueHigh[(size_t) ch - 1] * 128 + d2 - addressValueOffset;
+        {
+            const int value = pendingValueHigh[(size_t) ch - 1] * 128 + d2 - addressValueOffset;
+            parameters[{ address, ch }] = value;
+            takeAddressedValue (address, ch, value);
+        }
     }
     else if (status == 0xE0)
         pitchWheels[(size_t) ch - 1] = d1 + d2 * 128;
+}
+
+void VirtualInstrument::takeAddressedValue (const Address& address, int ch, int value)
+{
+    // The category and sub-type of the program on the channel's slot.
+    if (address == categoryAddress)
+        edits.setProgramByte (ch - 1, programCategoryOffset, value);
+    else if (address == subTypeAddress)
+        edits.setProgramByte (ch - 1, programSubTypeOffset, value);
 }
 
 void VirtualInstrument::receiveSysex (const std::vector<std::uint8_t>& message)
@@ -247,10 +285,14 @@ void VirtualInstrument::receiveSysex (const std::vector<std::uint8_t>& message)
     {
         case sysex::commandValue:
             valueMessage = m.number14Hi (6);
+            loadSetupBuffer (valueMessage); // the multi chosen
             break;
         case sysex::commandChannelProgram:
             if (m[6] < 16)
+            {
                 programs[m[6]] = m.number14Hi (7);
+                loadProgramBuffer (m[6]);
+            }
             break;
         case sysex::commandChannelSelect:
             channel = m[6] + 1;
@@ -298,14 +340,31 @@ std::vector<std::uint8_t> VirtualInstrument::globalPart (int part) const
 
 void VirtualInstrument::answerShortCommand (const sysex::Reader& m)
 {
-    // Only the global parts are answered; the editor asks for part 3 after every identity reply.
+    if (m[sysex::at::command] != sysex::commandGlobalPart)
+    {
+        answerPartRequest (m);
+        return;
+    }
+    // The editor asks for global part 3 after every identity reply, the setup editor for part 0.
     const int part = m[sysex::at::part];
-    if (m[sysex::at::command] != sysex::commandGlobalPart || part > 3)
+    if (part > 3)
         return;
     const auto data = globalPart (part);
     auto reply = frame (sysex::commandGlobalPart, { 0, 0, 0, (std::uint8_t) part, 0, 1 });
     sysex::pack (data.data(), data.size(), reply);
     sink (reply);
+}
+
+void VirtualInstrument::answerPartRequest (const sysex::Reader& m)
+{
+    // Program part 0 of a slot: the program in parts. Setup parts 0, 1 and 2 (of a zone).
+    std::vector<sysex::Message> replies;
+    if (m[sysex::at::command] == sysex::commandProgramPart && m[sysex::at::part] == 0)
+        replies = edits.programReply (m[sysex::at::slot]);
+    else if (m[sysex::at::command] == sysex::commandSetupPart)
+        replies = edits.setupReply (m[sysex::at::part], m[sysex::at::element]);
+    for (const auto& reply : replies)
+        sink (reply);
 }
 
 void VirtualInstrument::refuse (int reason)
@@ -373,12 +432,14 @@ void VirtualInstrument::storeWithName (const sysex::Reader& m)
     for (std::size_t i = 12; i < 28; ++i)
         name.push_back ((char) m[i]);
 
-    // The edit buffer: the program on the slot's channel, or the multi last chosen.
+    // The edit buffer: the program of the slot, or the setup.
     auto* bank = bankFor (program ? typeProgram : typeSetup);
-    const int source = program ? programs[(size_t) (slot & 0x0F)] : std::max (1, valueMessage);
-    if (bank == nullptr || number < 1 || ! bank->exists (source))
+    auto record = program ? edits.program (slot & 0x0F) : edits.setup();
+    if (bank == nullptr || number < 1 || record.size() <= (size_t) nameLength)
         return;
-    bank->store (number, renamed (*bank, source, name));
+    const auto n = padded (name);
+    std::copy (n.begin(), n.end(), record.begin());
+    bank->store (number, ByteView (record));
 }
 
 void VirtualInstrument::keepPartDump (const sysex::Reader& m)
@@ -387,6 +448,26 @@ void VirtualInstrument::keepPartDump (const sysex::Reader& m)
         return;
     partDumps[{ m[sysex::at::command], m[sysex::at::slot], m[sysex::at::part] }]
         = sysex::unpack (m.bytes() + 12, m.size() - 12);
+
+    // Into the edit buffers; the part 0 that ends a write sequence stores the program it completes.
+    if (m[sysex::at::command] == sysex::commandSetupPart)
+        edits.takeSetupDump (m);
+    else if (m[sysex::at::command] == sysex::commandProgramPart)
+        if (const auto store = edits.takeProgramDump (m))
+            if (auto* bank = bankFor (typeProgram))
+                bank->store (store->number, ByteView (store->record));
+}
+
+std::vector<std::uint8_t> VirtualInstrument::editedProgram (int slot) const
+{
+    const juce::ScopedLock sl (lock);
+    return edits.program (slot);
+}
+
+std::vector<std::uint8_t> VirtualInstrument::editedSetup() const
+{
+    const juce::ScopedLock sl (lock);
+    return edits.setup();
 }
 
 // ------------------------------------------------------------------ queries

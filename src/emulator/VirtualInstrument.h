@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EditBuffers.h"
+
 #include "model/SysexAssembler.h"
 #include "model/SysexFormat.h"
 #include "model/BankIndex.h"
@@ -92,6 +94,11 @@ public:
     /** The 200 bytes of global part p (0 to 3) as the instrument would send them. */
     std::vector<std::uint8_t> globalPart (int part) const;
 
+    /** The program in the edit buffer of slot 0 to 15 (the channel's program, with what the editor changed). */
+    std::vector<std::uint8_t> editedProgram (int slot) const;
+    /** The setup in the edit buffer. */
+    std::vector<std::uint8_t> editedSetup() const;
+
 private:
     void receiveChannelMessage (const std::uint8_t* m, std::size_t size);
     void receiveSysex (const std::vector<std::uint8_t>& message);
@@ -100,6 +107,10 @@ private:
     void answerTransfer (const sysex::Reader& m);
     void storeWithName (const sysex::Reader& m);
     void keepPartDump (const sysex::Reader& m);
+    void answerPartRequest (const sysex::Reader& m);
+    void loadProgramBuffer (int slot);
+    void loadSetupBuffer (int number);
+    void takeAddressedValue (const Address& address, int channel1to16, int value);
     void refuse (int reason);
     BankIndex* bankFor (int typeId);
     const BankIndex* bankFor (int typeId) const;
@@ -126,6 +137,7 @@ private:
     int received = 0;
     std::map<std::tuple<int, int, int>, std::vector<std::uint8_t>> partDumps;
     std::array<std::vector<std::uint8_t>, 4> globalParts;
+    EditBuffers edits;
 };
 
 } // namespace zr9::emulator

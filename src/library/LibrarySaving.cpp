@@ -25,6 +25,12 @@ void LibrarySaver::saveAtShutdown()
         saveBankFile (controller.model(), library, type);
 }
 
+void LibrarySaver::saveBank (int typeId)
+{
+    if (persistent)
+        saveBankFile (controller.model(), library, typeId);
+}
+
 void LibrarySaver::receiveStopped()
 {
     if (! persistent)

@@ -27,6 +27,9 @@ public:
     */
     void saveAtShutdown();
 
+    /** Writes the bank of one type now (an object kept in the library off line); nothing unless persistent. */
+    void saveBank (int typeId);
+
 private:
     void receiveStopped() override;
 

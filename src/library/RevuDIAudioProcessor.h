@@ -75,6 +75,8 @@ public:
     const LibraryFolder& library() const noexcept { return libraryFolder; }
     /** False when nothing may be read from or written to the library folder. */
     bool isPersistent() const noexcept { return options.persistent; }
+    /** Writes the library's data file of one object type now (after an object was kept there by hand). */
+    void saveLibraryBank (int typeId) { librarySaver.saveBank (typeId); }
     double sampleRate() const noexcept { return rate.load(); }
     /** 48000 → 1, 88200 → 2, 96000 → 3, 176400 → 4, 192000 → 5, any other rate → 0. */
     int sampleRateCode() const noexcept { return rateCode.load(); }

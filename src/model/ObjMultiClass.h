@@ -4,6 +4,7 @@
 #include "ObjectChangeNotifier.h"
 #include "ObjectRecord.h"
 #include "SetupLayout.h"
+#include "SetupValues.h"
 
 #include <array>
 
@@ -71,8 +72,22 @@ public:
     int zoneStart (int z) const noexcept;
     int zoneLength (int z) const noexcept;
 
-    /** Puts received bytes into zone z when z is below 16 and at most the zone count + 1; broadcasts code z. */
+    /**
+        Puts received bytes into zone z when z is below 16 and at most the
+        zone count + 1, lays the record out anew from its common part and its
+        zones (so the record is always the setup as far as it arrived) and
+        walks it again; broadcasts code z.
+    */
     bool loadZone (int z, ByteView bytes);
+
+    /** Writes bytes 0 to 19: the text cut or padded with blanks, characters outside 0x20 to 0x7E as blanks; code 16. */
+    void setName (const std::string& text);
+    /** Writes a common value into the record and the common part; code 17. */
+    void setCommonValue (setup::CommonValueField field, int value);
+    /** A field of zone z (0 for a zone not loaded). */
+    int zoneValue (int z, setup::ZoneValueField field) const noexcept;
+    /** Writes a field of zone z into the zone and the record; code z. Nothing for a zone not loaded. */
+    void setZoneValue (int z, setup::ZoneValueField field, int value);
     /** Writes the name and, when exactly 45 bytes, the header block at 23; broadcasts code 16. */
     void setHeader (const std::string& name, ByteView header);
     void setHeader (ByteView name, ByteView header);
@@ -92,6 +107,10 @@ public:
 
 private:
     void walkZoneTable();
+    /** Lengthens the record with zeros to at least `size` bytes. */
+    void makeRoom (long long size);
+    /** The record made again of its common part, the loaded zones and whatever lay behind the walked zones. */
+    void rebuildRecord();
     /** Writes a 20-byte name into bytes 0 to 19, zero bytes as blanks. */
     void writeName (ByteView name);
 };

@@ -1,6 +1,7 @@
 #include "ObjProgramEditClass.h"
 #include "ProgramCategories.h"
 #include "ProgramLayout.h"
+#include "SysexFormat.h"
 
 #include <algorithm>
 
@@ -50,8 +51,113 @@ void ObjProgramEditClass::loadLayer (int k, ByteView bytes)
     {
         const std::lock_guard<std::mutex> sl (lock);
         layers[(size_t) k].record = ObjectRecord (Bytes (bytes.data(), bytes.data() + bytes.size()));
+        if (k < program::layerCount (edited.view()))
+        {
+            const long long start = program::layerOffset (k);
+            for (int i = 0; i < SubObjLayerClass::size; ++i)
+                putByte (edited.bytes(), start + i, bytes.byte (i));
+        }
     }
     broadcastChange (k);
+}
+
+void ObjProgramEditClass::recompose (const std::function<void (program::Pieces&)>& change)
+{
+    auto pieces = program::split (edited.view());
+    const int before = program::layerCount (edited.view());
+    change (pieces);
+    const int after = ByteView (pieces.head).byte (layerCountOffset);
+    if (after != before)
+    {
+        // Another layer count: each layer comes from its sub-object, those beyond the 32nd from where they were.
+        const auto old = pieces.layers;
+        pieces.layers.assign ((size_t) SubObjLayerClass::size * (size_t) after, 0);
+        for (int k = 0; k < after; ++k)
+        {
+            const long long at = (long long) SubObjLayerClass::size * k;
+            const ByteView source = k < maxLayers ? layers[(size_t) k].record.view() : ByteView (old).slice (at, SubObjLayerClass::size);
+            for (int i = 0; i < SubObjLayerClass::size; ++i)
+                pieces.layers[(size_t) (at + i)] = (std::uint8_t) source.byte (i);
+        }
+    }
+    edited = ObjectRecord (program::compose (pieces));
+}
+
+void ObjProgramEditClass::setCommonPart (const std::string& text, ByteView common)
+{
+    {
+        const std::lock_guard<std::mutex> sl (lock);
+        recompose ([&] (program::Pieces& p) {
+            for (int i = 0; i < ObjectRecord::nameLength; ++i)
+                p.head[(size_t) i] = (std::uint8_t) (i < (int) text.size() ? text[(size_t) i] : ' ');
+            for (int i = 0; i < program::common::commonSize; ++i)
+                p.head[(size_t) (program::common::commonStart + i)] = (std::uint8_t) common.byte (i);
+        });
+    }
+    broadcastChange (codeCommonPart);
+}
+
+void ObjProgramEditClass::setFurtherPart (ByteView bytes)
+{
+    {
+        const std::lock_guard<std::mutex> sl (lock);
+        recompose ([&] (program::Pieces& p) {
+            for (int i = 0; i < program::furtherSize; ++i)
+                p.further[(size_t) i] = (std::uint8_t) bytes.byte (i);
+        });
+    }
+    broadcastChange (codeFurtherPart);
+}
+
+void ObjProgramEditClass::setInfoPart (ByteView bytes)
+{
+    {
+        const std::lock_guard<std::mutex> sl (lock);
+        recompose ([&] (program::Pieces& p) { p.trailing.assign (bytes.data(), bytes.data() + bytes.size()); });
+    }
+    broadcastChange (codePart4);
+}
+
+std::string ObjProgramEditClass::name() const
+{
+    const std::lock_guard<std::mutex> sl (lock);
+    return edited.name();
+}
+
+void ObjProgramEditClass::setName (const std::string& text)
+{
+    const std::lock_guard<std::mutex> sl (lock);
+    edited.setName (sysex::storedName (text, ObjectRecord::nameLength));
+}
+
+void ObjProgramEditClass::restoreName (const std::string& text)
+{
+    const std::lock_guard<std::mutex> sl (lock);
+    edited.setName (text);
+}
+
+int ObjProgramEditClass::layerField (int k, program::Field f) const
+{
+    const std::lock_guard<std::mutex> sl (lock);
+    if (k < 0 || k >= std::min (program::layerCount (edited.view()), maxLayers))
+        return 0;
+    return program::readField (edited.view().slice (program::layerOffset (k), SubObjLayerClass::size), f);
+}
+
+void ObjProgramEditClass::setLayerField (int k, program::Field f, int value)
+{
+    const std::lock_guard<std::mutex> sl (lock);
+    if (k < 0 || k >= std::min (program::layerCount (edited.view()), maxLayers))
+        return;
+    // The layer is cut out, changed by the field's rules and put back, so the record and the sub-object agree.
+    const long long start = program::layerOffset (k);
+    auto bytes = Bytes ((size_t) SubObjLayerClass::size, 0);
+    for (int i = 0; i < SubObjLayerClass::size; ++i)
+        bytes[(size_t) i] = (std::uint8_t) edited.view().byte (start + i);
+    program::writeField (bytes, f, value);
+    for (int i = 0; i < SubObjLayerClass::size; ++i)
+        putByte (edited.bytes(), start + i, bytes[(size_t) i]);
+    layers[(size_t) k].record = ObjectRecord (std::move (bytes));
 }
 
 Bytes ObjProgramEditClass::layer (int k) const

@@ -11,7 +11,8 @@ namespace
     constexpr std::uint8_t numberAddressed = 0x20;
     constexpr int programSlots = 16;
     constexpr std::size_t anyLength = 0;
-    constexpr std::size_t setupNameLength = 20;
+    constexpr std::size_t nameAt = 12;
+    constexpr std::size_t nameLength = 20;
 
     struct Rule
     {
@@ -28,10 +29,10 @@ namespace
             case commandProgramPart:
                 switch (part)
                 {
-                    case 0: return Rule { 185, 33, PartTarget::none };
-                    case 1: return Rule { 377, 13, PartTarget::programLayer };
-                    case 2: return Rule { 119, 13, PartTarget::programPart2 };
-                    case 4: return Rule { anyLength, 13, PartTarget::programPart4 };
+                    case 0: return Rule { 185, 32, PartTarget::programCommon };
+                    case 1: return Rule { 377, 12, PartTarget::programLayer };
+                    case 2: return Rule { 119, 12, PartTarget::programPart2 };
+                    case 4: return Rule { anyLength, 12, PartTarget::programPart4 };
                     case 6: return Rule { anyLength, 12, PartTarget::programArp };
                     default: return std::nullopt;
                 }
@@ -82,9 +83,9 @@ std::optional<PartData> readPartData (Reader m)
     if (m.size() > rule->dataFrom)
         p.data = unpack (m.bytes() + rule->dataFrom, m.size() - rule->dataFrom);
 
-    // The setup common part is handed on with the 20 bytes after the 0xF0.
-    if (p.target == PartTarget::setupCommon)
-        for (std::size_t i = 1; i <= setupNameLength; ++i)
+    // The common parts carry the object's name between the head and the packed data.
+    if (p.target == PartTarget::setupCommon || p.target == PartTarget::programCommon)
+        for (std::size_t i = nameAt; i < nameAt + nameLength; ++i)
             p.name.push_back ((char) m[i]);
     return p;
 }

@@ -11,9 +11,10 @@ namespace zr9::sysex
 enum class PartTarget
 {
     none,            // read and not kept
+    programCommon,   // program part 0: the name and the common block
     programLayer,    // a layer of the slot's program edit object (element = layer)
-    programPart2,
-    programPart4,
+    programPart2,    // the further bytes behind the common block
+    programPart4,    // the info block, the route block and what follows them
     programArp,      // the arpeggiator part (the program's side block)
     masterPart,      // global part 0 to 3 (lands in master part part + 1)
     setupCommon,     // with the 20-byte name
@@ -28,7 +29,7 @@ struct PartData
     int slot = 0, part = 0, element = 0;
     PartTarget target = PartTarget::none;
     std::vector<std::uint8_t> data;
-    std::string name; // setup common part only
+    std::string name; // the common parts (program part 0, setup part 0) only: 20 bytes
 };
 
 /**
@@ -36,6 +37,13 @@ struct PartData
     least 14 bytes, kind byte 1, not number-addressed), checking its length
     against what its command and part require. Empty for every message that is
     to be ignored, including slots beyond the 16 program edit objects.
+
+    The packed data of a part starts right behind the kind byte (byte 12), as
+    in the part dumps the editor sends; the two common parts carry their
+    20-byte name there (bytes 12 to 31) and their data from byte 32. These
+    are the offsets under which each required length carries exactly its
+    part: 318 bytes of a layer in 377, the 133-byte common block in 185,
+    the 45-byte setup header in 85 and the 394-byte setup common block in 464.
 */
 std::optional<PartData> readPartData (Reader m);
 

@@ -7,7 +7,7 @@ namespace zr9::setup
 namespace
 {
 
-enum class Access { byte, sumIfFirst, signedWord };
+using Access = ValueAccess;
 
 constexpr int perZoneRun = 16;
 
@@ -50,6 +50,7 @@ int read (ByteView r, long long at, Access access) noexcept
     switch (access)
     {
         case Access::byte: return r.byte (at);
+        case Access::signedByte: return r.signedByte (at);
         case Access::signedWord: return r.signedWord (at);
         case Access::sumIfFirst:
         {
@@ -58,6 +59,17 @@ int read (ByteView r, long long at, Access access) noexcept
         }
     }
     return 0;
+}
+
+void write (Bytes& b, long long at, Access access, int value) noexcept
+{
+    switch (access)
+    {
+        case Access::byte:
+        case Access::signedByte: putByte (b, at, value); break;
+        case Access::signedWord: putWord (b, at, value); break;
+        case Access::sumIfFirst: break;
+    }
 }
 
 int commonByteByFormat (ByteView r, int extended, int basic) noexcept
@@ -74,21 +86,44 @@ constexpr int zoneHeadWords[] = { 11, 21, 27, 29 };
 
 } // namespace
 
-int commonValue (ByteView record, int number) noexcept
+CommonValueField commonValueField (int number) noexcept
 {
-    const bool extended = isExtended (record);
     for (const auto& run : runs)
         if (number >= run.first && number < run.first + perZoneRun)
         {
             const int i = number - run.first;
-            return read (record, (extended ? run.extended : run.basic) + (long long) run.step * i, run.access);
+            return { run.extended + run.step * i, run.basic + run.step * i, run.access, true };
         }
-
     for (const auto& s : singles)
         if (number == s.number)
-            return read (record, extended ? s.extended : s.basic, s.access);
+            return { s.extended, s.basic, s.access, true };
+    return {};
+}
 
-    return 0;
+int readCommonField (ByteView record, CommonValueField f) noexcept
+{
+    return f.valid ? read (record, isExtended (record) ? f.extended : f.basic, f.access) : 0;
+}
+
+void writeCommonField (Bytes& record, CommonValueField f, int value) noexcept
+{
+    if (f.valid)
+        write (record, isExtended (ByteView (record)) ? f.extended : f.basic, f.access, value);
+}
+
+int readZoneField (ByteView zone, ZoneValueField f) noexcept
+{
+    return read (zone, f.offset, f.access);
+}
+
+void writeZoneField (Bytes& zone, ZoneValueField f, int value) noexcept
+{
+    write (zone, f.offset, f.access, value);
+}
+
+int commonValue (ByteView record, int number) noexcept
+{
+    return readCommonField (record, commonValueField (number));
 }
 
 bool isZoneKind (int kind) noexcept

@@ -7,7 +7,6 @@ namespace zr9::sysex
 
 namespace
 {
-    constexpr std::size_t storeNameLength = 16;
     constexpr std::size_t infoNameLength = 20;
     constexpr std::uint8_t subInfoRequest = 0x20;
     constexpr std::uint8_t kindStoreWithName = 0x11;
@@ -66,19 +65,45 @@ Message shortCommand (int device, std::uint8_t command, int number, int a, int b
 Message partDump (int device, std::uint8_t command, int slot, int part, int element, int kind,
                   const std::uint8_t* data, std::size_t size)
 {
+    return partDump (device, command, 0, slot, part, element, kind, data, size);
+}
+
+Message partDump (int device, std::uint8_t command, int number, int slot, int part, int element, int kind,
+                  const std::uint8_t* data, std::size_t size)
+{
     auto m = frame (device, command);
-    append (m, { 0, 0, seven (slot), seven (part), seven (element), seven (kind) });
+    appendNumber14Hi (m, number);
+    append (m, { seven (slot), seven (part), seven (element), seven (kind) });
     pack (data, size, m);
     return m;
 }
 
-std::vector<Message> programWriteSequence (int device, int slot, const std::vector<std::uint8_t>& part4,
+std::vector<Message> programWriteSequence (int device, int slot, int number, const std::vector<std::uint8_t>& part4,
                                            const std::vector<std::uint8_t>& part5, const std::vector<std::uint8_t>& part0)
 {
+    if (number < 1)
+        return {};
     constexpr int kindFollowing = 3, kindLast = 1;
-    return { partDump (device, commandProgramPart, slot, 4, 0, kindFollowing, part4.data(), part4.size()),
-             partDump (device, commandProgramPart, slot, 5, 0, kindFollowing, part5.data(), part5.size()),
-             partDump (device, commandProgramPart, slot, 0, 0, kindLast, part0.data(), part0.size()) };
+    return { partDump (device, commandProgramPart, number, slot, 4, 0, kindFollowing, part4.data(), part4.size()),
+             partDump (device, commandProgramPart, number, slot, 5, 0, kindFollowing, part5.data(), part5.size()),
+             partDump (device, commandProgramPart, number, slot, 0, 0, kindLast, part0.data(), part0.size()) };
+}
+
+std::string storedName (const std::string& name, std::size_t length)
+{
+    std::string out;
+    for (std::size_t i = 0; i < length; ++i)
+        out.push_back ((char) nameByte (i < name.size() ? (unsigned char) name[i] : ' '));
+    return out;
+}
+
+std::vector<std::uint8_t> withStoredName (std::vector<std::uint8_t> record, const std::string& name)
+{
+    constexpr std::size_t recordNameLength = 20;
+    const auto stored = storedName (name) + std::string (recordNameLength - storedNameLength, ' ');
+    for (std::size_t i = 0; i < recordNameLength && i < record.size(); ++i)
+        record[i] = (std::uint8_t) stored[i];
+    return record;
 }
 
 Message storeWithName (int device, std::uint8_t command, int number, int slot, const std::string& name)
@@ -88,11 +113,9 @@ Message storeWithName (int device, std::uint8_t command, int number, int slot, c
     auto m = frame (device, command);
     appendNumber14Hi (m, number);
     append (m, { seven (slot), 0, 0, kindStoreWithName });
-    for (std::size_t i = 0; i < storeNameLength; ++i)
-    {
-        const int c = i < name.size() ? (unsigned char) name[i] : ' ';
-        m.push_back ((std::uint8_t) (c >= 20 && c <= 159 ? c : ' '));
-    }
+    // Only printable ASCII: a byte of 0x80 and up inside the message would end it on the cable.
+    for (const char c : storedName (name))
+        m.push_back ((std::uint8_t) c);
     m.push_back (end);
     return m;
 }

@@ -91,13 +91,41 @@ Message shortCommand (int device, std::uint8_t command, int number, int a, int b
 /** A part dump: command, slot, part, element, kind, then the packed part bytes and 0xF7. */
 Message partDump (int device, std::uint8_t command, int slot, int part, int element, int kind,
                   const std::uint8_t* data, std::size_t size);
+/** The same with an object number in the number field (Number14Hi) instead of 0. */
+Message partDump (int device, std::uint8_t command, int number, int slot, int part, int element, int kind,
+                  const std::uint8_t* data, std::size_t size);
 
 /**
-    Writing a program into the instrument's edit slot: the dumps of program
-    parts 4, 5 and 0, in that order.
+    Writing a program into the instrument under `number`: the dumps of
+    program parts 4, 5 and 0 for the slot, in that order, each carrying the
+    number in its number field. Part 0, the last, tells the instrument to
+    store what the three carried. Empty for numbers below 1.
 */
-std::vector<Message> programWriteSequence (int device, int slot, const std::vector<std::uint8_t>& part4,
+std::vector<Message> programWriteSequence (int device, int slot, int number, const std::vector<std::uint8_t>& part4,
                                            const std::vector<std::uint8_t>& part5, const std::vector<std::uint8_t>& part0);
+
+/** How many characters of a name the instrument stores. */
+constexpr std::size_t storedNameLength = 16;
+
+/**
+    A name character as it may travel inside a System Exclusive message and
+    stand in the instrument's memory: printable ASCII (0x20 to 0x7E) as it
+    is, every other byte (controls, 0x7F, and every byte of 0x80 and up,
+    which would end the message on the cable) as a blank.
+*/
+constexpr std::uint8_t nameByte (int c) noexcept
+{
+    return c >= 0x20 && c <= 0x7E ? (std::uint8_t) c : (std::uint8_t) ' ';
+}
+
+/** True for the characters nameByte() keeps. */
+constexpr bool isNameCharacter (int c) noexcept { return c >= 0x20 && c <= 0x7E; }
+
+/** The name the instrument stores: cut after `length` characters or padded with blanks, each through nameByte(). */
+std::string storedName (const std::string& name, std::size_t length = storedNameLength);
+
+/** A record as the instrument stores it under `name`: bytes 0 to 19 the 16-character stored name and four blanks. */
+std::vector<std::uint8_t> withStoredName (std::vector<std::uint8_t> record, const std::string& name);
 
 /** Asks the instrument to store its edit buffer under `number` with a 16-character name; empty for numbers below 1. */
 Message storeWithName (int device, std::uint8_t command, int number, int slot, const std::string& name);

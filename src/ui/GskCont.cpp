@@ -14,6 +14,7 @@ namespace
 {
     constexpr float textFontHeight = 10.5f;
     constexpr float captionFontHeight = 9.5f;
+    constexpr int firstObjectReferenceDisplay = 2001; // display types from here name an object by number
 
     juce::Font arial (float height, bool bold = false)
     {
@@ -35,6 +36,7 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
         // A slider with one value has no range to move in; it still shows that value.
         dial->setRange (setup.minimum, std::max (setup.maximum, setup.minimum + 1), 1.0);
         dial->setCaption (setup.caption);
+        dial->setShowsReferences (setup.displayType >= firstObjectReferenceDisplay);
         dial->formatter = [this] (int v) { return textOf (clamped (v)); };
         dial->onValueChange = [this] { userChose ((int) std::lround (dial->getValue())); };
         dial->onDoubleClick = [this] { beginTyping(); };

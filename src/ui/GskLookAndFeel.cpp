@@ -113,7 +113,9 @@ void GskLookAndFeel::drawChooser (juce::Graphics& g, juce::Rectangle<float> area
 
     auto inner = area.reduced (3.0f, 1.0f);
     auto top = inner.removeFromTop (chooserCaptionHeight);
-    const auto [number, name] = splitReference (slider.getTextFromValue (slider.getValue()));
+    // Only an object reference ("12 Hall Plate") puts its number in the corner; "3 ct" stays one text.
+    const auto text = slider.getTextFromValue (slider.getValue());
+    const auto [number, name] = GskSlider::isReference (slider) ? splitReference (text) : std::pair<juce::String, juce::String> ({}, text.trimEnd());
 
     juce::String caption;
     if (const auto* gsk = dynamic_cast<GskSlider*> (&slider))

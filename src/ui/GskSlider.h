@@ -46,6 +46,11 @@ public:
     int wheelStep (bool fine) const noexcept;
     /** The drag distance in pixels for the whole range, without and with the fine modifier. */
     int dragPixelsForRange (bool fine) const noexcept;
+    /** Marks the slider's texts as object references (a number and a name), which a chooser shows apart. */
+    void setShowsReferences (bool references) { getProperties().set (referenceProperty, references); }
+    /** Choosers made without saying show references, as the effect-chain choosers do. */
+    static bool isReference (juce::Slider& slider) { return (bool) slider.getProperties().getWithDefault (referenceProperty, true); }
+
     /** True while a drag runs in fine steps. */
     bool isFineDrag() const noexcept { return fineDrag; }
 
@@ -56,6 +61,7 @@ public:
     void mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel) override;
 
 private:
+    static inline const juce::Identifier referenceProperty { "showsReferences" };
     static bool isFineModifier (const juce::ModifierKeys& mods) noexcept { return mods.isShiftDown(); }
     int stepCount() const noexcept;
     void useDragSpeed (bool fine);

@@ -196,3 +196,25 @@ TEST_F (MainCompSelectors, LibraryOnTheProgramAndMultiListsOpensTheArrangementLi
     EXPECT_FALSE (selector (MainComp::slotKeyMapSelector)->actionButton (ObjectSelector::actionLibrary).isEnabled())
         << "a key map is no arrangement: its list has no library to open";
 }
+
+TEST_F (MainCompSelectors, EditOnTheProgramListOpensTheEditorOnTheListsChannelAndOnTheMultiListTheSetupEditor)
+{
+    main.gskButtonPressed (AppBar::buttonProgram);
+    auto* programs = dynamic_cast<PrgSelClass*> (selector (MainComp::slotProgramSelector));
+    ASSERT_NE (programs, nullptr);
+    programs->channelChooser().setSelectedId (5);
+    auto& edit = programs->actionButton (ObjectSelector::actionEdit);
+    ASSERT_TRUE (edit.isEnabled());
+    edit.triggerClick();
+    runMessageLoopUntil ([&] { return main.isPageShown (MainComp::slotProgramEditor); }, 500);
+    ASSERT_NE (main.programEditor(), nullptr);
+    EXPECT_TRUE (main.isPageShown (MainComp::slotProgramEditor));
+    EXPECT_EQ (main.programEditor()->channel(), 4) << "the channel the list works on, 0-based";
+
+    main.gskButtonPressed (AppBar::buttonMulti);
+    auto& editSetup = selector (MainComp::slotSetupSelector)->actionButton (ObjectSelector::actionEdit);
+    ASSERT_TRUE (editSetup.isEnabled());
+    editSetup.triggerClick();
+    runMessageLoopUntil ([&] { return main.isPageShown (MainComp::slotSetupEditor); }, 500);
+    EXPECT_TRUE (main.isPageShown (MainComp::slotSetupEditor));
+}

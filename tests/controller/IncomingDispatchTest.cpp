@@ -245,7 +245,7 @@ TEST_F (DispatchFixture, SetupPartsReachTheMultiOnTheMessageThread)
     controller.deliverModelChanges();
     EXPECT_EQ (controller.model().multi().zones[1].bytes, zone);
 
-    // The common part names the setup with the 20 bytes after the 0xF0.
+    // The common part names the setup with the 20 bytes between its head and its packed header.
     const Bytes header (45, 0x05);
     Bytes common { 0xF0, 0x07, 0x44, 0x03, 0x00, 0x0B, 0, 0, 0, 0, 0, 1 };
     common.resize (32, 'N');
@@ -253,4 +253,5 @@ TEST_F (DispatchFixture, SetupPartsReachTheMultiOnTheMessageThread)
     ASSERT_EQ (common.size(), 85u);
     feed (common);
     EXPECT_TRUE (runMessageLoopUntil ([&] { return controller.model().multi().record.byte (23) == 0x05; }));
+    EXPECT_EQ (controller.model().multi().name(), std::string (20, 'N'));
 }

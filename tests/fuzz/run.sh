@@ -11,7 +11,7 @@ build=../../build-fuzz
 [ -f "$build/build.ninja" ] || CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --parallel 2
 for pair in fuzz_bank_index:bank.dict fuzz_settings:settings.dict fuzz_value_text:value.dict fuzz_sysex_route:sysex.dict \
-        fuzz_part_data:sysex.dict fuzz_program_decode:objects.dict fuzz_zone_walk:objects.dict fuzz_fx_chain:objects.dict \
+        fuzz_part_data:sysex.dict fuzz_edit_parts:sysex.dict fuzz_program_decode:objects.dict fuzz_zone_walk:objects.dict fuzz_fx_chain:objects.dict \
         fuzz_arrangement_state:arrangement.dict fuzz_object_fetch:sysex.dict fuzz_arrangement_list:arrangementlist.dict; do
     target=${pair%%:*}
     dict=${pair#*:}

@@ -90,16 +90,18 @@ TEST (SysexFormat, BuiltMessagesByteForByte)
 
 TEST (SysexFormat, WriteSequenceSendsParts450WithTheirKinds)
 {
-    const auto sequence = programWriteSequence (0, 2, Bytes (10, 1), Bytes (3, 2), Bytes (20, 3));
+    const auto sequence = programWriteSequence (0, 2, 1031, Bytes (10, 1), Bytes (3, 2), Bytes (20, 3));
     ASSERT_EQ (sequence.size(), 3u);
     const std::vector<std::pair<int, int>> partAndKind { { 4, 3 }, { 5, 3 }, { 0, 1 } };
     for (size_t i = 0; i < 3; ++i)
     {
+        EXPECT_EQ (sequence[i][6] * 128 + sequence[i][7], 1031) << "the destination number";
         EXPECT_EQ (sequence[i][8], 2) << "slot";
         EXPECT_EQ (sequence[i][9], partAndKind[i].first);
         EXPECT_EQ (sequence[i][11], partAndKind[i].second);
     }
     EXPECT_EQ (unpack (sequence[2].data() + 12, sequence[2].size() - 12), Bytes (20, 3));
+    EXPECT_TRUE (programWriteSequence (0, 2, 0, Bytes (10, 1), Bytes (3, 2), Bytes (20, 3)).empty()) << "number 0 is never stored";
 }
 
 TEST (SysexFormat, StoreWithNamePadsCutsAndBlanksOddCharacters)
@@ -197,7 +199,7 @@ TEST (PartData, LengthRulesDecideWhatIsKept)
     EXPECT_EQ (layer->target, PartTarget::programLayer);
     EXPECT_EQ (layer->slot, 3);
     EXPECT_EQ (layer->element, 7);
-    EXPECT_EQ (layer->data.size(), 45u * 7 + 2) << "363 packed bytes: 45 groups of eight and one of three";
+    EXPECT_EQ (layer->data.size(), 318u) << "364 packed bytes from byte 12: exactly one layer";
 
     EXPECT_FALSE (readPartData (Reader (message (0x02, 3, 1, 7, 376)))) << "a layer must be 377 bytes";
     EXPECT_FALSE (readPartData (Reader (message (0x04, 0, 3, 0, 13)))) << "exactly 13 bytes is a request";
@@ -215,7 +217,14 @@ TEST (PartData, LengthRulesDecideWhatIsKept)
     const auto common = readPartData (Reader (message (0x0B, 0, 0, 0, 85)));
     ASSERT_TRUE (common.has_value());
     EXPECT_EQ (common->target, PartTarget::setupCommon);
-    EXPECT_EQ (common->name.size(), 20u);
+    EXPECT_EQ (common->name, std::string (20, 0x01)) << "the name lies between the head and the packed data";
+    EXPECT_EQ (common->data.size(), 45u);
+
+    const auto programCommon = readPartData (Reader (message (0x02, 5, 0, 0, 185)));
+    ASSERT_TRUE (programCommon.has_value());
+    EXPECT_EQ (programCommon->target, PartTarget::programCommon);
+    EXPECT_EQ (programCommon->data.size(), 133u) << "the common block, bytes 25 to 157";
+    EXPECT_EQ (readPartData (Reader (message (0x02, 5, 2, 0, 119)))->data.size(), 92u) << "91 further bytes and one more";
     EXPECT_EQ (readPartData (Reader (message (0x0D, 0, 17, 0, 30)))->target, PartTarget::none);
 }
 
@@ -239,4 +248,17 @@ TEST (SysexAssembler, CapsAnUnterminatedMessageAndStartsAfreshOnTheNextStart)
     const Bytes whole { 0xF0, 0x01, 0xF7 };
     assembler.add (whole.data(), whole.size());
     EXPECT_EQ (complete, 1);
+}
+
+TEST (SysexFormat, StoreWithNameSendsNoByteThatWouldEndTheMessage)
+{
+    // "Über" in UTF-8: 0xC3 0x9C, the second of which is a status byte on the cable.
+    const auto m = storeWithName (0, commandProgramPart, 1031, 2, "\xC3\x9C" "ber\x7F" "Alles\x80\x9F\x1F");
+    ASSERT_EQ (m.size(), 29u);
+    for (std::size_t i = 1; i + 1 < m.size(); ++i)
+        EXPECT_LT (m[i], 0x80) << "byte " << i;
+    EXPECT_EQ (std::string (m.begin() + 12, m.begin() + 28), "  ber Alles     ");
+    EXPECT_EQ (storedName ("A twenty char name!!"), "A twenty char na");
+    EXPECT_EQ (storedName ("Grand"), "Grand           ");
+    EXPECT_EQ (storedName ("~ok~", 4), "~ok~") << "0x7E is the last character kept";
 }

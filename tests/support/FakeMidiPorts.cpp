@@ -61,6 +61,32 @@ std::vector<std::vector<juce::uint8>> FakeMidiLog::sysEx() const
     return out;
 }
 
+std::vector<std::vector<juce::uint8>> FakeMidiLog::wholeSysEx() const
+{
+    std::vector<std::vector<juce::uint8>> out;
+    bool open = false;
+    for (const auto& s : sent)
+    {
+        if (s.bytes.empty())
+            continue;
+        if (s.bytes[0] == 0xF0)
+        {
+            out.push_back (s.bytes);
+            open = true;
+        }
+        else if (open && s.bytes[0] < 0x80)
+        {
+            out.back().insert (out.back().end(), s.bytes.begin(), s.bytes.end());
+        }
+        else
+        {
+            continue;
+        }
+        open = out.back().back() != 0xF7;
+    }
+    return out;
+}
+
 FakeMidiPorts::FakeMidiPorts (int inputs, int outputs)
 {
     for (int i = 0; i < inputs; ++i)

@@ -32,6 +32,8 @@ struct FakeMidiLog
     std::vector<std::array<int, 3>> controllers() const;
     /** Only the System Exclusive messages sent through the queue or at once, whole. */
     std::vector<std::vector<juce::uint8>> sysEx() const;
+    /** Every System Exclusive message sent, whole: a long one leaves in pieces, which are put together again. */
+    std::vector<std::vector<juce::uint8>> wholeSysEx() const;
     void clear() { sent.clear(); }
 };
 

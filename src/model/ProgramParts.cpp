@@ -1,0 +1,71 @@
+#include "ProgramParts.h"
+
+#include "ProgramLayout.h"
+#include "SysexFormat.h"
+
+namespace zr9::program
+{
+
+namespace
+{
+Bytes range (ByteView v, long long from, long long size)
+{
+    Bytes out (size > 0 ? (std::size_t) size : 0, 0);
+    for (long long i = 0; i < size; ++i)
+        out[(std::size_t) i] = (std::uint8_t) v.byte (from + i);
+    return out;
+}
+
+Bytes tail (ByteView v, long long from)
+{
+    return from < (long long) v.size() ? range (v, from, (long long) v.size() - from) : Bytes();
+}
+} // namespace
+
+Pieces split (ByteView record)
+{
+    Pieces p;
+    p.head = range (record, 0, headSize);
+    p.further = range (record, furtherOffset, furtherSize);
+    p.layers = range (record, firstLayerOffset, (long long) layerSize * layerCount (record));
+    p.trailing = tail (record, infoBlockOffset (record));
+    return p;
+}
+
+Bytes compose (const Pieces& pieces)
+{
+    Bytes out = range (ByteView (pieces.head), 0, headSize);
+    const auto further = range (ByteView (pieces.further), 0, furtherSize);
+    out.insert (out.end(), further.begin(), further.end());
+    out.insert (out.end(), pieces.layers.begin(), pieces.layers.end());
+    out.push_back (0);
+    out.insert (out.end(), pieces.trailing.begin(), pieces.trailing.end());
+    return out;
+}
+
+Bytes writeCommonPart (ByteView record, const std::string& name)
+{
+    return sysex::withStoredName (range (record, 0, headSize), name);
+}
+
+Bytes writeBodyPart (ByteView record)
+{
+    return range (record, furtherOffset, infoBlockOffset (record) - furtherOffset);
+}
+
+Bytes writeInfoPart (ByteView record)
+{
+    return tail (record, infoBlockOffset (record));
+}
+
+Bytes fromWriteParts (ByteView part0, ByteView part5, ByteView part4)
+{
+    if (part0.size() < (std::size_t) headSize)
+        return {};
+    Bytes out (part0.data(), part0.data() + headSize);
+    out.insert (out.end(), part5.data(), part5.data() + part5.size());
+    out.insert (out.end(), part4.data(), part4.data() + part4.size());
+    return out;
+}
+
+} // namespace zr9::program
