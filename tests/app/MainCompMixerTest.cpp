@@ -1,4 +1,5 @@
 #include "app/MainComp.h"
+#include "pages/FxcSelClass.h"
 #include "library/RevuDIAudioProcessor.h"
 #include "support/ProcessorFixture.h"
 
@@ -10,14 +11,6 @@ using namespace zr9::test;
 namespace
 {
 /** Keeps what is logged while it is the current logger. */
-struct KeptLog final : juce::Logger
-{
-    KeptLog() { juce::Logger::setCurrentLogger (this); }
-    ~KeptLog() override { juce::Logger::setCurrentLogger (nullptr); }
-    void logMessage (const juce::String& message) override { lines.add (message); }
-    juce::StringArray lines;
-};
-
 struct MainCompMixer : ProcessorFixture
 {
     MainCompMixer()
@@ -90,14 +83,15 @@ TEST_F (MainCompMixer, ChangesFromElsewhereReachTheShownPageAndAHiddenPageCatche
 
 TEST_F (MainCompMixer, AnEffectChainChoiceBecomesTheSelectorCommandForItsSlotAndChannel)
 {
-    KeptLog log;
     main.pageCommand (pagecommand::mixer, 1);
     auto& chooser = mixer().strip (5).control (LiveTable::slotAux2Chain);
     chooser.slider()->setValue (chooser.value() + 1, juce::sendNotificationSync);
     chooser.slider()->setValue (chooser.value() + 1, juce::sendNotificationSync);
 
-    ASSERT_TRUE (runMessageLoopUntil ([&] { return ! log.lines.isEmpty(); }));
-    EXPECT_EQ (log.lines.joinIntoString ("|"), "Effect-chain choice: channel 6, slot 6") << "one command for one chooser";
-    EXPECT_TRUE (mixer().takeEvents().empty());
-    EXPECT_TRUE (main.isPageShown (MainComp::slotFxChainSelector));
+    ASSERT_TRUE (runMessageLoopUntil ([&] { return main.isPageShown (MainComp::slotFxChainSelector); }));
+    auto* chains = dynamic_cast<FxcSelClass*> (main.page (MainComp::slotFxChainSelector));
+    ASSERT_NE (chains, nullptr);
+    EXPECT_EQ (chains->slot(), selectortype::aux2Chain);
+    EXPECT_EQ (chains->channel(), 5) << "the sixth strip's channel, 0-based";
+    EXPECT_TRUE (mixer().takeEvents().empty()) << "one command for one chooser";
 }
