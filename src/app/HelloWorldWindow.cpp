@@ -24,8 +24,9 @@ HelloWorldWindow::HelloWorldWindow (ProcessorOptions options)
     setContentOwned (content, false);
     setResizable (true, false);
     setResizeLimits (MainComp::minimumWidth, MainComp::minimumHeight, 16384, 16384);
-    setVisible (true);
+    // Sized before it is shown, so the window never appears at another size first.
     setBounds (0, 0, size.x, size.y);
+    setVisible (true);
 }
 
 HelloWorldWindow::~HelloWorldWindow()

@@ -37,6 +37,12 @@ run_and_stop() {
         sleep 0.1
     done
     [ "$shown" = 1 ] || fail "the window \"Halvorn ZR9\" was never shown"
+    # The window exists before it is mapped; its size counts once it can be seen.
+    window=$(xwininfo -root -tree 2>/dev/null | grep '"Halvorn ZR9"' | grep -oE '^ *0x[0-9a-f]+' | head -n 1 | tr -d ' ')
+    for i in $(seq 1 100); do
+        xwininfo -id "$window" 2>/dev/null | grep -q 'IsViewable' && break
+        sleep 0.1
+    done
     geometry=$(xwininfo -root -tree 2>/dev/null | grep '"Halvorn ZR9"' | grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | head -n 1)
     echo "smoke test: window shown ($geometry)"
     sleep 1 # time for the port scan to find the emulator
