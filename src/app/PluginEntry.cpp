@@ -56,7 +56,6 @@ ProcessorOptions pluginProcessorOptions()
 
 } // namespace zr9
 
-juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter();
 juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
 {
     return new zr9::RevuDIAudioProcessor (zr9::pluginProcessorOptions());

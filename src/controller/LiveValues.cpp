@@ -135,7 +135,13 @@ void LiveValues::send (int row, int value)
         case RowKind::controller:
             output.sendController (midiChannel, info.sourceOffset, std::clamp (value, 0, maxDataByte));
             break;
-        default:
+        // Solo, mute, the aux overrides and the bank and number halves are kept here only.
+        case RowKind::notSent:
+        case RowKind::aux1Override: case RowKind::aux2Override:
+        case RowKind::aux1OverrideOn: case RowKind::aux2OverrideOn:
+        case RowKind::aux1OverrideMod: case RowKind::aux2OverrideMod:
+        case RowKind::programBank: case RowKind::programNumber:
+        case RowKind::multiBank: case RowKind::multiNumber:
             break;
     }
 }

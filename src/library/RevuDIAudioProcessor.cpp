@@ -298,9 +298,9 @@ void RevuDIAudioProcessor::processBlock (juce::AudioBuffer<float>& audio, juce::
         if (ch < audio.getNumChannels())
             audio.clear (ch, 0, audio.getNumSamples());
 
-    if (auto* playHead = getPlayHead())
+    if (auto* hostPlayHead = getPlayHead())
     {
-        if (const auto position = playHead->getPosition())
+        if (const auto position = hostPlayHead->getPosition())
         {
             positionKnown = true;
             positionPlaying = position->getIsPlaying();

@@ -201,46 +201,41 @@ void GskLookAndFeel::drawToggleButton (juce::Graphics& g, juce::ToggleButton& bu
     auto area = button.getLocalBounds().toFloat().reduced (0.5f);
     g.setFont (arial (10.0f, true));
 
-    switch (gsk->style())
+    const auto style = gsk->style();
+    if (style == GskStyle::button)
     {
-        case GskStyle::button:
-        {
-            auto face = on ? gskcolours::lampOn : juce::Colour (0xff2c2c2c);
-            if (down)
-                face = face.darker (0.3f);
-            else if (highlighted)
-                face = face.brighter (0.15f);
-            g.setColour (face);
-            g.fillRoundedRectangle (area, 3.0f);
-            g.setColour (gskcolours::controlDim);
-            g.drawRoundedRectangle (area, 3.0f, 1.0f);
-            g.setColour (on ? juce::Colours::white : gskcolours::control);
-            g.drawText (button.getButtonText(), area, juce::Justification::centred, false);
-            break;
-        }
-        case GskStyle::smallSwitch:
-        {
-            const auto slot = area.removeFromLeft (std::min (area.getWidth(), 22.0f)).withSizeKeepingCentre (22.0f, 10.0f);
-            g.setColour (gskcolours::track);
-            g.fillRoundedRectangle (slot, 5.0f);
-            const auto knobArea = slot.withWidth (10.0f).translated (on ? slot.getWidth() - 10.0f : 0.0f, 0.0f);
-            g.setColour (on ? gskcolours::lampOn : gskcolours::controlDim);
-            g.fillEllipse (knobArea);
-            g.setColour (gskcolours::control);
-            g.drawText (button.getButtonText(), area.withTrimmedLeft (3.0f), juce::Justification::centredLeft, false);
-            break;
-        }
-        default:
-        {
-            const auto lamp = area.removeFromLeft (12.0f).withSizeKeepingCentre (8.0f, 8.0f);
-            g.setColour (on ? gskcolours::lampOn : gskcolours::lampOff);
-            g.fillEllipse (lamp);
-            g.setColour (gskcolours::controlDim);
-            g.drawEllipse (lamp, 1.0f);
-            g.setColour (gskcolours::control);
-            g.drawText (button.getButtonText(), area.withTrimmedLeft (3.0f), juce::Justification::centredLeft, false);
-            break;
-        }
+        auto face = on ? gskcolours::lampOn : juce::Colour (0xff2c2c2c);
+        if (down)
+            face = face.darker (0.3f);
+        else if (highlighted)
+            face = face.brighter (0.15f);
+        g.setColour (face);
+        g.fillRoundedRectangle (area, 3.0f);
+        g.setColour (gskcolours::controlDim);
+        g.drawRoundedRectangle (area, 3.0f, 1.0f);
+        g.setColour (on ? juce::Colours::white : gskcolours::control);
+        g.drawText (button.getButtonText(), area, juce::Justification::centred, false);
+    }
+    else if (style == GskStyle::smallSwitch)
+    {
+        const auto slot = area.removeFromLeft (std::min (area.getWidth(), 22.0f)).withSizeKeepingCentre (22.0f, 10.0f);
+        g.setColour (gskcolours::track);
+        g.fillRoundedRectangle (slot, 5.0f);
+        const auto knobArea = slot.withWidth (10.0f).translated (on ? slot.getWidth() - 10.0f : 0.0f, 0.0f);
+        g.setColour (on ? gskcolours::lampOn : gskcolours::controlDim);
+        g.fillEllipse (knobArea);
+        g.setColour (gskcolours::control);
+        g.drawText (button.getButtonText(), area.withTrimmedLeft (3.0f), juce::Justification::centredLeft, false);
+    }
+    else // a toggle: a lamp beside its text
+    {
+        const auto lamp = area.removeFromLeft (12.0f).withSizeKeepingCentre (8.0f, 8.0f);
+        g.setColour (on ? gskcolours::lampOn : gskcolours::lampOff);
+        g.fillEllipse (lamp);
+        g.setColour (gskcolours::controlDim);
+        g.drawEllipse (lamp, 1.0f);
+        g.setColour (gskcolours::control);
+        g.drawText (button.getButtonText(), area.withTrimmedLeft (3.0f), juce::Justification::centredLeft, false);
     }
 }
 

@@ -146,7 +146,9 @@ TEST_F (Editing, PartsLandInTheirSlotAndBadPartsNowhere)
     EXPECT_EQ (controller.model().programEdit (3).record(), program);
     for (int slot = 0; slot < 16; ++slot)
         if (slot != 3)
+        {
             EXPECT_EQ (controller.model().programEdit (slot).record(), before[(size_t) slot]) << slot;
+        }
 
     // An info part of any length, even one that claims entries it does not have, only replaces the tail.
     feed (sysex::frame (0, sysex::commandProgramPart, { 0, 0, 3, 4, 0, 1, 0x01, 0x02, 0x00, 0x7F, 0xF7 }));

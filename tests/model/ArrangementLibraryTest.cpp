@@ -130,7 +130,9 @@ TEST (ArrangementListFile, RandomBytesNeverGiveMoreThanTheyHold)
             held += e.size() + (size_t) arrlist::numberSize;
         ASSERT_LE (held + (d.entries.empty() ? 0 : (size_t) arrlist::numberSize), file.size());
         if (d.status == arrlist::Decoded::Status::whole)
+        {
             ASSERT_EQ (d.entries.size(), d.statedCount);
+        }
     }
 }
 

@@ -84,7 +84,7 @@ TEST (ArrangementState, ReadingTakesTheRecordOnlyFromAWholeTaggedState)
     auto state = ArrangementState::make (ByteView (recordNamed ("Keep")));
     const auto read = [] (const Bytes& b, std::size_t n) { return ArrangementState::read (ByteView (b.data(), n)); };
 
-    for (std::size_t n : { 0, 1, 19, 20, 30, 329 })
+    for (std::size_t n : { 0u, 1u, 19u, 20u, 30u, 329u })
         EXPECT_FALSE (read (state, n).has_value()) << n << " bytes";
     ASSERT_TRUE (read (state, 330).has_value());
     EXPECT_EQ ((*read (state, 330))[0], 'K');
@@ -117,7 +117,7 @@ TEST (ArrangementState, ABankStateReplacesOnlyTheWholeRecordsItCarries)
     EXPECT_EQ (bank[301], 0);
 
     // No whole record, or no tag: nothing changes.
-    for (std::size_t n : { 0, 10, 16, 26, 325 })
+    for (std::size_t n : { 0u, 10u, 16u, 26u, 325u })
     {
         bank = original;
         EXPECT_EQ (BankState::readInto (ByteView (blob.data(), n), bank), 0) << n;

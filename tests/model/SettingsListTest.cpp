@@ -115,7 +115,7 @@ TEST (SettingsList, RandomBytesNeverBreakTheReader)
     {
         std::vector<std::uint8_t> bytes ((size_t) (random() % 300));
         for (auto& b : bytes)
-            b = (std::uint8_t) (random() % 4 == 0 ? "^|"[random() % 2] : random());
+            b = (std::uint8_t) (random() % 4 == 0 ? (std::uint8_t) "^|"[random() % 2] : random());
         const auto parsed = SettingsList::parse (bytes.data(), bytes.size());
         EXPECT_EQ (parsed.entries.size(), 50u);
     }

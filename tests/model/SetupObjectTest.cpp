@@ -114,7 +114,9 @@ TEST (SetupObject, LoadCopiesCommonPartAndZonesAndShortRecordsHaveNoTable)
     {
         EXPECT_EQ (multi.zoneLength (z), 0);
         if (z > 0)
+        {
             EXPECT_EQ (multi.zoneStart (z), 0);
+        }
         for (const auto& list : multi.zoneLists)
             EXPECT_EQ (list[(size_t) z], 0);
     }

@@ -32,7 +32,7 @@ struct TransferPanels : ::testing::Test
     {
         size_t n = 0;
         for (const auto& m : ports.log->sysEx())
-            n += sysex::Reader (m)[sysex::at::command] == sysex::commandTransfer ? 1 : 0;
+            n += sysex::Reader (m)[sysex::at::command] == sysex::commandTransfer ? 1u : 0u;
         return n;
     }
 
