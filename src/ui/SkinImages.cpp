@@ -1,33 +1,19 @@
 #include "SkinImages.h"
+#include "EmbeddedPictures.h"
 
-// Defined by the assembler file that embeds the generated pictures.
-#define ZR9_PICTURE(name) \
-    extern "C" const char zr9_picture_##name##_begin[]; \
-    extern "C" const char zr9_picture_##name##_end[];
-
-ZR9_PICTURE (logo)
-ZR9_PICTURE (footer_strip)
-ZR9_PICTURE (page_backdrop)
-ZR9_PICTURE (name_slot)
-ZR9_PICTURE (name_slot_compact)
-
-#undef ZR9_PICTURE
+ZR9_EMBEDDED_PICTURE (logo)
+ZR9_EMBEDDED_PICTURE (footer_strip)
+ZR9_EMBEDDED_PICTURE (page_backdrop)
+ZR9_EMBEDDED_PICTURE (name_slot)
+ZR9_EMBEDDED_PICTURE (name_slot_compact)
 
 namespace zr9::skin
 {
 
-namespace
-{
-    juce::Image decode (const char* begin, const char* end)
-    {
-        return juce::ImageCache::getFromMemory (begin, (int) (end - begin));
-    }
-} // namespace
-
-juce::Image logo() { return decode (zr9_picture_logo_begin, zr9_picture_logo_end); }
-juce::Image footerStrip() { return decode (zr9_picture_footer_strip_begin, zr9_picture_footer_strip_end); }
-juce::Image pageBackdrop() { return decode (zr9_picture_page_backdrop_begin, zr9_picture_page_backdrop_end); }
-juce::Image nameSlot() { return decode (zr9_picture_name_slot_begin, zr9_picture_name_slot_end); }
-juce::Image nameSlotCompact() { return decode (zr9_picture_name_slot_compact_begin, zr9_picture_name_slot_compact_end); }
+juce::Image logo() { return ZR9_PICTURE_IMAGE (logo); }
+juce::Image footerStrip() { return ZR9_PICTURE_IMAGE (footer_strip); }
+juce::Image pageBackdrop() { return ZR9_PICTURE_IMAGE (page_backdrop); }
+juce::Image nameSlot() { return ZR9_PICTURE_IMAGE (name_slot); }
+juce::Image nameSlotCompact() { return ZR9_PICTURE_IMAGE (name_slot_compact); }
 
 } // namespace zr9::skin

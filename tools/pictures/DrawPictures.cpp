@@ -3,6 +3,7 @@
 
 #include "KeyboardPictures.h"
 #include "MixerPictures.h"
+#include "PictureFile.h"
 
 #include <juce_graphics/juce_graphics.h>
 
@@ -13,22 +14,6 @@ namespace
 {
 using juce::Colour;
 using juce::Graphics;
-
-bool writePng (const juce::File& dir, const juce::String& name, int w, int h, const std::function<void (Graphics&)>& draw)
-{
-    juce::Image image (juce::Image::ARGB, w, h, true);
-    {
-        Graphics g (image);
-        draw (g);
-    }
-    const auto file = dir.getChildFile (name + ".png");
-    file.deleteFile();
-    juce::FileOutputStream out (file);
-    if (! out.openedOk())
-        return false;
-    juce::PNGImageFormat png;
-    return png.writeImageToStream (image, out);
-}
 
 // The maker's name and the instrument's, side by side, in the band above the pages.
 void drawLogo (Graphics& g)
@@ -91,11 +76,11 @@ int main (int argc, char** argv)
     if (! dir.createDirectory())
         return 1;
 
-    bool ok = writePng (dir, "logo", 225, 24, drawLogo);
-    ok = ok && writePng (dir, "footer_strip", 1028, 20, drawFooterStrip);
-    ok = ok && writePng (dir, "page_backdrop", 256, 256, drawPageBackdrop);
-    ok = ok && writePng (dir, "name_slot", 58, 44, [] (Graphics& g) { drawNameSlot (g, 44); });
-    ok = ok && writePng (dir, "name_slot_compact", 58, 18, [] (Graphics& g) { drawNameSlot (g, 18); });
+    bool ok = writePicture (dir, "logo", 225, 24, drawLogo);
+    ok = ok && writePicture (dir, "footer_strip", 1028, 20, drawFooterStrip);
+    ok = ok && writePicture (dir, "page_backdrop", 256, 256, drawPageBackdrop);
+    ok = ok && writePicture (dir, "name_slot", 58, 44, [] (Graphics& g) { drawNameSlot (g, 44); });
+    ok = ok && writePicture (dir, "name_slot_compact", 58, 18, [] (Graphics& g) { drawNameSlot (g, 18); });
     ok = ok && drawKeyboardPictures (dir);
     ok = ok && drawMixerPictures (dir);
 

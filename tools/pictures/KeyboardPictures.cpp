@@ -1,6 +1,7 @@
 // The pictures of the keyboard panel, drawn with the framework's Graphics.
 
 #include "KeyboardPictures.h"
+#include "PictureFile.h"
 
 #include "model/OctaveStripGeometry.h"
 
@@ -21,22 +22,6 @@ constexpr int padSize = 100;
 constexpr int wheelWidth = 44, wheelHeight = 200;
 constexpr int wheelFramePitch = 68; // the frames lie side by side, this far apart
 constexpr int wheelFrameCount = 35; // positions 0 to 127 show frames 0 to 34
-
-bool writePicture (const juce::File& dir, const juce::String& name, int w, int h, const std::function<void (Graphics&)>& draw)
-{
-    juce::Image image (juce::Image::ARGB, w, h, true);
-    {
-        Graphics g (image);
-        draw (g);
-    }
-    const auto file = dir.getChildFile (name + ".png");
-    file.deleteFile();
-    juce::FileOutputStream out (file);
-    if (! out.openedOk())
-        return false;
-    juce::PNGImageFormat png;
-    return png.writeImageToStream (image, out);
-}
 
 /** A rectangle with only its lower corners rounded, as a key's front edge is. */
 juce::Path keyShape (juce::Rectangle<float> r, float radius)

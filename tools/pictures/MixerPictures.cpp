@@ -3,6 +3,7 @@
 // sharp on high-resolution screens.
 
 #include "MixerPictures.h"
+#include "PictureFile.h"
 
 #include <functional>
 
@@ -11,24 +12,7 @@ namespace
 using juce::Colour;
 using juce::Graphics;
 
-constexpr int scale = 2;
-
-bool writeDoubleSize (const juce::File& dir, const juce::String& name, int w, int h, const std::function<void (Graphics&)>& draw)
-{
-    juce::Image image (juce::Image::ARGB, w * scale, h * scale, true);
-    {
-        Graphics g (image);
-        g.addTransform (juce::AffineTransform::scale ((float) scale));
-        draw (g);
-    }
-    const auto file = dir.getChildFile (name + ".png");
-    file.deleteFile();
-    juce::FileOutputStream out (file);
-    if (! out.openedOk())
-        return false;
-    juce::PNGImageFormat png;
-    return png.writeImageToStream (image, out);
-}
+constexpr int scale = 2; // drawn at twice the size on screen
 
 // A dark metal knob with a knurled rim, lit from the upper left; the pointer is drawn live.
 void drawKnobFace (Graphics& g)
@@ -127,9 +111,9 @@ void drawMeter (Graphics& g, float brightness)
 
 bool drawMixerPictures (const juce::File& dir)
 {
-    return writeDoubleSize (dir, "knob_face", 40, 40, drawKnobFace)
-        && writeDoubleSize (dir, "fader_cap", 30, 16, drawFaderCap)
-        && writeDoubleSize (dir, "strip_panel", 58, 564, drawStripPanel)
-        && writeDoubleSize (dir, "meter_lit", 5, 109, [] (Graphics& g) { drawMeter (g, 1.0f); })
-        && writeDoubleSize (dir, "meter_unlit", 5, 109, [] (Graphics& g) { drawMeter (g, 0.2f); });
+    return writePicture (dir, "knob_face", 40, 40, drawKnobFace, scale)
+        && writePicture (dir, "fader_cap", 30, 16, drawFaderCap, scale)
+        && writePicture (dir, "strip_panel", 58, 564, drawStripPanel, scale)
+        && writePicture (dir, "meter_lit", 5, 109, [] (Graphics& g) { drawMeter (g, 1.0f); }, scale)
+        && writePicture (dir, "meter_unlit", 5, 109, [] (Graphics& g) { drawMeter (g, 0.2f); }, scale);
 }
