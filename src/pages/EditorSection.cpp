@@ -1,5 +1,9 @@
 #include "EditorSection.h"
 
+#include "NameInputFilter.h"
+
+#include "ui/SkinImages.h"
+
 namespace zr9
 {
 
@@ -14,6 +18,38 @@ void editorlook::style (juce::Label& l, float height, bool bold, juce::Justifica
     l.setColour (juce::Label::textColourId, label);
     l.setJustificationType (justification);
     l.setInterceptsMouseClicks (false, false);
+}
+
+void editorlook::styleNameBox (juce::Label& nameBox, const juce::String& title)
+{
+    nameBox.setFont (font (15.0f));
+    nameBox.setEditable (true, false, false);
+    nameBox.setColour (juce::Label::backgroundColourId, skin::colours::band);
+    nameBox.setColour (juce::Label::textColourId, skin::colours::text);
+    nameBox.setColour (juce::Label::outlineColourId, dim);
+    nameBox.setColour (juce::Label::outlineWhenEditingColourId, skin::colours::accent);
+    nameBox.setTitle (title);
+    nameBox.onEditorShow = [&nameBox] {
+        if (auto* box = nameBox.getCurrentTextEditor())
+            namefield::restrict (*box);
+    };
+}
+
+void editorlook::paintEditorBackground (juce::Graphics& g, int width)
+{
+    g.fillAll (page);
+    g.setColour (skin::colours::band);
+    g.fillRect (0, 0, width, pagesTop - 4);
+}
+
+editorlook::HistoryKey editorlook::historyKey (const juce::KeyPress& key)
+{
+    const auto mods = key.getModifiers();
+    if (! mods.isCommandDown())
+        return HistoryKey::none;
+    if (key.getKeyCode() == 'Y' || (key.getKeyCode() == 'Z' && mods.isShiftDown()))
+        return HistoryKey::redo;
+    return key.getKeyCode() == 'Z' ? HistoryKey::undo : HistoryKey::none;
 }
 
 EditorSection::EditorSection (const juce::String& heading) : title (heading)

@@ -16,11 +16,22 @@ namespace editorlook
     const juce::Colour dim { 0xff8c8c8c };
     constexpr int headingHeight = 20;
     constexpr int gap = 8;
+    // An editor's header: two rows of controls above its pages.
+    constexpr int headerRow1 = 6, headerRow2 = 42, rowHeight = 28, pagesTop = 78;
 
     juce::Font font (float height, bool bold = false);
     /** A label in the pages' style. */
     void style (juce::Label& label, float height = 12.0f, bool bold = false,
                 juce::Justification justification = juce::Justification::centredLeft);
+    /** The header's name: a label that draws the whole name, and a click opens the framework's
+        text box over it, which takes only the characters the instrument keeps. */
+    void styleNameBox (juce::Label& nameBox, const juce::String& title);
+    /** An editor's background: the page colour with the header's band over it. */
+    void paintEditorBackground (juce::Graphics& g, int width);
+
+    /** What a key does to an editor's history: Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. */
+    enum class HistoryKey { none, undo, redo };
+    HistoryKey historyKey (const juce::KeyPress& key);
 } // namespace editorlook
 
 /**

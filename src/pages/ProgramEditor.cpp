@@ -1,19 +1,16 @@
 #include "ProgramEditor.h"
 
-#include "NameInputFilter.h"
-
 #include "model/ProgramCategories.h"
-#include "ui/SkinImages.h"
 
 namespace zr9
 {
 
 namespace
 {
-    constexpr int headerRow1 = 6, headerRow2 = 42, rowHeight = 28, pagesTop = 78;
+    using editorlook::headerRow1, editorlook::headerRow2, editorlook::rowHeight, editorlook::pagesTop;
     constexpr int lastCategory = 10, lastListedSubType = 7;
     constexpr const char* tabNames[] { "COMMON", "FX", "LAYERS", "CONTROLS" };
-    const juce::Colour editedColour { 0xffe0462e };
+    const juce::Colour editedColour = editorlook::heading; // "EDITED" in the headings' red
 
     /** Combo box items carry value + 1: an id of 0 means nothing chosen. */
     constexpr int idOf (int value) noexcept { return value + 1; }
@@ -48,18 +45,7 @@ ProgramEditor::ProgramEditor (MidiCntrState& c)
     for (auto* l : { &title, &status, &edited, &categoryLabel, &subTypeLabel })
         addAndMakeVisible (l);
 
-    // A label draws the whole name; a click opens the framework's text box over it.
-    nameBox.setFont (editorlook::font (15.0f));
-    nameBox.setEditable (true, false, false);
-    nameBox.setColour (juce::Label::backgroundColourId, skin::colours::band);
-    nameBox.setColour (juce::Label::textColourId, skin::colours::text);
-    nameBox.setColour (juce::Label::outlineColourId, juce::Colour (0xff8c8c8c));
-    nameBox.setColour (juce::Label::outlineWhenEditingColourId, skin::colours::accent);
-    nameBox.setTitle ("Program name");
-    nameBox.onEditorShow = [this] {
-        if (auto* box = nameBox.getCurrentTextEditor())
-            namefield::restrict (*box);
-    };
+    editorlook::styleNameBox (nameBox, "Program name");
     nameBox.onTextChange = [this] { session.setName (nameBox.getText()); };
     addAndMakeVisible (nameBox);
 
@@ -301,27 +287,17 @@ void ProgramEditor::showPage (Page p)
 
 bool ProgramEditor::keyPressed (const juce::KeyPress& key)
 {
-    const auto mods = key.getModifiers();
-    if (mods.isCommandDown() && key.getKeyCode() == 'Z')
-    {
-        mods.isShiftDown() ? session.redo() : session.undo();
-        refreshAll();
-        return true;
-    }
-    if (mods.isCommandDown() && key.getKeyCode() == 'Y')
-    {
-        session.redo();
-        refreshAll();
-        return true;
-    }
-    return false;
+    const auto step = editorlook::historyKey (key);
+    if (step == editorlook::HistoryKey::none)
+        return false;
+    step == editorlook::HistoryKey::redo ? session.redo() : session.undo();
+    refreshAll();
+    return true;
 }
 
 void ProgramEditor::paint (juce::Graphics& g)
 {
-    g.fillAll (editorlook::page);
-    g.setColour (skin::colours::band);
-    g.fillRect (0, 0, getWidth(), pagesTop - 4);
+    editorlook::paintEditorBackground (g, getWidth());
 }
 
 void ProgramEditor::resized()

@@ -1,17 +1,13 @@
 #include "SetupEditor.h"
 
-#include "NameInputFilter.h"
-
-#include "ui/SkinImages.h"
-
 namespace zr9
 {
 
 namespace
 {
-    constexpr int headerRow1 = 6, headerRow2 = 42, rowHeight = 28, pagesTop = 78;
+    using editorlook::headerRow1, editorlook::headerRow2, editorlook::rowHeight, editorlook::pagesTop;
     constexpr const char* tabNames[] { "COMMON", "ZONES" };
-    const juce::Colour editedColour { 0xffe0462e };
+    const juce::Colour editedColour = editorlook::heading; // "EDITED" in the headings' red
 } // namespace
 
 SetupEditor::SetupEditor (MidiCntrState& c)
@@ -30,18 +26,7 @@ SetupEditor::SetupEditor (MidiCntrState& c)
     for (auto* l : { &title, &status, &edited })
         addAndMakeVisible (l);
 
-    // A label draws the whole name; a click opens the framework's text box over it.
-    nameBox.setFont (editorlook::font (15.0f));
-    nameBox.setEditable (true, false, false);
-    nameBox.setColour (juce::Label::backgroundColourId, skin::colours::band);
-    nameBox.setColour (juce::Label::textColourId, skin::colours::text);
-    nameBox.setColour (juce::Label::outlineColourId, juce::Colour (0xff8c8c8c));
-    nameBox.setColour (juce::Label::outlineWhenEditingColourId, skin::colours::accent);
-    nameBox.setTitle ("Setup name");
-    nameBox.onEditorShow = [this] {
-        if (auto* box = nameBox.getCurrentTextEditor())
-            namefield::restrict (*box);
-    };
+    editorlook::styleNameBox (nameBox, "Setup name");
     nameBox.onTextChange = [this] { session.setName (nameBox.getText()); };
     addAndMakeVisible (nameBox);
 
@@ -230,21 +215,17 @@ void SetupEditor::showPage (Page p)
 
 bool SetupEditor::keyPressed (const juce::KeyPress& key)
 {
-    const auto mods = key.getModifiers();
-    if (mods.isCommandDown() && (key.getKeyCode() == 'Z' || key.getKeyCode() == 'Y'))
-    {
-        (key.getKeyCode() == 'Y' || mods.isShiftDown()) ? session.redo() : session.undo();
-        refreshAll();
-        return true;
-    }
-    return false;
+    const auto step = editorlook::historyKey (key);
+    if (step == editorlook::HistoryKey::none)
+        return false;
+    step == editorlook::HistoryKey::redo ? session.redo() : session.undo();
+    refreshAll();
+    return true;
 }
 
 void SetupEditor::paint (juce::Graphics& g)
 {
-    g.fillAll (editorlook::page);
-    g.setColour (skin::colours::band);
-    g.fillRect (0, 0, getWidth(), pagesTop - 4);
+    editorlook::paintEditorBackground (g, getWidth());
 }
 
 void SetupEditor::resized()
