@@ -11,8 +11,9 @@
 // - pacedPrograms: 20 programs from an emulator paced like a 31,250-baud
 //   cable, against the time their bytes need on the cable in both directions.
 
+#include "BenchProcessor.h"
+
 #include "emulator/ZR9Emulator.h"
-#include "library/RevuDIAudioProcessor.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,11 +29,7 @@ struct Rig
     {
         emulatorPorts = std::make_shared<emulator::EmulatorPortProvider> (nullptr);
         emulatorPorts->emulator().line().setCablePacingUs (pacingUs);
-        ProcessorOptions options;
-        options.persistent = false;
-        options.useDevices = false;
-        options.ports = emulatorPorts;
-        processor = std::make_unique<RevuDIAudioProcessor> (options);
+        processor = bench::makeProcessor (folder, emulatorPorts);
         controller().connection().openInputPort (1);
         controller().connection().openOutputPort (1);
     }
@@ -66,6 +63,7 @@ struct Rig
 
     const bool paced;
     juce::ScopedJuceInitialiser_GUI gui;
+    juce::File folder = bench::freshFolder();
     std::shared_ptr<emulator::EmulatorPortProvider> emulatorPorts;
     std::unique_ptr<RevuDIAudioProcessor> processor;
 };

@@ -3,9 +3,9 @@
 // arrangement; and the message thread draining a burst of 1,000 incoming
 // controller changes through the notification queues into the shown page.
 
+#include "BenchProcessor.h"
+
 #include "app/MainComp.h"
-#include "library/RevuDIAudioProcessor.h"
-#include "midi/JuceMidiPorts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,12 +21,7 @@ struct Editor
 {
     Editor()
     {
-        ProcessorOptions options;
-        options.documentsBase = folder;
-        options.persistent = false;
-        options.useDevices = false;
-        options.ports = std::make_shared<JuceMidiPorts>();
-        processor = std::make_unique<RevuDIAudioProcessor> (options);
+        processor = bench::makeProcessor (folder);
         main = std::make_unique<MainComp> (*processor);
         main->pageCommand (pagecommand::mixer, 1);
         main->deliverNotifications();
@@ -44,7 +39,7 @@ struct Editor
     }
 
     juce::ScopedJuceInitialiser_GUI gui;
-    juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("zr9-bench-" + juce::Uuid().toString());
+    juce::File folder = bench::freshFolder();
     std::unique_ptr<RevuDIAudioProcessor> processor;
     std::unique_ptr<MainComp> main;
 };

@@ -2,8 +2,8 @@
 // from the bank (every entry's name, category and mode, the category counts,
 // the rows), and narrowing the shown rows by one more typed character.
 
-#include "library/RevuDIAudioProcessor.h"
-#include "midi/JuceMidiPorts.h"
+#include "BenchProcessor.h"
+
 #include "model/FactoryBanks.h"
 #include "pages/PrgSelClass.h"
 #include "pages/SelectorSources.h"
@@ -21,12 +21,7 @@ struct FullBank
 {
     FullBank()
     {
-        ProcessorOptions options;
-        options.documentsBase = folder;
-        options.persistent = false;
-        options.useDevices = false;
-        options.ports = std::make_shared<JuceMidiPorts>();
-        processor = std::make_unique<RevuDIAudioProcessor> (options);
+        processor = bench::makeProcessor (folder);
 
         // Every empty number gets a factory program under a name of its own.
         auto& bank = processor->controller().model().programBank();
@@ -50,7 +45,7 @@ struct FullBank
     }
 
     juce::ScopedJuceInitialiser_GUI gui;
-    juce::File folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("zr9-bench-" + juce::Uuid().toString());
+    juce::File folder = bench::freshFolder();
     std::unique_ptr<RevuDIAudioProcessor> processor;
     std::unique_ptr<PrgSelClass> page;
 };

@@ -1,10 +1,7 @@
 // Fetching objects from the emulator into the library banks and their files,
 // with the emulator's fault injection: lost, split and duplicated replies.
 
-#include "emulator/ZR9Emulator.h"
-#include "library/BankFiles.h"
-#include "library/RevuDIAudioProcessor.h"
-#include "support/ProcessorFixture.h"
+#include "support/EmulatorWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +13,7 @@ namespace
 {
 struct BulkEndToEnd : ::testing::Test
 {
-    BulkEndToEnd()
-    {
-        ProcessorOptions options;
-        options.documentsBase = folder.path();
-        options.persistent = true;
-        options.ports = ports;
-        options.clock = clock;
-        options.useDevices = false;
-        processor = std::make_unique<RevuDIAudioProcessor> (options);
-        // The emulator follows the two fake ports on each side.
-        controller().connection().openInputPort (3);
-        controller().connection().openOutputPort (3);
-    }
+    BulkEndToEnd() : processor (makePersistentProcessorOnTheEmulator (folder, ports, clock)) {}
 
     MidiCntrState& controller() { return processor->controller(); }
     BulkReceive& run() { return controller().bulkReceive(); }
@@ -60,27 +45,8 @@ struct BulkEndToEnd : ::testing::Test
     }
 
     /** The record the library keeps for an object, as the instrument keeps it. */
-    Bytes expectedRecord (int type, int number)
-    {
-        Bytes record;
-        if (type != typeAlgorithm)
-        {
-            auto name = zr9().objectName (type, number);
-            name.resize (20, ' ');
-            record.assign (name.begin(), name.end());
-        }
-        const auto data = zr9().objectData (type, number);
-        record.insert (record.end(), data.begin(), data.end());
-        return record;
-    }
-
-    BankIndex bankFile (int type)
-    {
-        const auto block = readDataFile (folder.libraryFile (bankFileName (type)));
-        BankIndex bank;
-        bank.index (type, ByteView (static_cast<const std::uint8_t*> (block.getData()), block.getSize()), findBankType (type)->cap);
-        return bank;
-    }
+    Bytes expectedRecord (int type, int number) { return libraryRecordOf (zr9(), type, number); }
+    BankIndex bankFile (int type) { return bankFileOf (folder, type); }
 
     TempFolder folder;
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();

@@ -3,12 +3,8 @@
 // changed, undone and redone, written to a free number, and found read back
 // in the library bank and in its file.
 
-#include "app/MainComp.h"
-#include "emulator/ZR9Emulator.h"
-#include "library/BankFiles.h"
-#include "library/RevuDIAudioProcessor.h"
 #include "model/SetupLayout.h"
-#include "support/ProcessorFixture.h"
+#include "support/EmulatorWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +16,8 @@ namespace
 {
 struct EditorsEndToEnd : ::testing::Test
 {
-    EditorsEndToEnd()
+    EditorsEndToEnd() : processor (makePersistentProcessorOnTheEmulator (folder, ports, clock))
     {
-        ProcessorOptions options;
-        options.documentsBase = folder.path();
-        options.persistent = true;
-        options.ports = ports;
-        options.clock = clock;
-        options.useDevices = false;
-        processor = std::make_unique<RevuDIAudioProcessor> (options);
-        controller().connection().openInputPort (3);
-        controller().connection().openOutputPort (3);
         controller().connection().sendIdentityRequest();
         arrivedUntil ([&] { return controller().connection().isConnected(); });
         main = std::make_unique<MainComp> (*processor);
@@ -62,23 +49,8 @@ struct EditorsEndToEnd : ::testing::Test
         EXPECT_TRUE (arrivedUntil ([&] { return main->writeDialog() == nullptr; })) << "the dialog goes once read back";
     }
 
-    Bytes instrumentRecord (int type, int number)
-    {
-        auto name = zr9().objectName (type, number);
-        name.resize (20, ' ');
-        Bytes record (name.begin(), name.end());
-        const auto data = zr9().objectData (type, number);
-        record.insert (record.end(), data.begin(), data.end());
-        return record;
-    }
-
-    BankIndex bankFile (int type)
-    {
-        const auto block = readDataFile (folder.libraryFile (bankFileName (type)));
-        BankIndex bank;
-        bank.index (type, ByteView (static_cast<const std::uint8_t*> (block.getData()), block.getSize()), findBankType (type)->cap);
-        return bank;
-    }
+    Bytes instrumentRecord (int type, int number) { return libraryRecordOf (zr9(), type, number); }
+    BankIndex bankFile (int type) { return bankFileOf (folder, type); }
 
     TempFolder folder;
     std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();

@@ -1,11 +1,9 @@
 // The library manager against the emulator: an arrangement applied from the
 // library reaches the instrument as the programs of its 16 channels.
 
-#include "app/MainComp.h"
-#include "emulator/ZR9Emulator.h"
 #include "model/ArrangementState.h"
 #include "model/FactoryBanks.h"
-#include "support/ProcessorFixture.h"
+#include "support/EmulatorWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -15,31 +13,10 @@ using namespace zr9::test;
 
 namespace
 {
-struct LibraryEndToEnd : ::testing::Test
+struct LibraryEndToEnd : EmulatorWindowFixture
 {
-    LibraryEndToEnd()
-    {
-        main = std::make_unique<MainComp> (*processor);
-        for (int tick = 0; tick < 50 && controller().scan().state() == PortScan::State::running; ++tick)
-        {
-            waitForReplies();
-            clock->step (PortScan::tickMs);
-        }
-        waitForReplies();
-        runMessageLoopUntil ([&] { return controller().currentProgram (15) == zr9().channelProgram (15); });
-    }
-
-    MidiCntrState& controller() { return processor->controller(); }
-    VirtualInstrument& zr9() { return ports->emulator().instrument(); }
-    void waitForReplies() { runMessageLoopUntil ([&] { return ports->emulator().line().isIdle(); }); }
-
-    TempFolder folder;
-    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
-    std::shared_ptr<EmulatorPortProvider> ports = std::make_shared<EmulatorPortProvider> (std::make_shared<FakeMidiPorts> (2, 2));
-    std::unique_ptr<RevuDIAudioProcessor> processor = makeTestProcessor (folder, ports, clock);
-    std::unique_ptr<MainComp> main;
-};
-} // namespace
+    LibraryEndToEnd() { openWindowOnTheEmulator(); }
+};} // namespace
 
 TEST_F (LibraryEndToEnd, ApplyingAnEntrySendsItsSixteenProgramsToTheInstrument)
 {

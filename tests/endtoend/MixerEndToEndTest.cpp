@@ -1,10 +1,7 @@
 // The mixer page against the emulator: what the instrument sends moves the
 // strips, and what the user moves on a strip reaches the instrument.
 
-#include "app/MainComp.h"
-#include "emulator/ZR9Emulator.h"
-#include "library/RevuDIAudioProcessor.h"
-#include "support/ProcessorFixture.h"
+#include "support/EmulatorWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -14,38 +11,16 @@ using namespace zr9::test;
 
 namespace
 {
-struct MixerEndToEnd : ::testing::Test
+struct MixerEndToEnd : EmulatorWindowFixture
 {
     MixerEndToEnd()
     {
-        main = std::make_unique<MainComp> (*processor);
-        for (int tick = 0; tick < 50 && controller().scan().state() == PortScan::State::running; ++tick)
-        {
-            waitForReplies();
-            clock->step (PortScan::tickMs);
-        }
-        waitForReplies();
-        runMessageLoopUntil ([&] { return controller().currentProgram (15) == zr9().channelProgram (15); });
+        openWindowOnTheEmulator();
         main->pageCommand (pagecommand::mixer, 1);
     }
 
-    MidiCntrState& controller() { return processor->controller(); }
-    VirtualInstrument& zr9() { return ports->emulator().instrument(); }
     ChMixerComp& mixer() { return *main->mixerPage(); }
-    void waitForReplies() { runMessageLoopUntil ([&] { return ports->emulator().line().isIdle(); }); }
-    /** Lets the instrument's messages arrive and the window hand the notifications to the page. */
-    bool deliveredUntil (const std::function<bool()>& done)
-    {
-        return runMessageLoopUntil ([&] { main->deliverNotifications(); return done(); });
-    }
-
-    TempFolder folder;
-    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
-    std::shared_ptr<EmulatorPortProvider> ports = std::make_shared<EmulatorPortProvider> (std::make_shared<FakeMidiPorts> (2, 2));
-    std::unique_ptr<RevuDIAudioProcessor> processor = makeTestProcessor (folder, ports, clock);
-    std::unique_ptr<MainComp> main;
-};
-} // namespace
+};} // namespace
 
 TEST_F (MixerEndToEnd, ThePagesStripsShowTheInstrumentsChannelPrograms)
 {

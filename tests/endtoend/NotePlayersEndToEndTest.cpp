@@ -2,11 +2,8 @@
 // typed into the computer-keyboard player and a wheel drag send arrives at
 // the instrument on the channel chosen from the keyboard's menu.
 
-#include "app/MainComp.h"
-#include "emulator/ZR9Emulator.h"
-#include "library/RevuDIAudioProcessor.h"
+#include "support/EmulatorWindow.h"
 #include "support/PointerEvents.h"
-#include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +13,11 @@ using namespace zr9::test;
 
 namespace
 {
-struct NotePlayersEndToEnd : ::testing::Test
+struct NotePlayersEndToEnd : EmulatorWindowFixture
 {
-    NotePlayersEndToEnd()
-    {
-        // The window shows the scan the processor started; it finds the emulator after the two fake pairs.
-        main = std::make_unique<MainComp> (*processor);
-        for (int tick = 0; tick < 50 && controller().scan().state() == PortScan::State::running; ++tick)
-        {
-            runMessageLoopUntil ([&] { return ports->emulator().line().isIdle(); });
-            clock->step (PortScan::tickMs);
-        }
-    }
+    // The window shows the scan the processor started; it finds the emulator after the two fake pairs.
+    NotePlayersEndToEnd() { openWindowOnTheEmulator(); }
 
-    MidiCntrState& controller() { return processor->controller(); }
-    VirtualInstrument& zr9() { return ports->emulator().instrument(); }
     KeyBrd& keys() { return main->keyboardPanel().keyboard(); }
 
     void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to)
@@ -39,14 +26,7 @@ struct NotePlayersEndToEnd : ::testing::Test
         c.mouseDrag (pointerEvent (c, to, from));
     }
     void letGo (juce::Component& c, juce::Point<float> from, juce::Point<float> at) { c.mouseUp (pointerEvent (c, at, from)); }
-
-    TempFolder folder;
-    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
-    std::shared_ptr<EmulatorPortProvider> ports = std::make_shared<EmulatorPortProvider> (std::make_shared<FakeMidiPorts> (2, 2));
-    std::unique_ptr<RevuDIAudioProcessor> processor = makeTestProcessor (folder, ports, clock);
-    std::unique_ptr<MainComp> main;
-};
-} // namespace
+};} // namespace
 
 TEST_F (NotePlayersEndToEnd, KeysLettersAndWheelsReachTheInstrumentOnTheChosenChannel)
 {

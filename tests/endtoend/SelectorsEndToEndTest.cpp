@@ -1,12 +1,9 @@
 // The selectors and the controls page against the emulator: what is chosen
 // reaches the instrument, and what the instrument sends moves the page.
 
-#include "app/MainComp.h"
-#include "emulator/ZR9Emulator.h"
-#include "library/RevuDIAudioProcessor.h"
 #include "pages/FxcSelClass.h"
 #include "pages/PrgSelClass.h"
-#include "support/ProcessorFixture.h"
+#include "support/EmulatorWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -16,36 +13,14 @@ using namespace zr9::test;
 
 namespace
 {
-struct SelectorsEndToEnd : ::testing::Test
+struct SelectorsEndToEnd : EmulatorWindowFixture
 {
     SelectorsEndToEnd()
     {
-        main = std::make_unique<MainComp> (*processor);
-        for (int tick = 0; tick < 50 && controller().scan().state() == PortScan::State::running; ++tick)
-        {
-            waitForReplies();
-            clock->step (PortScan::tickMs);
-        }
-        waitForReplies();
-        runMessageLoopUntil ([&] { return controller().currentProgram (15) == zr9().channelProgram (15); });
+        openWindowOnTheEmulator();
         clock->step (2000); // the input pause of the playing mode ends
     }
-
-    MidiCntrState& controller() { return processor->controller(); }
-    VirtualInstrument& zr9() { return ports->emulator().instrument(); }
-    void waitForReplies() { runMessageLoopUntil ([&] { return ports->emulator().line().isIdle(); }); }
-    bool deliveredUntil (const std::function<bool()>& done)
-    {
-        return runMessageLoopUntil ([&] { main->deliverNotifications(); return done(); });
-    }
-
-    TempFolder folder;
-    std::shared_ptr<ManualClock> clock = std::make_shared<ManualClock>();
-    std::shared_ptr<EmulatorPortProvider> ports = std::make_shared<EmulatorPortProvider> (std::make_shared<FakeMidiPorts> (2, 2));
-    std::unique_ptr<RevuDIAudioProcessor> processor = makeTestProcessor (folder, ports, clock);
-    std::unique_ptr<MainComp> main;
-};
-} // namespace
+};} // namespace
 
 TEST_F (SelectorsEndToEnd, AProgramChosenOnChannelThreeIsWhatTheInstrumentPlaysThere)
 {

@@ -1,6 +1,7 @@
 #include "pages/KeyBrd.h"
 #include "support/PointerEvents.h"
 #include "support/FakeMidiPorts.h"
+#include "support/NoteMessages.h"
 #include "support/TestController.h"
 #include "support/TestHelpers.h"
 
@@ -15,8 +16,8 @@ namespace
 {
 using Bytes = std::vector<juce::uint8>;
 
-Bytes on (int channel, int note, int velocity) { return { (juce::uint8) (0x90 + channel - 1), (juce::uint8) note, (juce::uint8) velocity }; }
-Bytes off (int channel, int note) { return { (juce::uint8) (0x80 + channel - 1), (juce::uint8) note, 0 }; }
+Bytes on (int channel, int note, int velocity) { return noteOnBytes (channel, note, velocity); }
+Bytes off (int channel, int note) { return noteOffBytes (channel, note); }
 
 struct KeyBrdFixture : ::testing::Test
 {

@@ -1,5 +1,6 @@
 #include "pages/KeyPlayClass.h"
 #include "support/FakeMidiPorts.h"
+#include "support/NoteMessages.h"
 #include "support/TestController.h"
 
 #include "controller/MidiCntrState.h"
@@ -15,8 +16,8 @@ namespace
 {
 using Bytes = std::vector<juce::uint8>;
 
-Bytes on (int channel, int note, int velocity) { return { (juce::uint8) (0x90 + channel - 1), (juce::uint8) note, (juce::uint8) velocity }; }
-Bytes off (int channel, int note) { return { (juce::uint8) (0x80 + channel - 1), (juce::uint8) note, 0 }; }
+Bytes on (int channel, int note, int velocity) { return noteOnBytes (channel, note, velocity); }
+Bytes off (int channel, int note) { return noteOffBytes (channel, note); }
 
 /** The player with a computer keyboard the test presses and lets go. */
 struct KeyPlayFixture : ::testing::Test
