@@ -9,8 +9,11 @@ namespace zr9
 {
 
 HelloWorldWindow::HelloWorldWindow (ProcessorOptions options)
-    : juce::DocumentWindow (appinfo::name, skin::colours::window, 0, true)
+    : juce::DocumentWindow (appinfo::name, skin::colours::window, 0, false)
 {
+    // Put on the desktop only once its title bar, resizing and size are settled: each of those
+    // recreates a window that is already on the desktop, and the system would briefly show a
+    // stray window at a default size.
     // The system's title bar lets the window manager offer its usual way to close the program.
     setUsingNativeTitleBar (true);
     audioProcessor = std::make_unique<RevuDIAudioProcessor> (std::move (options));
@@ -26,6 +29,7 @@ HelloWorldWindow::HelloWorldWindow (ProcessorOptions options)
     setResizeLimits (MainComp::minimumWidth, MainComp::minimumHeight, 16384, 16384);
     // Sized before it is shown, so the window never appears at another size first.
     setBounds (0, 0, size.x, size.y);
+    addToDesktop (getDesktopWindowStyleFlags());
     setVisible (true);
 }
 

@@ -25,25 +25,31 @@ export DISPLAY=":$n"
 for i in $(seq 1 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not start"
 
+# Prints the geometry of the first window named "Halvorn ZR9" that can be seen, or nothing.
+viewable_window_geometry() {
+    xwininfo -root -tree 2>/dev/null | grep '"Halvorn ZR9"' | while read -r id rest; do
+        if xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
+            echo "$rest" | grep -oE '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' | head -n 1
+            break
+        fi
+    done
+}
+
 # Starts the program with the given options, waits for its window, stops it
 # with SIGTERM and checks that it ended cleanly. Leaves the window's geometry in $geometry.
 run_and_stop() {
     "$program" --documents "$docs" "$@" >"$applog" 2>&1 &
     apid=$!
-    shown=0
+    # A window counts once it can be seen; the tree is read again each time, so a window
+    # that is replaced while the program starts is never mistaken for the one it shows.
+    geometry=""
     for i in $(seq 1 300); do
-        if xwininfo -root -tree 2>/dev/null | grep -q '"Halvorn ZR9"'; then shown=1; break; fi
+        geometry=$(viewable_window_geometry)
+        [ -n "$geometry" ] && break
         kill -0 "$apid" 2>/dev/null || break
         sleep 0.1
     done
-    [ "$shown" = 1 ] || fail "the window \"Halvorn ZR9\" was never shown"
-    # The window exists before it is mapped; its size counts once it can be seen.
-    window=$(xwininfo -root -tree 2>/dev/null | grep '"Halvorn ZR9"' | grep -oE '^ *0x[0-9a-f]+' | head -n 1 | tr -d ' ')
-    for i in $(seq 1 100); do
-        xwininfo -id "$window" 2>/dev/null | grep -q 'IsViewable' && break
-        sleep 0.1
-    done
-    geometry=$(xwininfo -root -tree 2>/dev/null | grep '"Halvorn ZR9"' | grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | head -n 1)
+    [ -n "$geometry" ] || fail "the window \"Halvorn ZR9\" was never shown"
     echo "smoke test: window shown ($geometry)"
     sleep 1 # time for the port scan to find the emulator
 
