@@ -5,6 +5,7 @@
 #include "MixerPictures.h"
 #include "PictureFile.h"
 
+#include <juce_events/juce_events.h>
 #include <juce_graphics/juce_graphics.h>
 
 #include <functional>
@@ -67,6 +68,8 @@ void drawNameSlot (Graphics& g, int h)
 
 int main (int argc, char** argv)
 {
+    // Fonts and their caches are framework singletons; this releases them before the tool ends.
+    const juce::ScopedJuceInitialiser_GUI framework;
     if (argc != 2)
     {
         std::cerr << "usage: zr9_draw_pictures OUTPUT_DIR\n";
