@@ -32,6 +32,18 @@ namespace editorlook
     /** What a key does to an editor's history: Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. */
     enum class HistoryKey { none, undo, redo };
     HistoryKey historyKey (const juce::KeyPress& key);
+
+    /** Applies an undo or redo key to an editor's history (anything with undo() and redo());
+        says whether the key was one of them. */
+    template <typename History>
+    bool applyHistoryKey (const juce::KeyPress& key, History& history)
+    {
+        const auto step = historyKey (key);
+        if (step == HistoryKey::none)
+            return false;
+        step == HistoryKey::redo ? history.redo() : history.undo();
+        return true;
+    }
 } // namespace editorlook
 
 /**

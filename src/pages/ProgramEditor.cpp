@@ -287,10 +287,8 @@ void ProgramEditor::showPage (Page p)
 
 bool ProgramEditor::keyPressed (const juce::KeyPress& key)
 {
-    const auto step = editorlook::historyKey (key);
-    if (step == editorlook::HistoryKey::none)
+    if (! editorlook::applyHistoryKey (key, session))
         return false;
-    step == editorlook::HistoryKey::redo ? session.redo() : session.undo();
     refreshAll();
     return true;
 }

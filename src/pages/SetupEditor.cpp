@@ -215,10 +215,8 @@ void SetupEditor::showPage (Page p)
 
 bool SetupEditor::keyPressed (const juce::KeyPress& key)
 {
-    const auto step = editorlook::historyKey (key);
-    if (step == editorlook::HistoryKey::none)
+    if (! editorlook::applyHistoryKey (key, session))
         return false;
-    step == editorlook::HistoryKey::redo ? session.redo() : session.undo();
     refreshAll();
     return true;
 }
