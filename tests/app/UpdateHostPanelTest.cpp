@@ -11,10 +11,7 @@ namespace
 /** A processor that reads and writes its library folder (a temporary one), as the program's does. */
 std::unique_ptr<RevuDIAudioProcessor> persistentProcessor (const TempFolder& folder, std::shared_ptr<Clock> clock)
 {
-    ProcessorOptions options;
-    options.documentsBase = folder.path();
-    options.ports = std::make_shared<FakeMidiPorts>();
-    options.clock = std::move (clock);
+    auto options = processorOptions (folder, std::make_shared<FakeMidiPorts>(), std::move (clock), Files::kept);
     options.useDevices = false;
     return std::make_unique<RevuDIAudioProcessor> (options);
 }

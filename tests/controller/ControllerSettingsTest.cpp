@@ -2,6 +2,7 @@
 
 #include "library/RevuDIAudioProcessor.h"
 #include "support/ManualClock.h"
+#include "support/ProcessorFixture.h"
 #include "support/TestController.h"
 #include "support/TestHelpers.h"
 
@@ -14,11 +15,8 @@ namespace
 {
 std::unique_ptr<RevuDIAudioProcessor> makeProcessor (const TempFolder& folder, std::shared_ptr<FakeMidiPorts> ports = {})
 {
-    ProcessorOptions options;
-    options.documentsBase = folder.path();
-    options.ports = ports != nullptr ? ports : std::make_shared<FakeMidiPorts>();
-    options.clock = std::make_shared<ManualClock>();
-    return std::make_unique<RevuDIAudioProcessor> (options);
+    return std::make_unique<RevuDIAudioProcessor> (processorOptions (
+        folder, ports != nullptr ? ports : std::make_shared<FakeMidiPorts>(), std::make_shared<ManualClock>(), Files::kept));
 }
 
 void writeSettings (const TempFolder& folder, const std::string& text)

@@ -115,11 +115,7 @@ TEST_F (EndToEnd, AReplyDuringTheScanAtANewStartKeepsTheRememberedPair)
 {
     // A program that found the instrument before opens the remembered pair at
     // start-up, and an answer may arrive the moment the scan begins.
-    ProcessorOptions options;
-    options.documentsBase = folder.path();
-    options.persistent = true;
-    options.ports = ports;
-    options.clock = clock;
+    const auto options = processorOptions (folder, ports, clock, Files::kept);
     processor = std::make_unique<RevuDIAudioProcessor> (options);
     controller().settings().set (Setting::inputPort, "3");
     controller().settings().set (Setting::outputPort, "3");

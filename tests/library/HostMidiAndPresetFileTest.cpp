@@ -30,11 +30,8 @@ struct HostMidiFixture : ProcessorFixture
 
 std::unique_ptr<RevuDIAudioProcessor> persistentProcessor (const TempFolder& folder)
 {
-    ProcessorOptions options;
-    options.documentsBase = folder.path();
-    options.ports = std::make_shared<FakeMidiPorts>();
-    options.clock = std::make_shared<ManualClock>();
-    return std::make_unique<RevuDIAudioProcessor> (options);
+    return std::make_unique<RevuDIAudioProcessor> (
+        processorOptions (folder, std::make_shared<FakeMidiPorts>(), std::make_shared<ManualClock>(), Files::kept));
 }
 
 juce::MemoryBlock fileBytes (const juce::File& f)

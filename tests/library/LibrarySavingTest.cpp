@@ -5,6 +5,7 @@
 #include "library/RevuDIAudioProcessor.h"
 #include "support/BankBuilder.h"
 #include "support/ManualClock.h"
+#include "support/ProcessorFixture.h"
 #include "support/TestHelpers.h"
 #include "support/TransferReplies.h"
 
@@ -19,11 +20,7 @@ struct LibrarySaving : ::testing::Test
 {
     std::unique_ptr<RevuDIAudioProcessor> makeProcessor (bool persistent = true)
     {
-        ProcessorOptions options;
-        options.documentsBase = folder.path();
-        options.persistent = persistent;
-        options.ports = ports;
-        options.clock = clock;
+        auto options = processorOptions (folder, ports, clock, persistent ? Files::kept : Files::notWritten);
         options.useDevices = false;
         return std::make_unique<RevuDIAudioProcessor> (options);
     }

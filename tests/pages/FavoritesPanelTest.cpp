@@ -19,10 +19,7 @@ struct FavoritesPanel : ::testing::Test
 {
     FavoritesPanel()
     {
-        ProcessorOptions options;
-        options.documentsBase = folder.path();
-        options.ports = ports;
-        options.clock = clock;
+        auto options = processorOptions (folder, ports, clock, Files::kept);
         options.useDevices = false;
         processor = std::make_unique<RevuDIAudioProcessor> (options);
         controller().connection().openOutputPort (1);

@@ -55,11 +55,7 @@ inline std::unique_ptr<RevuDIAudioProcessor> makePersistentProcessorOnTheEmulato
                                                                                   std::shared_ptr<emulator::EmulatorPortProvider> ports,
                                                                                   std::shared_ptr<Clock> clock)
 {
-    ProcessorOptions options;
-    options.documentsBase = folder.path();
-    options.persistent = true;
-    options.ports = std::move (ports);
-    options.clock = std::move (clock);
+    auto options = processorOptions (folder, std::move (ports), std::move (clock), Files::kept);
     options.useDevices = false;
     auto processor = std::make_unique<RevuDIAudioProcessor> (options);
     processor->controller().connection().openInputPort (3);

@@ -9,16 +9,25 @@
 namespace zr9::test
 {
 
+enum class Files { kept, notWritten };
+
+/** Options for a processor on the given ports and clock with its library folder in `folder`. */
+inline ProcessorOptions processorOptions (const TempFolder& folder, std::shared_ptr<MidiPortProvider> ports,
+                                          std::shared_ptr<Clock> clock, Files files)
+{
+    ProcessorOptions options;
+    options.documentsBase = folder.path();
+    options.persistent = files == Files::kept;
+    options.ports = std::move (ports);
+    options.clock = std::move (clock);
+    return options;
+}
+
 /** A processor on the given ports and clock with its library folder in `folder` and nothing written to disk. */
 inline std::unique_ptr<RevuDIAudioProcessor> makeTestProcessor (const TempFolder& folder, std::shared_ptr<MidiPortProvider> ports,
                                                                 std::shared_ptr<Clock> clock)
 {
-    ProcessorOptions options;
-    options.documentsBase = folder.path();
-    options.persistent = false;
-    options.ports = std::move (ports);
-    options.clock = std::move (clock);
-    return std::make_unique<RevuDIAudioProcessor> (options);
+    return std::make_unique<RevuDIAudioProcessor> (processorOptions (folder, std::move (ports), std::move (clock), Files::notWritten));
 }
 
 /**
