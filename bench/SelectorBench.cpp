@@ -5,8 +5,8 @@
 #include "BenchProcessor.h"
 
 #include "model/FactoryBanks.h"
-#include "pages/PrgSelClass.h"
-#include "pages/SelectorSources.h"
+#include "pages/selectors/PrgSelClass.h"
+#include "pages/selectors/SelectorSources.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,7 +38,7 @@ struct FullBank
             record[30] = (std::uint8_t) (n % 11);
             bank.storeRecord (n, ByteView (record));
         }
-        page = std::make_unique<PrgSelClass> (*processor);
+        page = std::make_unique<PrgSelClass> (processor->controller(), processor->persistentLibrary());
         page->setSize (866, 710);
         page->setVisible (true);
         page->openOn (1);

@@ -26,9 +26,28 @@ function(zr9_include_root target layer scope)
     file(REMOVE_RECURSE ${root})
     file(MAKE_DIRECTORY ${root})
     foreach(folder IN LISTS deps ITEMS ${layer})
+        get_filename_component(parent ${root}/${folder} DIRECTORY)
+        file(MAKE_DIRECTORY ${parent})
         file(CREATE_LINK ${ZR9_SOURCE_ROOT}/${folder} ${root}/${folder} SYMBOLIC)
     endforeach()
     target_include_directories(${target} ${scope} ${root})
+endfunction()
+
+# The layers src/layers.txt names, in its order, into out_var.
+function(zr9_layer_names out_var)
+    file(STRINGS ${ZR9_SOURCE_ROOT}/layers.txt lines REGEX "^[a-z/]+:")
+    set(names "")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE ":.*" "" name "${line}")
+        list(APPEND names ${name})
+    endforeach()
+    set(${out_var} ${names} PARENT_SCOPE)
+endfunction()
+
+# The build target of a layer: zr9_ and its folder, "/" written as "_".
+function(zr9_layer_target layer out_var)
+    string(REPLACE "/" "_" name "zr9_${layer}")
+    set(${out_var} ${name} PARENT_SCOPE)
 endfunction()
 
 # The sources of one folder of src/, without the files named in EXCLUDE.

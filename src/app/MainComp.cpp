@@ -40,7 +40,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
     controller.notifications().addListener (this);
     controller.scan().addListener (this);
     lastAppliedMode = controller.getLiveValue (LiveTable::rowPlayingMode);
-    bar->showPlayingMode (processor.playingMode());
+    bar->showPlayingMode (controller.playingMode());
     bar->button (AppBar::buttonKeys)->setSelected (controller.editorMemory().isKeyboardOpen());
     foot->setStatusText (controller.connection().isConnected() ? onLineText() : juce::String ("OFF-LINE"));
 
@@ -84,7 +84,7 @@ void MainComp::buildChildren()
     addChildComponent (*rightSide);
 
     // The mixer page lies below the keyboard panel, which is pulled up over the pages.
-    setPage (slotMixer, std::make_unique<ChMixerComp> (processor), PageLayout::full);
+    setPage (slotMixer, std::make_unique<ChMixerComp> (controller), PageLayout::full);
     mixerPage()->addChangeListener (this);
 
     keyboard = std::make_unique<KeyboardPanel> (*this, controller);
@@ -288,7 +288,7 @@ void MainComp::gskButtonPressed (int number)
 
 void MainComp::setPlayingMode (int mode)
 {
-    processor.applyPlayingMode (mode);
+    controller.switchPlayingMode (mode);
     lastAppliedMode = mode;
     bar->showPlayingMode (mode);
     if (mode == 1)

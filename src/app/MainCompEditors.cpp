@@ -56,7 +56,7 @@ void MainComp::installEditorShortcuts()
 {
     auto shortcuts = std::make_unique<EditorShortcuts> (*this);
     if (auto* mixer = mixerPage())
-        for (int c = 0; c < LiveTable::channelCount; ++c)
+        for (int c = 0; c < channelCount; ++c)
             shortcuts->watch (mixer->header().nameSlot (c), [this, c] { openProgramEditor (c); });
     if (auto* b = bar->button (AppBar::buttonProgram))
         shortcuts->watch (*b, [this] { openProgramEditor (controller.midiChannel() - 1); });
@@ -76,7 +76,7 @@ void MainComp::openProgramEditor (int channel)
         page (slotProgramEditor)->toBehind (keyboard.get()); // the keyboard panel is pulled up over the pages
     }
     showOnlyPage (slotProgramEditor);
-    programEditor()->open (std::clamp (channel, 0, LiveTable::channelCount - 1));
+    programEditor()->open (std::clamp (channel, 0, channelCount - 1));
 }
 
 void MainComp::openSetupEditor()

@@ -5,6 +5,8 @@
 
 #include "MainComp.h"
 
+#include "model/MidiControllers.h"
+
 namespace zr9
 {
 
@@ -96,7 +98,7 @@ void MainComp::showIncomingWheel (std::uint32_t code)
     auto& keys = keyboard->keyboard();
     if (statecode::kind (code) == statecode::pitchWheel)
         keys.pitchWheel().showPosition (NotePlayer::positionForPitchWheel (statecode::wheelValue (code)));
-    else if (statecode::kind (code) == statecode::controller && statecode::data1 (code) == NotePlayer::modulationController)
+    else if (statecode::kind (code) == statecode::controller && statecode::data1 (code) == midicc::modulationWheel)
         keys.modulationWheel().showPosition (statecode::data2 (code));
 }
 

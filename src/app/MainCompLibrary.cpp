@@ -37,7 +37,8 @@ void MainComp::openLibraryManager()
         return;
     }
 
-    auto manager = std::make_unique<Lib_Manager_Comp> (processor, fileMan);
+    auto manager = std::make_unique<Lib_Manager_Comp> (controller, processor, fileMan,
+                                                       processor.library().file (WorkingLibraryFile::fileName));
     manager->addChangeListener (this);
     if (libraryInOwnWindow)
     {

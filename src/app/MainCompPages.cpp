@@ -6,10 +6,11 @@
 #include "MainComp.h"
 
 #include "library/RevuDIAudioProcessor.h"
-#include "pages/FxcSelClass.h"
-#include "pages/PlainSelectors.h"
-#include "pages/PrgSelClass.h"
-#include "pages/StpSelClass.h"
+#include "model/MidiControllers.h"
+#include "pages/selectors/FxcSelClass.h"
+#include "pages/selectors/PlainSelectors.h"
+#include "pages/selectors/PrgSelClass.h"
+#include "pages/selectors/StpSelClass.h"
 
 namespace zr9
 {
@@ -62,7 +63,7 @@ void MainComp::showControls()
 {
     if (controlsPage() == nullptr)
     {
-        setPage (slotControls, std::make_unique<ControlsComp> (processor), PageLayout::full);
+        setPage (slotControls, std::make_unique<ControlsComp> (controller), PageLayout::full);
         controlsPage()->onChannelChosen = [this] { channelChanged(); };
     }
     controlsPage()->refreshAll();
@@ -95,21 +96,21 @@ ObjectSelector& MainComp::makeSelector (int slot)
     {
         case slotProgramSelector:
         {
-            auto programs = std::make_unique<PrgSelClass> (processor);
+            auto programs = std::make_unique<PrgSelClass> (controller, processor.persistentLibrary());
             programs->onChannelChosen = [this] { channelChanged(); };
             programs->onEdit = [this, list = programs.get()] (int) { openProgramEditor (list->channel()); };
             made = std::move (programs);
             break;
         }
-        case slotSetupSelector:      made = std::make_unique<StpSelClass> (processor); break;
-        case slotFxChainSelector:    made = std::make_unique<FxcSelClass> (processor); break;
-        case slotKeyMapSelector:     made = std::make_unique<KmpSelClass> (processor); break;
-        case slotIntonationSelector: made = std::make_unique<IntSelClass> (processor); break;
-        case slotPatternSelector:    made = std::make_unique<PatShiftSelClass> (processor); break;
-        case slotVelocitySelector:   made = std::make_unique<PatVelSelClass> (processor); break;
-        case slotArpSelector:        made = std::make_unique<ArpSelClass> (processor); break;
-        case slotSongSelector:       made = std::make_unique<SongSelClass> (processor); break;
-        case slotAlgorithmSelector:  default: made = std::make_unique<AlgSelClass> (processor); break;
+        case slotSetupSelector:      made = std::make_unique<StpSelClass> (controller, processor.persistentLibrary()); break;
+        case slotFxChainSelector:    made = std::make_unique<FxcSelClass> (controller); break;
+        case slotKeyMapSelector:     made = std::make_unique<KmpSelClass> (controller); break;
+        case slotIntonationSelector: made = std::make_unique<IntSelClass> (controller); break;
+        case slotPatternSelector:    made = std::make_unique<PatShiftSelClass> (controller); break;
+        case slotVelocitySelector:   made = std::make_unique<PatVelSelClass> (controller); break;
+        case slotArpSelector:        made = std::make_unique<ArpSelClass> (controller); break;
+        case slotSongSelector:       made = std::make_unique<SongSelClass> (controller); break;
+        case slotAlgorithmSelector:  default: made = std::make_unique<AlgSelClass> (controller); break;
     }
     // "EDIT" opens the program or setup editor and "LIBRARY" the arrangement library, from the program and multi lists.
     made->onClose = [this] { closeSelector(); };
@@ -183,7 +184,7 @@ void MainComp::tellControlsOfWheel (std::uint32_t code)
     const int channel = statecode::channel (code);
     if (statecode::kind (code) == statecode::pitchWheel)
         controlsPage()->showPitchWheel (channel, statecode::wheelValue (code));
-    else if (statecode::data1 (code) == NotePlayer::modulationController)
+    else if (statecode::data1 (code) == midicc::modulationWheel)
         controlsPage()->showModulation (channel, statecode::data2 (code));
 }
 

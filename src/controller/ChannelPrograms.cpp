@@ -11,7 +11,7 @@ namespace
     constexpr int programsPerBank = 128;
     constexpr int noProgram = -1;
 
-    bool isChannel (int c) noexcept { return c >= 0 && c < ChannelPrograms::channelCount; }
+    bool isChannel (int c) noexcept { return c >= 0 && c < channelCount; }
 } // namespace
 
 ChannelPrograms::ChannelPrograms (RK2Class& m, LiveTable& t) : model (m), table (t)

@@ -30,7 +30,6 @@ class RK2Class;
 class ChannelPrograms
 {
 public:
-    static constexpr int channelCount = LiveTable::channelCount;
 
     ChannelPrograms (RK2Class& model, LiveTable& table);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/MidiChannels.h"
 #include "model/SettingsList.h"
 
 #include <juce_events/juce_events.h>
@@ -38,7 +39,6 @@ public:
 class ControllerSettings : private juce::AsyncUpdater
 {
 public:
-    static constexpr int channelCount = 16;
     static constexpr int optionWordCount = 7;
 
     /** Reads the stored settings (the defaults, written at once, when there are none). Without storage nothing is kept. */

@@ -31,7 +31,6 @@ struct ChannelEffects
 class EffectSelection
 {
 public:
-    static constexpr int channelCount = midiChannelCount;
 
     /** Names the three chains from the bank (empty for a number the bank does not hold) and keeps them. */
     void rebuild (int channel, const std::array<int, 3>& chains, const BankIndex& fxChainBank);

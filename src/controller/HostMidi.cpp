@@ -6,14 +6,13 @@
 #include "MidiConnection.h"
 #include "Notifications.h"
 
+#include "model/MidiControllers.h"
+
 namespace zr9
 {
 
 namespace
 {
-    constexpr int allNotesOff = 123;
-    constexpr int bankSelectLsb = 32;
-    constexpr int bankSelectMsb = 0;
     constexpr int keyCount = 128;
 
     bool isChannelVoice (const std::uint8_t* bytes, int size) noexcept
@@ -79,19 +78,19 @@ void HostMidi::applyFromHost (const juce::MidiMessage& message)
         p.keys.set (message.getNoteNumber(), false);
         n.postStateCode (statecode::make (statecode::noteOff, c, message.getNoteNumber(), 0));
     }
-    else if (message.isController() && message.getControllerNumber() == allNotesOff)
+    else if (message.isController() && message.getControllerNumber() == midicc::allNotesOff)
     {
         p.keys.clear();
         for (int key = 0; key < keyCount; ++key)
             n.postStateCode (statecode::make (statecode::noteOff, c, key, 0));
     }
-    else if (message.isController() && message.getControllerNumber() == bankSelectMsb)
+    else if (message.isController() && message.getControllerNumber() == midicc::bankSelectMsb)
     {
         // Passed on to the instrument; the pages are not told.
     }
     else if (message.isController())
     {
-        if (message.getControllerNumber() == bankSelectLsb)
+        if (message.getControllerNumber() == midicc::bankSelectLsb)
             p.programs.setBankSelect (c, message.getControllerValue());
         n.postStateCode (statecode::make (statecode::controller, c, message.getControllerNumber(), message.getControllerValue()));
     }

@@ -7,6 +7,7 @@
 
 #include "MidiCntrState.h"
 
+#include "model/MidiControllers.h"
 #include "model/SysexFormat.h"
 
 #include <algorithm>
@@ -16,11 +17,6 @@ namespace zr9
 
 namespace
 {
-    constexpr int allNotesOff = 123;
-    constexpr int bankSelectLsb = 32;
-    constexpr int bankSelectMsb = 0;
-    constexpr int modulationWheel = 1;
-    constexpr int panController = 10;
     constexpr int panCentre = 63; // the controller value the pan row's 0 is sent as
     constexpr int panLeft = -64, panRight = 64;
     constexpr int identityLevelRow = LiveTable::channelRow (15, LiveTable::slotLevel); // row 250
@@ -42,7 +38,7 @@ void IncomingDispatch::handleIncomingMidiMessage (juce::MidiInput*, const juce::
         handleKey (c, message.getNoteNumber(), message.getVelocity(), true);
     else if (message.isNoteOff (true))
         handleKey (c, message.getNoteNumber(), 0, false);
-    else if (message.isController() && message.getControllerNumber() == allNotesOff)
+    else if (message.isController() && message.getControllerNumber() == midicc::allNotesOff)
         p.keys.clear();
     else if (message.isController())
         handleController (c, message.getControllerNumber(), message.getControllerValue());
@@ -80,21 +76,21 @@ void IncomingDispatch::handleKey (int c, int key, int velocity, bool on)
 
 void IncomingDispatch::handleController (int c, int number, int value)
 {
-    if (number == bankSelectLsb)
+    if (number == midicc::bankSelectLsb)
     {
         p.programs.setBankSelect (c, value);
         return;
     }
-    if (number == bankSelectMsb)
+    if (number == midicc::bankSelectMsb)
         return;
 
     // A value the instrument reports is not sent back to it.
     p.live.takeReported (LiveTable::controllerRow (c, number), value);
     // Pan also moves the channel's pan row, read back the way that row sends it.
-    if (number == panController)
+    if (number == midicc::pan)
         p.live.takeReported (LiveTable::channelRow (c, LiveTable::slotPan), std::clamp (value - panCentre, panLeft, panRight));
-    if (number == modulationWheel)
-        p.notifications.postStateCode (statecode::make (statecode::controller, c, modulationWheel, value));
+    if (number == midicc::modulationWheel)
+        p.notifications.postStateCode (statecode::make (statecode::controller, c, midicc::modulationWheel, value));
 }
 
 void IncomingDispatch::handleProgramChange (int c, int program)
@@ -185,7 +181,7 @@ void IncomingDispatch::receivePart (const sysex::PartData& part)
 
 void IncomingDispatch::checkGlobalPart()
 {
-    for (int c = 0; c < LiveTable::channelCount; ++c)
+    for (int c = 0; c < channelCount; ++c)
     {
         const int program = p.model.master().channelProgram (c);
         const int row = LiveTable::channelRow (c, LiveTable::slotProgram);

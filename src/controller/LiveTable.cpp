@@ -29,7 +29,7 @@ namespace
         { RowKind::addressed, 87, 0, 120, display::decibelsFrom96, 207 },
         { RowKind::addressed, 187, 0, 1, display::onOff, 208 },
         { RowKind::addressed, 58, -64, 64, display::panPosition, 209 },
-        { RowKind::addressed, 55, -96, 24, display::decibels, 210 },
+        { RowKind::addressed, 55, -96, 24, display::levelDecibels, 210 },
         { RowKind::channelProgram, 0, 1, 2048, display::programName, 211 },
         { RowKind::notSent, 0, 0, 1, display::onOff, 212 },
         { RowKind::notSent, 0, 0, 1, display::onOff, 213 },

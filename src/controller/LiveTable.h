@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/MidiChannels.h"
+#include "model/LiveRowLayout.h"
 
 #include <array>
 #include <atomic>
@@ -57,42 +57,17 @@ struct LiveRowInfo
     the message thread; each is atomic. A row beyond the table reads 0 and
     ignores writes.
 */
-class LiveTable
+class LiveTable : public LiveRowLayout
 {
 public:
-    static constexpr int channelCount = midiChannelCount;
-    static constexpr int channelBlockSize = 16;
-    static constexpr int controllerBlockSize = 128;
-    static constexpr int firstControllerRow = channelCount * channelBlockSize;                 // 256
-    static constexpr int firstGlobalRow = firstControllerRow + channelCount * controllerBlockSize; // 2304
-    static constexpr int globalRowCount = 10;
-    static constexpr int rowCount = firstGlobalRow + globalRowCount;                            // 2314
 
     static constexpr int groupChannel = 15;
     static constexpr int groupController = 17;
     static constexpr int groupGlobal = 19;
 
-    /** Slots of a channel block. */
-    enum ChannelSlot
-    {
-        slotInsertChain = 0, slotInsertOut = 1, slotFxAlloc = 2, slotAux1Chain = 3, slotAux1Level = 4,
-        slotAux1Out = 5, slotAux2Chain = 6, slotAux2Level = 7, slotAux2Out = 8, slotPan = 9, slotLevel = 10,
-        slotProgram = 11, slotSolo = 12, slotMute = 13, slotProgramBank = 14, slotProgramNumber = 15
-    };
-
-    static constexpr int rowMulti = 2304;
-    static constexpr int rowPlayingMode = 2305;
-
-    static constexpr int channelRow (int channel, int slot) noexcept { return channel * channelBlockSize + slot; }
-    static constexpr int controllerRow (int channel, int controller) noexcept
-    {
-        return firstControllerRow + channel * controllerBlockSize + controller;
-    }
-
     LiveTable();
 
     static constexpr int size() noexcept { return rowCount; }
-    static bool isRow (int row) noexcept { return row >= 0 && row < rowCount; }
 
     /** The row's description; an all-zero description for a row beyond the table. */
     const LiveRowInfo& info (int row) const noexcept;

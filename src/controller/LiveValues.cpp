@@ -4,6 +4,8 @@
 #include "MidiConnection.h"
 #include "Notifications.h"
 
+#include "model/MidiControllers.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -12,7 +14,6 @@ namespace zr9
 
 namespace
 {
-    constexpr int panController = 10;
     constexpr int panCentreOffset = 63;
     constexpr int playingModeChannel = 1;
     constexpr messages::Address playingModeAddress { 12, 0, 0, 0, 11 };
@@ -112,7 +113,7 @@ void LiveValues::send (int row, int value)
         if (info.slot == LiveTable::slotFxAlloc || info.slot == LiveTable::slotAux1Out || info.slot == LiveTable::slotAux2Out)
             return;
         if (info.slot == LiveTable::slotPan)
-            output.sendController (midiChannel, panController,
+            output.sendController (midiChannel, midicc::pan,
                                    (int) std::clamp<long long> ((long long) value + panCentreOffset, 0, maxDataByte));
     }
 

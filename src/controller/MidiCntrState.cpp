@@ -23,7 +23,7 @@ MidiCntrState::~MidiCntrState()
 
 void MidiCntrState::start (bool useDevices)
 {
-    for (int c = 0; c < LiveTable::channelCount; ++c)
+    for (int c = 0; c < channelCount; ++c)
         channelPrograms.set (1, c);
 
     if (useDevices)

@@ -123,8 +123,16 @@ public:
     /** Drops incoming MIDI for the given time; a new pause restarts the time. */
     void pauseInput (int milliseconds) noexcept { inputPause.pause (milliseconds); }
     bool isInputPaused() const noexcept { return inputPause.isPaused(); }
+    /** Listeners hear when a pause ends and the input listens again; message thread. */
+    InputPause& inputPauses() noexcept { return inputPause; }
     /** Playing mode 1 or 2 with its input pause, sent as live row 2305; false for any other mode. */
     bool switchPlayingMode (int mode) { return zr9::switchPlayingMode (inputPause, liveValues, mode); }
+    /**
+        The instrument's playing mode, 2 multi or 1 program, as live row 2305
+        holds it: the one record of it, whoever set it (a page, an arrangement,
+        the host's automation). 1 before anything set it.
+    */
+    int playingMode() const noexcept { return getLiveValue (LiveTable::rowPlayingMode) == 2 ? 2 : 1; }
 
     /** Asks the instrument for global part 0 to 3. */
     void requestGlobalPart (int part) { dispatch.requestGlobalPart (part); }

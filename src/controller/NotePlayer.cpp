@@ -5,6 +5,7 @@
 
 #include "midi/InstrumentMessages.h"
 #include "model/MidiChannels.h"
+#include "model/MidiControllers.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ NotePlayer::NotePlayer (MidiConnection& c, ControllerSettings& s) : connection (
 
 int NotePlayer::channel() const noexcept { return settings.midiChannel(); }
 
-bool NotePlayer::isChannel (int c) noexcept { return c >= 1 && c <= midiChannelCount; }
+bool NotePlayer::isChannel (int c) noexcept { return c >= 1 && c <= channelCount; }
 
 void NotePlayer::selectChannel (int c)
 {
@@ -65,7 +66,7 @@ void NotePlayer::modulation (int c, int value)
 {
     if (! isChannel (c) || ! isDataByte (value))
         return;
-    connection.output().sendController (c, modulationController, value);
+    connection.output().sendController (c, midicc::modulationWheel, value);
 }
 
 int NotePlayer::pitchWheelForPosition (int position) noexcept

@@ -25,7 +25,6 @@ public:
     static constexpr int pitchWheelCentre = 8192;
     static constexpr int maxPitchWheel = 16383;
     static constexpr int wheelCentre = 64;
-    static constexpr int modulationController = 1;
 
     NotePlayer (MidiConnection& connection, ControllerSettings& settings);
 

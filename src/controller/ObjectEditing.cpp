@@ -12,7 +12,7 @@ namespace zr9
 
 namespace
 {
-    constexpr int slots = RK2Class::channelCount;
+    constexpr int slots = channelCount;
     constexpr int programCommonPart = 0;
     constexpr int setupHeaderPart = 0, setupCommonPart = 1, setupZonePart = 2;
     constexpr int globalSetupPart = 0;

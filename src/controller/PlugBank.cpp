@@ -124,13 +124,13 @@ int PlugBank::apply (ByteView given)
         live.set (arrangement::readField (ByteView (r), field), field.row, false);
 
     // A blank record carries mode 0; anything but the multi plays in program mode.
-    const int mode = live.get (arrangement::rowPlayingMode) == 2 ? 2 : 1;
+    const int mode = live.get (LiveTable::rowPlayingMode) == 2 ? 2 : 1;
     switchPlayingMode (pause, live, mode);
     if (mode == 2)
-        live.set (live.get (arrangement::rowMulti), arrangement::rowMulti, true);
+        live.set (live.get (LiveTable::rowMulti), LiveTable::rowMulti, true);
 
     // Every channel's program goes out, also where the instrument already plays it.
-    for (int c = 0; c < arrangement::channelCount; ++c)
+    for (int c = 0; c < channelCount; ++c)
     {
         const int row = arrangement::programRow (c);
         live.set (live.get (row), row, true);

@@ -1,5 +1,6 @@
 #include "VirtualInstrument.h"
 
+#include "model/MidiControllers.h"
 #include "model/BlankBank.h"
 #include "model/SevenBitPacking.h"
 #include "model/FactoryBanks.h"
@@ -12,13 +13,6 @@ namespace
 {
     using sysex::Message;
 
-    // Controllers of a controller-address run.
-    constexpr int firstAddressController = 110;
-    constexpr int lastAddressController = 114;
-    constexpr int valueHighController = 118;
-    constexpr int valueLowController = 119;
-    constexpr int addressValueOffset = 8192;
-    constexpr int bankSelectController = 32;
 
     // Master part 4: 16 entries of 8 bytes, the channel's program as the word at 2.
     constexpr int channelEntrySize = 8;
@@ -203,7 +197,7 @@ void VirtualInstrument::sendProgramChange (int ch, int bank, int program)
         programs[(size_t) ch - 1] = bank * 128 + program;
         loadProgramBuffer (ch - 1);
     }
-    sendController (ch, bankSelectController, bank);
+    sendController (ch, midicc::bankSelectLsb, bank);
     sink ({ (std::uint8_t) (0xC0 | (ch - 1)), (std::uint8_t) program });
 }
 
@@ -243,13 +237,13 @@ void VirtualInstrument::receiveChannelMessage (const std::uint8_t* m, std::size_
     {
         controllers[{ ch, d1 }] = d2;
         auto& address = pendingAddress[(size_t) ch - 1];
-        if (d1 >= firstAddressController && d1 <= lastAddressController)
-            address[(size_t) (d1 - firstAddressController)] = d2;
-        else if (d1 == valueHighController)
+        if (d1 >= midicc::firstAddress && d1 <= midicc::lastAddress)
+            address[(size_t) (d1 - midicc::firstAddress)] = d2;
+        else if (d1 == midicc::valueHigh)
             pendingValueHigh[(size_t) ch - 1] = d2;
-        else if (d1 == valueLowController)
+        else if (d1 == midicc::valueLow)
         {
-            const int value = pendingValueHigh[(size_t) ch - 1] * 128 + d2 - addressValueOffset;
+            const int value = pendingValueHigh[(size_t) ch - 1] * 128 + d2 - midicc::addressValueOffset;
             parameters[{ address, ch }] = value;
             takeAddressedValue (address, ch, value);
         }

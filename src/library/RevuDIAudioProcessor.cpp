@@ -96,12 +96,6 @@ void RevuDIAudioProcessor::writePresetBank()
         presetBank.write (state.plugBank());
 }
 
-void RevuDIAudioProcessor::applyPlayingMode (int newMode)
-{
-    if (state.switchPlayingMode (newMode))
-        mode = newMode;
-}
-
 // ------------------------------------------------------------------ host parameters
 
 juce::String RevuDIAudioProcessor::liveParameterName (int row) const
@@ -172,7 +166,7 @@ void RevuDIAudioProcessor::setCurrentProgram (int slot)
         return;
     }
     const auto record = state.plugBank().record (slot);
-    mode = state.plugBank().apply (ByteView (record));
+    state.plugBank().apply (ByteView (record));
 }
 
 void RevuDIAudioProcessor::changeProgramName (int slot, const juce::String& name)
@@ -224,7 +218,7 @@ bool RevuDIAudioProcessor::loadArrangementState (const void* data, int size)
     const auto record = ArrangementState::read (ByteView (static_cast<const std::uint8_t*> (data), (size_t) size));
     if (! record.has_value())
         return false;
-    mode = state.plugBank().apply (ByteView (*record));
+    state.plugBank().apply (ByteView (*record));
     return true;
 }
 

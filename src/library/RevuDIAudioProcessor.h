@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ArrangementHost.h"
 #include "HostParameterInbox.h"
 #include "LibraryFolder.h"
 #include "PresetBankFile.h"
@@ -47,6 +48,7 @@ struct ProcessorOptions
 */
 class RevuDIAudioProcessor : public juce::AudioProcessor,
                              public juce::ChangeBroadcaster,
+                             public ArrangementHost,
                              private ParameterObserver
 {
 public:
@@ -62,19 +64,14 @@ public:
 
     MidiCntrState& controller() noexcept { return state; }
 
-    /**
-        The pages' path for changing a live value: the controller stores it,
-        sends it when asked and tells the pages; the host hears of it too.
-    */
+    /** Changes a live value as the pages do: the controller stores it, sends it when asked and tells the pages and the host. */
     void setLiveValue (int value, int row, bool send) { state.setLiveValue (value, row, send); }
-
-    /** Playing mode 1 (program) or 2 (multi): pauses the input while the instrument switches, and sends the mode. */
-    void applyPlayingMode (int mode);
-    int playingMode() const noexcept { return mode.load(); }
 
     const LibraryFolder& library() const noexcept { return libraryFolder; }
     /** False when nothing may be read from or written to the library folder. */
     bool isPersistent() const noexcept { return options.persistent; }
+    /** The library folder where files may be kept; nullptr when nothing may be written. */
+    const LibraryFolder* persistentLibrary() const noexcept { return options.persistent ? &libraryFolder : nullptr; }
     /** Writes the library's data file of one object type now (after an object was kept there by hand). */
     void saveLibraryBank (int typeId) { librarySaver.saveBank (typeId); }
     double sampleRate() const noexcept { return rate.load(); }
@@ -114,19 +111,21 @@ public:
         update-host panel will store into (each noted with byte 180 for the
         editor), and renaming is refused.
     */
-    void setUpdateHostMode (bool on) noexcept { updateHost = on; }
+    void setUpdateHostMode (bool on) override { updateHost = on; }
     bool isUpdateHostMode() const noexcept { return updateHost.load(); }
 
-    /** Applies an ArrangementState: false, and nothing changes, when the bytes are not one. */
-    bool loadArrangementState (const void* data, int size);
-    /** The current arrangement from the live state, under the current slot's name, as an ArrangementState. */
-    juce::MemoryBlock currentArrangementState();
+    // ArrangementHost
+    bool loadArrangementState (const void* data, int size) override;
+    juce::MemoryBlock currentArrangementState() override;
     /**
         Builds the current arrangement from the live state under `name`
         ("Untitled" when empty) and stores it into the slot; the host is told
         that its programs changed. What the update-host panel's OK does.
     */
-    void storeCurrentArrangement (int slot, const juce::String& name);
+    void storeCurrentArrangement (int slot, const juce::String& name) override;
+    int hostSlotCount() override { return getNumPrograms(); }
+    juce::String hostSlotName (int slot) override { return getProgramName (slot); }
+    void chooseHostSlot (int slot) override { setCurrentProgram (slot); }
 
     const PresetBankFile& presetBankFile() const noexcept { return presetBank; }
 
@@ -170,7 +169,6 @@ private:
     MidiCntrState state;
     PresetBankFile presetBank;
     LibrarySaver librarySaver { state, libraryFolder, options.persistent };
-    std::atomic<int> mode { 1 };
     std::atomic<int> currentSlot { 0 };
     std::atomic<bool> updateHost { false };
     std::atomic<double> rate { defaultSampleRate };

@@ -1,5 +1,6 @@
 #include "InstrumentMessages.h"
 
+#include "model/MidiControllers.h"
 #include "model/SysexFormat.h"
 
 namespace zr9::messages
@@ -7,8 +8,6 @@ namespace zr9::messages
 
 namespace
 {
-    constexpr int addressValueOffset = 8192;
-
     juce::MemoryBlock block (const sysex::Message& m) { return { m.data(), m.size() }; }
 } // namespace
 
@@ -34,13 +33,12 @@ juce::MemoryBlock channelSelect (int deviceId, int channel)
 
 juce::MidiBuffer controllerAddress (const Address& address, int value, int channel)
 {
-    const int numbers[] = { 110, 111, 112, 113, 114 };
-    const int shifted = value + addressValueOffset;
+    const int shifted = value + midicc::addressValueOffset;
     juce::MidiBuffer buffer;
     for (size_t i = 0; i < address.size(); ++i)
-        buffer.addEvent (juce::MidiMessage::controllerEvent (channel, numbers[i], address[i] & 0x7F), 0);
-    buffer.addEvent (juce::MidiMessage::controllerEvent (channel, 118, (shifted / 128) & 0x7F), 0);
-    buffer.addEvent (juce::MidiMessage::controllerEvent (channel, 119, (shifted % 128) & 0x7F), 0);
+        buffer.addEvent (juce::MidiMessage::controllerEvent (channel, midicc::firstAddress + (int) i, address[i] & 0x7F), 0);
+    buffer.addEvent (juce::MidiMessage::controllerEvent (channel, midicc::valueHigh, (shifted / 128) & 0x7F), 0);
+    buffer.addEvent (juce::MidiMessage::controllerEvent (channel, midicc::valueLow, (shifted % 128) & 0x7F), 0);
     return buffer;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/MidiControllers.h"
+
 #include <juce_audio_basics/juce_audio_basics.h>
 
 #include <array>
@@ -22,7 +24,7 @@ namespace messages
     /** Tells the instrument which channel (1 to 16) the editor plays on: F0 07 44 03 device 40 channel-1 F7. */
     juce::MemoryBlock channelSelect (int deviceId, int channel);
 
-    using Address = std::array<int, 5>;
+    using Address = std::array<int, midicc::addressLength>;
 
     /**
         A parameter addressed with controllers: 110 to 114 carry the five

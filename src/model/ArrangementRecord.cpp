@@ -14,14 +14,15 @@ namespace
         for (int c = 0; c < channelCount; ++c)
             f[(std::size_t) c] = { programRow (c), firstProgramOffset + 2 * c, 2, false };
         std::size_t i = channelCount;
-        f[i++] = { rowMulti, 56, 2, false };
-        f[i++] = { rowPlayingMode, 58, 1, true };
-        f[i++] = { 2306, 59, 2, false }; // aux 1 override
-        f[i++] = { 2307, 61, 1, true };  // aux 1 override on/off
-        f[i++] = { 2308, 62, 1, true };  // aux 1 override mod
-        f[i++] = { 2309, 63, 2, false }; // aux 2 override
-        f[i++] = { 2310, 65, 1, true };  // aux 2 override on/off
-        f[i++] = { 2311, 66, 1, true };  // aux 2 override mod
+        using rows = LiveRowLayout;
+        f[i++] = { rows::rowMulti, 56, 2, false };
+        f[i++] = { rows::rowPlayingMode, 58, 1, true };
+        f[i++] = { rows::rowAux1Override, 59, 2, false };
+        f[i++] = { rows::rowAux1OverrideOn, 61, 1, true };
+        f[i++] = { rows::rowAux1OverrideMod, 62, 1, true };
+        f[i++] = { rows::rowAux2Override, 63, 2, false };
+        f[i++] = { rows::rowAux2OverrideOn, 65, 1, true };
+        f[i++] = { rows::rowAux2OverrideMod, 66, 1, true };
         return f;
     }
 } // namespace

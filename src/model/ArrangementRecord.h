@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ByteView.h"
+#include "LiveRowLayout.h"
 
 #include <array>
 #include <string>
@@ -31,15 +32,12 @@ namespace arrangement
 {
     constexpr int recordSize = 300;
     constexpr int nameLength = 24;
-    constexpr int channelCount = 16;
     constexpr int firstProgramOffset = 24;
     constexpr int slotCount = 64;
     constexpr int bankSize = slotCount * recordSize;
 
-    constexpr int rowMulti = 2304;
-    constexpr int rowPlayingMode = 2305;
     /** The live row of channel c's program (c from 0). */
-    constexpr int programRow (int channel) noexcept { return 16 * channel + 11; }
+    constexpr int programRow (int channel) noexcept { return LiveRowLayout::channelRow (channel, LiveRowLayout::slotProgram); }
 
     /** One live value the record carries: its live row, where it lies, and how. */
     struct LiveField

@@ -4,6 +4,7 @@
 #include "ObjBankHolder.h"
 #include "ObjMasterClass.h"
 #include "ObjMultiClass.h"
+#include "MidiChannels.h"
 #include "ObjProgramEditClass.h"
 
 #include <array>
@@ -25,7 +26,6 @@ namespace zr9
 class RK2Class
 {
 public:
-    static constexpr int channelCount = 16;
 
     RK2Class();
     ~RK2Class();

@@ -1,14 +1,14 @@
 #include "LiveRowBinding.h"
 
-#include "library/RevuDIAudioProcessor.h"
+#include "controller/MidiCntrState.h"
 
 namespace zr9
 {
 
-GskBinding liveRowBinding (RevuDIAudioProcessor& processor, int row)
+GskBinding liveRowBinding (MidiCntrState& controller, int row)
 {
-    return { [&processor, row] { return processor.controller().getLiveValue (row); },
-             [&processor, row] (int value) { processor.setLiveValue (value, row, true); } };
+    return { [&controller, row] { return controller.getLiveValue (row); },
+             [&controller, row] (int value) { controller.setLiveValue (value, row, true); } };
 }
 
 } // namespace zr9

@@ -142,7 +142,8 @@ TEST_F (ManagerFixture, TheTitleStripDragsThePanelAndKeepsItWithinReach)
 TEST_F (ManagerFixture, TheManagersOwnWindowHasNoTitleBarMovesByTheStripAndWritesAsItGoes)
 {
     auto files = std::make_shared<ScriptedFileMan>();
-    auto window = std::make_unique<Lib_Manager_Win> (std::make_unique<Lib_Manager_Comp> (*processor, files));
+    auto window = std::make_unique<Lib_Manager_Win> (std::make_unique<Lib_Manager_Comp> (processor->controller(), *processor, files,
+                                                       processor->library().file (WorkingLibraryFile::fileName)));
     auto& manager = window->manager();
     EXPECT_EQ (window->getContentComponent(), &manager);
     EXPECT_EQ (window->getTitleBarHeight(), 0);

@@ -1,5 +1,5 @@
 #include "app/MainComp.h"
-#include "pages/FxcSelClass.h"
+#include "pages/selectors/FxcSelClass.h"
 #include "library/RevuDIAudioProcessor.h"
 #include "support/ProcessorFixture.h"
 

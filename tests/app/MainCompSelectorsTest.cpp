@@ -3,8 +3,8 @@
 
 #include "app/MainComp.h"
 #include "library/RevuDIAudioProcessor.h"
-#include "pages/FxcSelClass.h"
-#include "pages/PrgSelClass.h"
+#include "pages/selectors/FxcSelClass.h"
+#include "pages/selectors/PrgSelClass.h"
 #include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>

@@ -154,7 +154,7 @@ TEST_F (MainCompFixture, PlayingModeButtonsSendTheModeAndPauseTheInput)
     ports->log->clear();
 
     main.gskButtonPressed (AppBar::buttonMulti);
-    EXPECT_EQ (processor->playingMode(), 2);
+    EXPECT_EQ (processor->controller().playingMode(), 2);
     EXPECT_TRUE (controller().isInputPaused());
     EXPECT_EQ (controller().getLiveValue (LiveTable::rowPlayingMode), 2);
     EXPECT_TRUE (main.appBar().button (AppBar::buttonMulti)->isSelected());

@@ -1,8 +1,8 @@
 // The selectors and the controls page against the emulator: what is chosen
 // reaches the instrument, and what the instrument sends moves the page.
 
-#include "pages/FxcSelClass.h"
-#include "pages/PrgSelClass.h"
+#include "pages/selectors/FxcSelClass.h"
+#include "pages/selectors/PrgSelClass.h"
 #include "support/EmulatorWindow.h"
 
 #include <gtest/gtest.h>

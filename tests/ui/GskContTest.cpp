@@ -92,7 +92,7 @@ TEST (ValueEntry, TypedTextsFindTheValueAMusicianMeans)
     EXPECT_EQ (valueFromTyped ("on", 0, 1, textOf (display::onOff)), 1);
 
     EXPECT_EQ (valueFromTyped ("500", 0, 120, textOf (display::percent)), 120) << "held to the range";
-    EXPECT_EQ (valueFromTyped ("-5000", -96, 24, textOf (display::decibels)), -96);
+    EXPECT_EQ (valueFromTyped ("-5000", -96, 24, textOf (display::levelDecibels)), -96);
     EXPECT_EQ (valueFromTyped ("99999999999999999999", 0, 127, textOf (0)), 127);
 
     ChainNames names;
@@ -168,7 +168,7 @@ TEST (GskCont, TwoStateStylesAreButtonsThatSwitchBetweenTheEnds)
 
 TEST (GskCont, WheelNotchesMoveAFewStepsOrOneWithShift)
 {
-    Bound level (setupOf (GskStyle::fader, -96, 24, display::decibels), 0);
+    Bound level (setupOf (GskStyle::fader, -96, 24, display::levelDecibels), 0);
     auto& s = *level.control->slider();
     s.mouseWheelMove (wheelEventOn (s, {}, 1), notch (0.2f));
     EXPECT_EQ (level.stored, 2) << "120 steps over 60 notches";
@@ -226,7 +226,7 @@ TEST (GskCont, DraggingIsRelativeAndShiftGivesFineStepsWithoutAJump)
     EXPECT_TRUE (aux.written.empty());
 
     // A fader's thumb follows the mouse from where it was, not from where the mouse went down.
-    Bound level (setupOf (GskStyle::fader, -96, 24, display::decibels), 0);
+    Bound level (setupOf (GskStyle::fader, -96, 24, display::levelDecibels), 0);
     auto& f = *level.control->slider();
     const juce::Point<float> onTrack (20.0f, 150.0f);
     f.mouseDown (mouseAt (f, onTrack.x, onTrack.y, {}, onTrack));

@@ -1,0 +1,80 @@
+#include "Mixer_Channel.h"
+
+#include "controller/MidiCntrState.h"
+#include "ui/ControlPictures.h"
+#include "ui/LiveRowBinding.h"
+
+namespace zr9
+{
+
+namespace
+{
+    // Thin grooves between the strip's sections: insert, aux 1, aux 2, pan, level.
+    constexpr std::array<int, 4> grooveYs { 40, 150, 258, 352 };
+    const juce::Colour grooveDark { 0xff1c1c1c };
+    const juce::Colour grooveLight { 0xff4a4a4a };
+    const juce::Colour meterWell { 0xff0e0e0e };
+} // namespace
+
+Mixer_Channel::Mixer_Channel (int index, MidiCntrState& controllerState, const ObjectNameSource& names)
+    : channelIndex (index), vu (controllerState.clock()), programSlot (index, true), panel (skin::stripPanel())
+{
+    const auto& table = controllerState.live().table();
+    for (int slot = 0; slot < mixer::controlCount; ++slot)
+    {
+        const auto& place = mixer::controls[(size_t) slot];
+        const int row = LiveTable::channelRow (index, slot);
+        GskCont::Setup setup;
+        setup.style = place.style;
+        setup.minimum = place.minimum;
+        setup.maximum = place.maximum;
+        setup.displayType = table.info (row).displayCode;
+        setup.caption = place.caption;
+
+        auto& control = controls[(size_t) slot];
+        control = std::make_unique<GskCont> (setup, liveRowBinding (controllerState, row), &names);
+        control->setAccessibleName (juce::String (table.name (row)));
+        control->setBounds (place.x, place.y, place.width, place.height);
+        control->onUserChange = [this, slot] (int value)
+        {
+            if (onControlMoved != nullptr)
+                onControlMoved (slot, value);
+        };
+        addAndMakeVisible (*control);
+    }
+
+    vu.setBounds (mixer::meterX, mixer::meterY, mixer::meterWidth, mixer::meterHeight);
+    addAndMakeVisible (vu);
+    programSlot.setBounds (0, mixer::nameSlotY, mixer::stripWidth, mixer::nameSlotHeight);
+    addAndMakeVisible (programSlot);
+    setSize (mixer::stripWidth, mixer::stripHeight);
+}
+
+void Mixer_Channel::showSlot (int slot, int value)
+{
+    if (slot >= 0 && slot < mixer::controlCount)
+        controls[(size_t) slot]->showValue (value);
+}
+
+void Mixer_Channel::refreshControls()
+{
+    for (int slot = 0; slot < mixer::controlCount; ++slot)
+        if (slot != LiveTable::slotProgram)
+            controls[(size_t) slot]->refresh();
+}
+
+void Mixer_Channel::paint (juce::Graphics& g)
+{
+    g.drawImage (panel, getLocalBounds().toFloat(), juce::RectanglePlacement::stretchToFit);
+    for (const int y : grooveYs)
+    {
+        g.setColour (grooveDark);
+        g.fillRect (4, y, getWidth() - 8, 1);
+        g.setColour (grooveLight);
+        g.fillRect (4, y + 1, getWidth() - 8, 1);
+    }
+    g.setColour (meterWell);
+    g.fillRect (vu.getBounds().expanded (1));
+}
+
+} // namespace zr9
