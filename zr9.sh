@@ -29,21 +29,36 @@ install_missing() {
 }
 
 # A compiler cache makes rebuilds and the sanitizer builds cheaper where one is installed.
+# Paths are hashed relative to this folder, so every build folder here shares
+# the cache: the sanitizer builds take the framework, the generators and most
+# tests from the plain build. The precompiled headers need the sloppiness.
 launcher() { command -v ccache >/dev/null && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"; true; }
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
 
-configure() {
-    [ -f "$BUILD/build.ninja" ] || cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release $(launcher) "$@"
+# Configures a build folder (again, when its options change): folder, then cmake options.
+configure_in() {
+    local dir=$1
+    shift
+    if [ -f "$dir/build.ninja" ]; then
+        cmake "$dir" "$@" >/dev/null
+    else
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release $(launcher) "$@"
+    fi
 }
 
-build() { configure; cmake --build "$BUILD" --parallel 2 "$@"; }
+# The plain build: the program, the plug-ins and the tests; warnings in our own code fail it.
+configure() { configure_in "$BUILD" -DZR9_WARNINGS_AS_ERRORS=ON "$@"; }
+
+build() { cmake --build "$BUILD" --parallel 2 "$@"; }
 
 program() { echo "$BUILD/ZR9_artefacts/Release/Standalone/ZR9"; }
 
-# The test suite alone, built with the given sanitizers (everything, the framework included).
+# The test program alone, with our own code instrumented by the given sanitizers.
 sanitized_tests() {
     local dir=$1 sanitizers=$2
-    [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZR9_SANITIZE="$sanitizers" \
-        -DZR9_BUILD_BENCHMARKS=OFF $(launcher)
+    configure_in "$dir" -DZR9_SANITIZE="$sanitizers" -DZR9_BUILD_BENCHMARKS=OFF -DZR9_WARNINGS_AS_ERRORS=ON
     cmake --build "$dir" --parallel 2 --target zr9_tests
 }
 
@@ -58,18 +73,21 @@ case "${1:-}" in
     run)
         shift
         install_missing
+        configure
         build --target ZR9_Standalone
         exec "$(program)" "$@"
         ;;
     test)
         install_missing
         ./tools/check/check-includes
+        configure -DZR9_BUILD_BENCHMARKS=OFF
         build
         ctest --test-dir "$BUILD" --output-on-failure --parallel 2
         ./tests/fuzz/run.sh 10
         ;;
     bench)
         install_missing
+        configure -DZR9_BUILD_BENCHMARKS=ON
         build
         for bench in "$BUILD"/bench/zr9_bench_*; do
             "$bench" "${@:2}"

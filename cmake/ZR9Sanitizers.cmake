@@ -1,8 +1,30 @@
-# -DZR9_SANITIZE=address,undefined or -DZR9_SANITIZE=thread builds everything,
-# the framework's modules included, with those sanitizers. CI runs the tests
-# in such builds; a sanitizer finding ends the test that made it.
-set(ZR9_SANITIZE "" CACHE STRING "Sanitizers to build with (address,undefined or thread); empty for none")
+# -DZR9_SANITIZE=address,undefined or -DZR9_SANITIZE=thread builds the test
+# suite with those sanitizers. Only our own code is instrumented (every layer
+# of src/ and, for the thread sanitizer, the tests where threads meet); the
+# framework's modules, the generators and the other tests are compiled exactly
+# as in the plain build, so the compiler cache serves them from that build.
+# Uninstrumented code works with the sanitizers' runtimes: it is only not
+# checked itself. A sanitizer finding ends the test that made it.
+set(ZR9_SANITIZE "" CACHE STRING "Sanitizers to build the tests with (address,undefined or thread); empty for none")
+
+set(ZR9_SANITIZE_FLAGS -fsanitize=${ZR9_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all -g -O1)
+
+# Every program linked here carries the runtimes: the generators and the tests
+# link instrumented code of the model.
 if(ZR9_SANITIZE)
-    add_compile_options(-fsanitize=${ZR9_SANITIZE} -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=${ZR9_SANITIZE})
 endif()
+
+# Instruments the code of a target of our own.
+function(zr9_sanitize target)
+    if(ZR9_SANITIZE)
+        target_compile_options(${target} PRIVATE ${ZR9_SANITIZE_FLAGS})
+    endif()
+endfunction()
+
+# Instruments some sources of a target (the tests that run several threads).
+function(zr9_sanitize_sources)
+    if(ZR9_SANITIZE)
+        set_source_files_properties(${ARGN} PROPERTIES COMPILE_OPTIONS "${ZR9_SANITIZE_FLAGS}")
+    endif()
+endfunction()

@@ -2,8 +2,29 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+namespace juce
+{
+// The framework's own step of its message loop on Linux: it hands out the
+// next waiting message and returns false when none waits. The tests drive the
+// loop with it, so the shipped program needs no modal loops compiled in.
+bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+} // namespace juce
+
 namespace zr9::test
 {
+
+namespace
+{
+    constexpr int idleNapMs = 1;
+
+    /** Delivers waiting messages until `end`, napping while none waits. */
+    void dispatchUntil (juce::uint32 end)
+    {
+        while (juce::Time::getMillisecondCounter() < end)
+            if (! juce::dispatchNextMessageOnSystemQueue (true))
+                juce::Thread::sleep (idleNapMs);
+    }
+} // namespace
 
 TempFolder::TempFolder()
     // Tests run as parallel processes: a name picked only because it does not exist yet could be
@@ -23,14 +44,14 @@ bool runMessageLoopUntil (const std::function<bool()>& done, int timeoutMs)
     {
         if (juce::Time::getMillisecondCounter() >= end)
             return done();
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+        dispatchUntil (juce::Time::getMillisecondCounter() + 5);
     }
     return true;
 }
 
 void runMessageLoopFor (int milliseconds)
 {
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+    dispatchUntil (juce::Time::getMillisecondCounter() + (juce::uint32) juce::jmax (0, milliseconds));
 }
 
 std::vector<std::string> readSettingsEntries (const juce::File& file)

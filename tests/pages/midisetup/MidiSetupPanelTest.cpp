@@ -1,8 +1,10 @@
 #include "pages/midisetup/MidiSetupPanel.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 using namespace zr9;
+using zr9::test::runMessageLoopFor;
 
 namespace
 {
@@ -37,13 +39,13 @@ TEST (MidiSetupPanel, ButtonsThatShareAnIdStillReportTheirOwnCodes)
     panel.transmitButton().triggerClick();
     panel.pollButton().triggerClick();
     // triggerClick delivers asynchronously.
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+    runMessageLoopFor (50);
     const std::vector<std::pair<int, int>> expected { { 203, 0 }, { 2012, 0 }, { 2013, 0 }, { 201, 0 } };
     EXPECT_EQ (listener.commands, expected);
 
     panel.removeListener (&listener);
     panel.okButton().triggerClick();
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    runMessageLoopFor (20);
     EXPECT_EQ (listener.commands.size(), 4u);
 }
 
