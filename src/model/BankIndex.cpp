@@ -17,7 +17,6 @@ namespace
     // Four decimal digits can name at most 9999; the highest number indexed is cap + 1.
     constexpr int maxCap = 9998;
 
-    constexpr int minSizeToExist = 21;
     constexpr int minSizeForRecord = 24;
     constexpr int minSizeForName = 25;
     constexpr int minGapForByte = 50;

@@ -24,8 +24,9 @@ namespace
 
     void appendNumber (Bytes& b, int n)
     {
+        // Record numbers run from 1; the tag holds the last four decimal digits.
         char text[digits + 1];
-        std::snprintf (text, sizeof (text), "%04d", n % 10000);
+        std::snprintf (text, sizeof (text), "%04u", static_cast<unsigned> (n) % 10000u);
         b.insert (b.end(), text, text + digits);
     }
 } // namespace

@@ -133,8 +133,11 @@ long long naturalShiftSteps (const ShiftPlan& p)
         case Motion::upDown:       return 2 * n + 2;
         case Motion::twoOctaves:   return 2 * n + 1;
         case Motion::threeOctaves: return 3 * n + 1;
-        default:                   return n + 1;
+        case Motion::up:
+        case Motion::down:
+        case Motion::broken:       return n + 1;
     }
+    return n + 1;
 }
 
 // ---------------------------------------------------------------- velocity patterns

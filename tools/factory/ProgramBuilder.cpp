@@ -52,7 +52,6 @@ constexpr int outSwitchBit = 0x80;
 constexpr int maxAux1Level = 100;
 constexpr int maxAux2Level = 120;
 constexpr int maxChainNumber = 2047;       // keeps the aux 2 chain's high byte within bits 0 to 2 of byte 108
-constexpr int maxLayers = 31;              // 32 layers would place the info block differently on the bank side
 
 // Layer offsets.
 constexpr int layerMarkerOffset = 0;       // 0x09
