@@ -25,6 +25,6 @@ endfunction()
 # Instruments some sources of a target (the tests that run several threads).
 function(zr9_sanitize_sources)
     if(ZR9_SANITIZE)
-        set_source_files_properties(${ARGN} PROPERTIES COMPILE_OPTIONS "${ZR9_SANITIZE_FLAGS}")
+        set_property(SOURCE ${ARGN} APPEND PROPERTY COMPILE_OPTIONS ${ZR9_SANITIZE_FLAGS})
     endif()
 endfunction()

@@ -17,7 +17,11 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         -Wno-ignored-qualifiers -Wswitch-enum
         -Wredundant-decls -Wno-strict-overflow -Wshadow
         $<$<COMPILE_LANGUAGE:CXX>:
-            -Woverloaded-virtual -Wreorder -Wzero-as-null-pointer-constant>)
+            -Woverloaded-virtual -Wreorder -Wzero-as-null-pointer-constant>
+        # GCC 12 warns inside the framework's ListenerList wherever our code
+        # calls its listeners (the iterator it keeps while calling them is
+        # taken out again before it returns); the warning is not about our code.
+        -Wno-dangling-pointer)
 elseif(CMAKE_CXX_COMPILER_ID MATCHES "^(Clang|AppleClang)$")
     set(ZR9_WARNING_FLAGS
         -Wall -Wshadow-all -Wshorten-64-to-32 -Wstrict-aliasing

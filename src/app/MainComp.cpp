@@ -28,8 +28,7 @@ namespace
 MainComp::MainComp (RevuDIAudioProcessor& p)
     : juce::AudioProcessorEditor (p), processor (p), controller (p.controller()),
       playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); })),
-      statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); })),
-      chainChoiceCheck (controller.clock().makeTimer ([this] { checkChainChoice(); }))
+      statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); }))
 {
     setFileMan (std::make_unique<JuceFileMan> (processor.library().base()));
     processor.addChangeListener (this);
@@ -61,7 +60,6 @@ MainComp::~MainComp()
     controller.scan().removeListener (this);
     cancelPendingUpdate();
     playingModeCheck->stop();
-    chainChoiceCheck->stop();
     closeScanPanel();
     setMidiSetupShown (false);
     setTransferPanelShown (0);
@@ -474,7 +472,7 @@ void MainComp::changeListenerCallback (juce::ChangeBroadcaster* source)
 
 void MainComp::routeMixerEvents (const std::vector<std::uint64_t>& events)
 {
-    // A drag through the chains queues one event per step; one command per chooser is enough.
+    // Steps of the wheel over one chooser queue one event each; one command per chooser is enough.
     std::uint64_t previous = 0;
     for (const auto entry : events)
     {
@@ -482,7 +480,7 @@ void MainComp::routeMixerEvents (const std::vector<std::uint64_t>& events)
         if (! choice.valid || entry == previous)
             continue;
         previous = entry;
-        openChainSelectorWhenReleased (choice.slot, choice.strip);
+        pageCommand (pagecommand::selector, 1, choice.slot, choice.strip);
     }
 }
 

@@ -83,8 +83,6 @@ public:
     enum class PageLayout { full, selector, aboveKeyboard };
     /** A selector is kept above the open keyboard panel only when it keeps at least this height there. */
     static constexpr int minimumSelectorHeight = 200;
-    /** While the mouse is held on the mixer's chain chooser, the chain selector waits; checked this often. */
-    static constexpr int chainChoiceCheckMs = 50;
 
     explicit MainComp (RevuDIAudioProcessor& processor);
     ~MainComp() override;
@@ -238,8 +236,6 @@ private:
     void tellControlsOfWheel (std::uint32_t code);
     void refreshShownPages();
     void routeMixerEvents (const std::vector<std::uint64_t>& events);
-    void openChainSelectorWhenReleased (int slot, int channel);
-    void checkChainChoice();
     void setPlayingMode (int mode);
     void setKeyboardOpen (bool open);
     void layoutKeyboardAndPlayer();
@@ -292,8 +288,6 @@ private:
     std::unique_ptr<Lib_Manager_Win> libraryWindow;
     std::unique_ptr<UpdHostCont> hostPanel;
     std::unique_ptr<ClockTimer> statusRestore;
-    std::unique_ptr<ClockTimer> chainChoiceCheck;
-    int pendingChainSlot = -1, pendingChainChannel = 0;
     std::unique_ptr<WriteSnd> writer;
     std::unique_ptr<juce::MouseListener> editorShortcuts;
 

@@ -205,29 +205,4 @@ void MainComp::channelChanged()
         controls->refreshAll();
 }
 
-// ----------------------------------------------------- the mixer's chain choosers
-
-void MainComp::openChainSelectorWhenReleased (int slot, int channel)
-{
-    pendingChainSlot = slot;
-    pendingChainChannel = channel;
-    // A drag through the chains goes on on the mixer; the selector opens where it ended.
-    if (juce::ModifierKeys::currentModifiers.isAnyMouseButtonDown())
-        chainChoiceCheck->start (chainChoiceCheckMs);
-    else
-        checkChainChoice();
-}
-
-void MainComp::checkChainChoice()
-{
-    if (juce::ModifierKeys::currentModifiers.isAnyMouseButtonDown())
-        return;
-    chainChoiceCheck->stop();
-    if (pendingChainSlot < 0)
-        return;
-    const int slot = pendingChainSlot;
-    pendingChainSlot = -1;
-    pageCommand (pagecommand::selector, 1, slot, pendingChainChannel);
-}
-
 } // namespace zr9

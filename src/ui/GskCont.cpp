@@ -40,6 +40,18 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
         dial->formatter = [this] (int v) { return textOf (clamped (v)); };
         dial->onValueChange = [this] { userChose ((int) std::lround (dial->getValue())); };
         dial->onDoubleClick = [this] { beginTyping(); };
+        dial->onDragStart = [this]
+        {
+            dragging = true;
+            if (onGestureStart != nullptr)
+                onGestureStart();
+        };
+        dial->onDragEnd = [this]
+        {
+            dragging = false;
+            if (onGestureEnd != nullptr)
+                onGestureEnd();
+        };
         // A centred control goes back to zero on an Alt-click.
         if (setup.style != GskStyle::chainChooser && setup.minimum < 0 && setup.maximum > 0)
             dial->setDoubleClickReturnValue (true, 0.0, juce::ModifierKeys::altModifier);

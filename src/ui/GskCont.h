@@ -79,6 +79,10 @@ public:
 
     /** Called after the user chose a new value and the binding took it. */
     std::function<void (int)> onUserChange;
+    /** A drag of the control begins and ends: the values between belong to one move of the user's. */
+    std::function<void()> onGestureStart, onGestureEnd;
+    /** True while the user drags the control. */
+    bool isInGesture() const noexcept { return dragging; }
 
     /** The framework widget that does the work; null for the other family of styles. */
     GskSlider* slider() noexcept { return dial.get(); }
@@ -100,6 +104,7 @@ private:
     GskBinding binding;
     const ObjectNameSource* names;
     int shown;
+    bool dragging = false;
 
     juce::SharedResourcePointer<GskLookAndFeel> lookAndFeel;
     std::unique_ptr<GskSlider> dial;

@@ -1,6 +1,7 @@
 #include "app/MainComp.h"
 #include "pages/selectors/FxcSelClass.h"
 #include "library/RevuDIAudioProcessor.h"
+#include "support/PointerEvents.h"
 #include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
@@ -94,4 +95,29 @@ TEST_F (MainCompMixer, AnEffectChainChoiceBecomesTheSelectorCommandForItsSlotAnd
     EXPECT_EQ (chains->slot(), selectortype::aux2Chain);
     EXPECT_EQ (chains->channel(), 5) << "the sixth strip's channel, 0-based";
     EXPECT_TRUE (mixer().takeEvents().empty()) << "one command for one chooser";
+}
+
+TEST_F (MainCompMixer, ADragThroughTheChainsOpensTheSelectorWhereItEnds)
+{
+    main.pageCommand (pagecommand::mixer, 1);
+    auto& chooser = mixer().strip (2).control (LiveTable::slotInsertChain);
+    auto& slider = *chooser.slider();
+    const auto middle = slider.getLocalBounds().getCentre().toFloat();
+    const int before = chooser.value();
+
+    slider.mouseDown (pointerEvent (slider, middle, middle));
+    EXPECT_TRUE (chooser.isInGesture());
+    slider.mouseDrag (pointerEvent (slider, middle.translated (0.0f, -40.0f), middle));
+    slider.mouseDrag (pointerEvent (slider, middle.translated (0.0f, -80.0f), middle));
+    ASSERT_NE (chooser.value(), before) << "the drag goes through the chains";
+    runMessageLoopFor (50);
+    EXPECT_FALSE (main.isPageShown (MainComp::slotFxChainSelector)) << "the selector waits while the mouse is held";
+
+    slider.mouseUp (pointerEvent (slider, middle.translated (0.0f, -80.0f), middle));
+    EXPECT_FALSE (chooser.isInGesture());
+    ASSERT_TRUE (runMessageLoopUntil ([&] { return main.isPageShown (MainComp::slotFxChainSelector); }));
+    auto* chains = dynamic_cast<FxcSelClass*> (main.page (MainComp::slotFxChainSelector));
+    ASSERT_NE (chains, nullptr);
+    EXPECT_EQ (chains->slot(), selectortype::insertChain);
+    EXPECT_EQ (chains->channel(), 2);
 }

@@ -37,9 +37,10 @@ Bytes programRecord (int layers, const Bytes& info, int routes)
 {
     Bytes r ((size_t) program::infoBlockBase + (size_t) program::layerSize * (size_t) layers, 0);
     r[program::layerCountOffset] = (std::uint8_t) layers;
-    r.insert (r.end(), info.begin(), info.end());
-    const Bytes head { 0, 3, 0, (std::uint8_t) routes };
-    r.insert (r.end(), head.begin(), head.end());
+    for (const auto b : info)
+        r.push_back (b);
+    for (const std::uint8_t b : { 0, 3, 0, routes })
+        r.push_back (b);
     for (int i = 0; i < routes; ++i)
         for (int b = 0; b < 4; ++b)
             r.push_back ((std::uint8_t) (10 * i + b));

@@ -21,6 +21,7 @@ ChMixerComp::ChMixerComp (MidiCntrState& p) : controllerState (p), names (p.mode
         auto& s = strips[(size_t) i];
         s = std::make_unique<Mixer_Channel> (i, controllerState, names);
         s->onControlMoved = [this, i] (int slot, int) { controlMoved (i, slot); };
+        s->onControlReleased = [this, i] (int slot) { controlReleased (i, slot); };
         addAndMakeVisible (*s);
     }
     refreshAllPrograms();
@@ -33,10 +34,28 @@ ChMixerComp::~ChMixerComp() = default;
 
 void ChMixerComp::controlMoved (int strip, int slot)
 {
-    // The control has set its live row; a chain choice also tells the main component.
+    // The control has set its live row; a chain choice also tells the main component,
+    // once: a drag through the chains is told where it ends.
     if (! mixer::isChainSlot (slot))
         return;
-    events.push_back (mixerevent::chainChoice (strip, slot));
+    const auto choice = mixerevent::chainChoice (strip, slot);
+    if (strips[(size_t) strip]->control (slot).isInGesture())
+        choiceInDrag = choice;
+    else
+        queueEvent (choice);
+}
+
+void ChMixerComp::controlReleased (int strip, int slot)
+{
+    if (choiceInDrag == 0 || choiceInDrag != mixerevent::chainChoice (strip, slot))
+        return;
+    choiceInDrag = 0;
+    queueEvent (mixerevent::chainChoice (strip, slot));
+}
+
+void ChMixerComp::queueEvent (std::uint64_t event)
+{
+    events.push_back (event);
     sendChangeMessage();
 }
 

@@ -68,6 +68,8 @@ public:
 
 private:
     void controlMoved (int strip, int slot);
+    void controlReleased (int strip, int slot);
+    void queueEvent (std::uint64_t event);
     void showProgram (int channel, int program);
 
     MidiCntrState& controllerState;
@@ -75,6 +77,7 @@ private:
     MixButt head;
     std::array<std::unique_ptr<Mixer_Channel>, mixer::stripCount> strips;
     std::vector<std::uint64_t> events;
+    std::uint64_t choiceInDrag = 0; // a chain chosen during a drag, told when the drag ends; 0 for none
     int offset = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ChMixerComp)

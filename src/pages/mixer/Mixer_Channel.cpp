@@ -40,6 +40,11 @@ Mixer_Channel::Mixer_Channel (int index, MidiCntrState& controllerState, const O
             if (onControlMoved != nullptr)
                 onControlMoved (slot, value);
         };
+        control->onGestureEnd = [this, slot]
+        {
+            if (onControlReleased != nullptr)
+                onControlReleased (slot);
+        };
         addAndMakeVisible (*control);
     }
 

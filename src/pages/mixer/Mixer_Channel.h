@@ -43,6 +43,8 @@ public:
 
     /** Told of every value the user chooses on the strip, after it went to the live row: slot, value. */
     std::function<void (int, int)> onControlMoved;
+    /** A drag of the control in a slot has ended. */
+    std::function<void (int)> onControlReleased;
 
     void paint (juce::Graphics& g) override;
 

@@ -117,8 +117,8 @@ ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description 
     head.addColumn ("No.", numberColumn, numberColumnWidth, numberColumnWidth, numberColumnWidth, fixed);
     head.addColumn ("Name", nameColumn, nameColumnWidth, 80, -1, juce::TableHeaderComponent::notSortable);
     int id = firstExtraColumn;
-    for (const auto& c : desc.extraColumns)
-        head.addColumn (c.heading, id++, c.width, 40, -1, juce::TableHeaderComponent::notSortable);
+    for (const auto& column : desc.extraColumns)
+        head.addColumn (column.heading, id++, column.width, 40, -1, juce::TableHeaderComponent::notSortable);
     head.setStretchToFitActive (true);
     addAndMakeVisible (rows);
 

@@ -25,8 +25,8 @@ namespace
     }
 } // namespace
 
-PrgSelClass::PrgSelClass (MidiCntrState& p, const LibraryFolder* favoritesFolder)
-    : ObjectSelector (p, p.model().programBank(), programDescription(), favoritesFolder), chooser (p)
+PrgSelClass::PrgSelClass (MidiCntrState& p, const LibraryFolder* favourites)
+    : ObjectSelector (p, p.model().programBank(), programDescription(), favourites), chooser (p)
 {
     chooser.onChosen = [this] (int)
     {

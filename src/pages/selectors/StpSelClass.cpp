@@ -24,8 +24,8 @@ namespace
     }
 } // namespace
 
-StpSelClass::StpSelClass (MidiCntrState& p, const LibraryFolder* favoritesFolder)
-    : ObjectSelector (p, p.model().setupBank(), setupDescription(), favoritesFolder)
+StpSelClass::StpSelClass (MidiCntrState& p, const LibraryFolder* favourites)
+    : ObjectSelector (p, p.model().setupBank(), setupDescription(), favourites)
 {
 }
 
