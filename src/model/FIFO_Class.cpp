@@ -68,7 +68,8 @@ TransferAction FIFO_Class::startRange (int type, bool everyTypeAfter, int firstN
     typeId = type;
     range = transfer::clampRange (type, firstNumber, lastNumber);
     number = range.first;
-    silentNumbers = 0;
+    silentNumbers = silentNumbersInType = 0;
+    skipped.clear();
     return requestObject ({});
 }
 
@@ -83,7 +84,8 @@ TransferAction FIFO_Class::startSingle (int type, int objectNumber)
     typeId = type;
     range = { objectNumber, objectNumber };
     number = objectNumber;
-    silentNumbers = 0;
+    silentNumbers = silentNumbersInType = 0;
+    skipped.clear();
     return requestObject ({});
 }
 
@@ -132,7 +134,7 @@ TransferAction FIFO_Class::take (const Letter& letter)
 
     ++answersToPending;
     heardForNumber = true;
-    silentNumbers = 0;
+    silentNumbers = silentNumbersInType = 0;
     switch (reply.kind)
     {
         case Kind::information: return takeInformation (reply);
@@ -173,19 +175,42 @@ TransferAction FIFO_Class::timedOut()
         return {};
     if (retryCount < maxRetries)
         return askAgainOrFail();
+    if (! heardForNumber)
+        return failSilentNumber();
 
-    if (! heardForNumber && ++silentNumbers >= silentNumbersToGiveUp)
+    TransferAction action;
+    action.result = TransferAction::Result::failed;
+    return finishObject (std::move (action));
+}
+
+TransferAction FIFO_Class::failSilentNumber()
+{
+    TransferAction action;
+    action.result = TransferAction::Result::failed;
+    action.unanswered = true;
+    ++silentNumbers;
+    ++silentNumbersInType;
+
+    const int giveUpAfter = allTypes ? 2 * silentNumbersToGiveUp : silentNumbersToGiveUp;
+    if (silentNumbers >= giveUpAfter)
     {
-        TransferAction action;
-        action.result = TransferAction::Result::failed;
         action.typeId = typeId;
         action.number = number;
         stop (StopReason::noAnswer);
         action.stopped = true;
         return action;
     }
-    TransferAction action;
-    action.result = TransferAction::Result::failed;
+    if (allTypes && silentNumbersInType >= silentNumbersToGiveUp)
+    {
+        // This type gets no answer, but others may: the run goes on with the next one.
+        skipped.push_back (typeId);
+        action.typeSkipped = true;
+        action.typeId = typeId;
+        action.number = number;
+        current = Phase::idle;
+        number = range.last + 1;
+        return requestObject (std::move (action));
+    }
     return finishObject (std::move (action));
 }
 
@@ -290,6 +315,7 @@ TransferAction FIFO_Class::requestObject (TransferAction action)
         typeId = next;
         range = transfer::clampRange (next, range.first, range.last);
         number = range.first;
+        silentNumbersInType = 0;
         action.typeChanged = true;
     }
     name.clear();

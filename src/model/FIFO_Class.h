@@ -45,12 +45,15 @@ struct TransferAction
     int number = 0;
     Bytes object;       // received: the object's bytes as the instrument keeps them (no name)
     std::string name;   // received: the 20-character name of its information reply
+    /** failed: not one of the requests for the object got any answer at all. */
+    bool unanswered = false;
 
     /** The request to send now; the reply time-out starts again with it. */
     std::optional<TransferRequest> request;
     /** Nothing to send yet: the time-out starts again while the fetch waits for late answers. */
     bool waiting = false;
     bool typeChanged = false;  // a run over every type went on to the next type
+    bool typeSkipped = false;  // with typeChanged: the last type was left, as it did not answer
     bool stopped = false;      // the fetch is over
 
     /** Nothing happened: the event was not an answer the fetch was waiting for. */
@@ -70,7 +73,10 @@ struct TransferAction
     object holds, the instrument refuses a chunk) and a request that gets no
     answer in time are asked again, up to three times; after that the number
     has failed and the fetch goes on with the next one. When the instrument
-    stays silent for three numbers in a row the fetch gives up.
+    stays silent for three numbers in a row the fetch gives up; a run over
+    every type instead leaves that type (it is listed in skippedTypes()) and
+    goes on with the next one, and gives up only when the silence lasts
+    through a second type's three numbers.
 
     Replies for other types or numbers, chunks at other offsets, and letters
     that were in the mailbox before the outstanding request left are not
@@ -93,7 +99,11 @@ public:
     static constexpr int mailboxStopped = 13;
 
     static constexpr int maxRetries = 3;
-    /** Numbers in a row without any answer after which the instrument is taken to be gone. */
+    /**
+        Numbers in a row without any answer after which the instrument is
+        taken to be gone; in a run over every type, after which the type is
+        left. Such a run gives up after twice as many.
+    */
     static constexpr int silentNumbersToGiveUp = 3;
     /** Letters the mailbox keeps; beyond that the oldest go (a lock-step fetch waits for one at a time). */
     static constexpr std::size_t mailboxCapacity = 64;
@@ -160,11 +170,14 @@ public:
     int retries() const noexcept { return retryCount; }
     /** The request waiting for an answer, if any. */
     const std::optional<TransferRequest>& outstanding() const noexcept { return pending; }
+    /** The types a run over every type left because they did not answer, in the order it left them. */
+    const std::vector<int>& skippedTypes() const noexcept { return skipped; }
 
 private:
     TransferAction requestObject (TransferAction action);
     TransferAction finishObject (TransferAction action);
     TransferAction askAgainOrFail();
+    TransferAction failSilentNumber();
     TransferAction send (TransferAction action, const TransferRequest& request);
     TransferAction sendDeferred();
     TransferAction takeInformation (const sysex::TransferReply& reply);
@@ -201,7 +214,9 @@ private:
     std::optional<TransferRequest> deferred; // the next request, waiting for the late answers of the last one
     int lateAnswers = 0;                // answers the last request may still get
     bool heardForNumber = false;
-    int silentNumbers = 0;
+    int silentNumbers = 0;        // in a row, over every type of the run
+    int silentNumbersInType = 0;  // in a row, within the current type
+    std::vector<int> skipped;
 };
 
 } // namespace zr9

@@ -345,3 +345,53 @@ TEST_F (Fetch, ASingleFetchAsksForOneObjectAndStops)
     EXPECT_EQ (fifo.mailboxCode(), FIFO_Class::mailboxStopped);
     EXPECT_EQ (sent.size(), 2u);
 }
+
+TEST_F (Fetch, AllObjectsLeavesATypeThatDoesNotAnswerAndGivesUpWhenTheNextIsSilentToo)
+{
+    const auto silentNumber = [&] { for (int i = 0; i <= FIFO_Class::maxRetries; ++i) follow (fifo.timedOut()); };
+
+    follow (fifo.startRange (typeProgram, true, 1025, 1030));
+    reply (refusalReply()); // programs answer
+    silentNumber();
+    silentNumber();
+    EXPECT_EQ (fifo.type(), typeProgram) << "two silent numbers are not yet three";
+    EXPECT_TRUE (results.back().unanswered);
+    silentNumber();
+
+    // The third silent number leaves programs: algorithms come next, from the run's first number.
+    EXPECT_EQ (fifo.type(), typeAlgorithm);
+    EXPECT_EQ (lastSent(), info (typeAlgorithm, 1025));
+    EXPECT_TRUE (results.back().typeSkipped);
+    EXPECT_EQ (fifo.skippedTypes(), std::vector<int> { typeProgram });
+
+    // Algorithms answer; FX chains do not, and are left too.
+    for (int n = 1025; n <= 1030; ++n)
+        reply (refusalReply());
+    ASSERT_EQ (fifo.type(), typeFxChain);
+    for (int i = 0; i < FIFO_Class::silentNumbersToGiveUp; ++i)
+        silentNumber();
+    EXPECT_EQ (fifo.type(), typeSetup);
+    EXPECT_TRUE (fifo.isActive());
+
+    // Multis are silent as well: six silent numbers in a row across two types, and the instrument is taken to be gone.
+    for (int i = 0; i < FIFO_Class::silentNumbersToGiveUp; ++i)
+        silentNumber();
+    EXPECT_FALSE (fifo.isActive());
+    EXPECT_EQ (fifo.stopReason(), FIFO_Class::StopReason::noAnswer);
+    EXPECT_EQ (fifo.skippedTypes(), (std::vector<int> { typeProgram, typeFxChain }));
+}
+
+TEST_F (Fetch, ASingleTypeRunStillEndsAfterThreeSilentNumbersAndAnAnsweredFailureIsNotSilent)
+{
+    follow (fifo.startRange (typeKeyMap, false, 1, 10));
+    reply (informationReply (typeKeyMap, 1, 100, "Map"));
+    for (int i = 0; i <= FIFO_Class::maxRetries; ++i)
+        follow (fifo.timedOut()); // the chunk never comes, but the instrument was heard
+    EXPECT_EQ (results.back().result, Result::failed);
+    EXPECT_FALSE (results.back().unanswered);
+    for (int n = 0; n < FIFO_Class::silentNumbersToGiveUp; ++n)
+        for (int i = 0; i <= FIFO_Class::maxRetries; ++i)
+            follow (fifo.timedOut());
+    EXPECT_EQ (fifo.stopReason(), FIFO_Class::StopReason::noAnswer);
+    EXPECT_TRUE (fifo.skippedTypes().empty());
+}
