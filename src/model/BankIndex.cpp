@@ -239,6 +239,50 @@ bool BankIndex::store (int n, ByteView record)
     return true;
 }
 
+int BankIndex::storeMany (const std::vector<Replacement>& records)
+{
+    for (std::size_t i = 1; i < records.size(); ++i)
+        if (records[i].number <= records[i - 1].number)
+            return 0;
+
+    Bytes rebuilt;
+    std::size_t grown = bytes_.size();
+    for (const auto& r : records)
+        grown += r.record.size();
+    rebuilt.reserve (grown);
+
+    std::vector<int> moved = offsets_;
+    std::size_t cursor = 0;     // old bytes before this are in `rebuilt`
+    long long delta = 0;        // how far the records stored so far moved what follows them
+    int stored = 0;
+    std::size_t next = 0;
+    for (int k = 1; k < (int) offsets_.size(); ++k)
+    {
+        if (offsets_[(size_t) k] != 0)
+            moved[(size_t) k] = (int) (offsets_[(size_t) k] + delta);
+        while (next < records.size() && records[next].number < k)
+            ++next; // numbers below 1
+        if (next >= records.size() || records[next].number != k)
+            continue;
+        const auto& r = records[next++];
+        if (offsets_[(size_t) k] == 0)
+            continue;
+        const auto start = std::min ((std::size_t) offsets_[(size_t) k], bytes_.size());
+        const auto end = std::min (bytes_.size(), start + (std::size_t) size (k));
+        if (start < cursor)
+            return 0; // offsets that do not rise cannot come from indexing; nothing was changed
+        rebuilt.insert (rebuilt.end(), bytes_.begin() + (std::ptrdiff_t) cursor, bytes_.begin() + (std::ptrdiff_t) start);
+        rebuilt.insert (rebuilt.end(), r.record.data(), r.record.data() + r.record.size());
+        cursor = end;
+        delta += (long long) r.record.size() - (long long) (end - start);
+        ++stored;
+    }
+    rebuilt.insert (rebuilt.end(), bytes_.begin() + (std::ptrdiff_t) cursor, bytes_.end());
+    bytes_ = std::move (rebuilt);
+    offsets_ = std::move (moved);
+    return stored;
+}
+
 std::vector<int> BankIndex::idList (int mode, int subMode) const
 {
     std::vector<int> ids;

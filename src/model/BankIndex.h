@@ -62,6 +62,20 @@ public:
     /** Removes record n's bytes, leaving its tags. Returns false when n's tag was not found. */
     bool clear (int n) { return store (n, ByteView()); }
 
+    /** One record of a store of many. */
+    struct Replacement
+    {
+        int number = 0;
+        ByteView record;
+    };
+    /**
+        Stores many records at once, as store() of each in turn would, but in
+        one pass over the bank: a whole bank's import moves the bytes once
+        instead of once per record. The numbers must rise; a number whose tag
+        was not found is passed over. Returns how many were stored.
+    */
+    int storeMany (const std::vector<Replacement>& records);
+
     /** The numbers a selector lists, in ascending order (modes 0, 1 with sub-modes 0/1/100, 2, 4). */
     std::vector<int> idList (int mode, int subMode = 0) const;
 

@@ -65,6 +65,23 @@ public:
         return true;
     }
 
+    /**
+        Replaces many records at once (numbers rising; an empty view clears),
+        published as one change: what an import of a whole bank does. Returns
+        how many were stored; records without a place are passed over. Message thread.
+    */
+    int storeRecords (const std::vector<BankIndex::Replacement>& records)
+    {
+        auto changed = std::make_shared<BankIndex> (*current);
+        const int stored = changed->storeMany (records);
+        if (stored == 0)
+            return 0;
+        std::atomic_store (&current, std::shared_ptr<const BankIndex> (std::move (changed)));
+        bankChanged();
+        broadcastChange (codeBankChanged);
+        return stored;
+    }
+
     /** Record n as a view into the bank (no copy); empty when n has no record. Message thread; valid until the bank changes. */
     ByteView recordView (int n) const noexcept
     {
