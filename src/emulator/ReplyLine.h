@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi/Clock.h"
+#include "model/MidiCable.h"
 
 #include <juce_audio_devices/juce_audio_devices.h>
 
@@ -32,7 +33,7 @@ class ReplyLine : private juce::Thread
 {
 public:
     /** A MIDI cable carries 31,250 bits a second, ten bits a byte: 320 us a byte. */
-    static constexpr int midiCableUsPerByte = 320;
+    static constexpr int midiCableUsPerByte = midiCableMicrosecondsPerByte;
 
     explicit ReplyLine (std::shared_ptr<Clock> clock = Clock::system());
     ~ReplyLine() override;

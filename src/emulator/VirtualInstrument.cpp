@@ -26,6 +26,7 @@ namespace
     constexpr int reasonSizeOrOffsetBad = 7;
 
     constexpr int device = 0;
+    constexpr std::uint8_t corruptionMask = 0x5A; // a damaged byte of a faulty store
 
     Message frame (std::uint8_t command, std::initializer_list<std::uint8_t> fields)
     {
@@ -208,6 +209,28 @@ void VirtualInstrument::setIdentity (int family, int member)
     identityMember = member;
 }
 
+void VirtualInstrument::corruptNextStores (int count)
+{
+    const juce::ScopedLock sl (lock);
+    storesToCorrupt = std::max (0, count);
+}
+
+void VirtualInstrument::ignoreTransfersOf (int typeId)
+{
+    const juce::ScopedLock sl (lock);
+    ignoredTypes.insert (typeId);
+}
+
+void VirtualInstrument::keep (BankIndex& bank, int number, std::vector<std::uint8_t> record)
+{
+    if (storesToCorrupt > 0 && record.size() > (size_t) nameLength)
+    {
+        --storesToCorrupt;
+        record[(size_t) nameLength + (record.size() - (size_t) nameLength) / 2] ^= corruptionMask;
+    }
+    bank.store (number, ByteView (record));
+}
+
 // --------------------------------------------------------------------- input
 
 void VirtualInstrument::receive (const std::uint8_t* bytes, std::size_t size)
@@ -371,7 +394,7 @@ void VirtualInstrument::answerTransfer (const sysex::Reader& m)
     const int sub = m[sysex::at::subCode];
     const int type = m.number14Lo (sysex::at::typeId);
     const int number = m.number14Lo (sysex::at::objectNumber);
-    if (sub != subInfoRequest && sub != subDataRequest)
+    if ((sub != subInfoRequest && sub != subDataRequest) || ignoredTypes.count (type) > 0)
         return;
 
     const auto* bank = bankFor (type);
@@ -433,7 +456,7 @@ void VirtualInstrument::storeWithName (const sysex::Reader& m)
         return;
     const auto n = padded (name);
     std::copy (n.begin(), n.end(), record.begin());
-    bank->store (number, ByteView (record));
+    keep (*bank, number, std::move (record));
 }
 
 void VirtualInstrument::keepPartDump (const sysex::Reader& m)
@@ -449,7 +472,7 @@ void VirtualInstrument::keepPartDump (const sysex::Reader& m)
     else if (m[sysex::at::command] == sysex::commandProgramPart)
         if (const auto store = edits.takeProgramDump (m))
             if (auto* bank = bankFor (typeProgram))
-                bank->store (store->number, ByteView (store->record));
+                keep (*bank, store->number, std::move (store->record));
 }
 
 std::vector<std::uint8_t> VirtualInstrument::editedProgram (int slot) const

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 
 namespace zr9::emulator
 {
@@ -55,6 +56,17 @@ public:
 
     /** Answer the identity request as another instrument (family, member); member 3 of family 0x44 is this one. */
     void setIdentity (int family, int member);
+
+    /**
+        A fault of its memory: the next `count` objects it stores from a
+        message (a write sequence, a store-with-name) are kept with one byte
+        changed, in the middle of the object's bytes, so reading them back
+        shows the damage.
+    */
+    void corruptNextStores (int count);
+
+    /** Leaves object-transfer requests for this type unanswered, as an instrument that does not know it. */
+    void ignoreTransfersOf (int typeId);
 
     // What it holds.
     bool holds (int typeId, int number) const;
@@ -112,6 +124,7 @@ private:
     void loadSetupBuffer (int number);
     void takeAddressedValue (const Address& address, int channel1to16, int value);
     void refuse (int reason);
+    void keep (BankIndex& bank, int number, std::vector<std::uint8_t> record);
     BankIndex* bankFor (int typeId);
     const BankIndex* bankFor (int typeId) const;
     void addUserObjects();
@@ -135,6 +148,8 @@ private:
     std::map<int, int> requestCounts;
     int identityCount = 0;
     int received = 0;
+    int storesToCorrupt = 0;
+    std::set<int> ignoredTypes;
     std::map<std::tuple<int, int, int>, std::vector<std::uint8_t>> partDumps;
     std::array<std::vector<std::uint8_t>, 4> globalParts;
     EditBuffers edits;
