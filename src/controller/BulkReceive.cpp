@@ -64,14 +64,42 @@ bool BulkReceive::fetchSingle (int kind, int number)
     return true;
 }
 
+bool BulkReceive::readBack (int typeId, int number, ReadBackDone done)
+{
+    if (fifo.isActive() || done == nullptr || number < 1 || typeId <= 0)
+        return false;
+    readBackDone = std::move (done);
+    readBackResult = {};
+    apply (fifo.startSingle (typeId, number));
+    return true;
+}
+
 void BulkReceive::cancel()
 {
     if (! fifo.isActive())
         return;
     timeout->stop();
     fifo.stop (FIFO_Class::StopReason::cancelled);
+    if (readBackDone != nullptr)
+    {
+        readBackDone = nullptr;
+        return;
+    }
     totals.reason = fifo.stopReason();
     listeners.call ([] (Listener& l) { l.receiveStopped(); });
+}
+
+Bytes BulkReceive::libraryRecord (int typeId, const std::string& name, const Bytes& object)
+{
+    Bytes record;
+    if (typeId != typeAlgorithm)
+    {
+        auto padded = name;
+        padded.resize ((size_t) ObjectRecord::nameLength, ' ');
+        record.assign (padded.begin(), padded.end());
+    }
+    record.insert (record.end(), object.begin(), object.end());
+    return record;
 }
 
 // ------------------------------------------------------------------------ events
@@ -92,6 +120,11 @@ void BulkReceive::apply (TransferAction action)
 {
     if (action.ignored())
         return;
+    if (readBackDone != nullptr)
+    {
+        applyReadBack (action);
+        return;
+    }
 
     switch (action.result)
     {
@@ -110,12 +143,41 @@ void BulkReceive::apply (TransferAction action)
     {
         timeout->stop();
         totals.reason = fifo.stopReason();
+        totals.skippedTypes = fifo.skippedTypes();
         listeners.call ([] (Listener& l) { l.receiveStopped(); });
         return;
     }
     if (action.typeChanged)
         listeners.call ([] (Listener& l) { l.receiveTypeChanged(); });
     listeners.call ([] (Listener& l) { l.receiveProgressed(); });
+}
+
+void BulkReceive::applyReadBack (const TransferAction& action)
+{
+    using Outcome = ReadBack::Outcome;
+    switch (action.result)
+    {
+        case TransferAction::Result::received:
+            readBackResult = { Outcome::received, libraryRecord (action.typeId, action.name, action.object) };
+            break;
+        case TransferAction::Result::refused: readBackResult = { Outcome::refused, {} }; break;
+        case TransferAction::Result::failed:  readBackResult = { action.unanswered ? Outcome::unanswered : Outcome::failed, {} }; break;
+        case TransferAction::Result::none:    break;
+    }
+
+    if (action.request)
+        send (*action.request);
+    else if (action.waiting)
+        timeout->start (replyTimeoutMs);
+
+    if (action.stopped)
+    {
+        timeout->stop();
+        // The caller may start the next read-back from inside its callback.
+        auto done = std::move (readBackDone);
+        readBackDone = nullptr;
+        done (readBackResult);
+    }
 }
 
 void BulkReceive::send (const TransferRequest& request)
@@ -136,17 +198,7 @@ void BulkReceive::store (const TransferAction& action)
         return;
     }
 
-    // The stored record is the 20-character name followed by the object's
-    // bytes; algorithms have no name, so their record is the bytes alone.
-    Bytes record;
-    if (action.typeId != typeAlgorithm)
-    {
-        auto name = action.name;
-        name.resize ((size_t) ObjectRecord::nameLength, ' ');
-        record.assign (name.begin(), name.end());
-    }
-    record.insert (record.end(), action.object.begin(), action.object.end());
-
+    const auto record = libraryRecord (action.typeId, action.name, action.object);
     if (holder->storeRecord (action.number, ByteView (record)))
     {
         ++totals.received;

@@ -5,8 +5,10 @@
 
 #include <juce_events/juce_events.h>
 
+#include <functional>
 #include <memory>
 #include <set>
+#include <vector>
 
 namespace zr9
 {
@@ -21,6 +23,9 @@ class TransferMailbox;
     when to ask again) is the model's FIFO_Class; this part sends its
     requests, keeps the reply time-out, stores what arrives into the banks and
     tells its listeners how far it got.
+
+    A read-back fetches one object for comparison only: it stores nothing,
+    clears nothing and tells no listener; what arrived goes to its caller.
 
     Threads: replies are handed over on the MIDI input thread through the
     transfer mailbox into the FIFO_Class's mailbox; they are read, and
@@ -46,7 +51,19 @@ public:
         int refused = 0;
         int failed = 0;
         FIFO_Class::StopReason reason = FIFO_Class::StopReason::none;
+        /** A run over every type: the types it left because they did not answer. */
+        std::vector<int> skippedTypes;
     };
+
+    /** What a read-back brought. */
+    struct ReadBack
+    {
+        enum class Outcome { received, refused, failed, unanswered };
+        Outcome outcome = Outcome::failed;
+        /** received: the object as the library keeps it, its 20-character name and its bytes (algorithms: the bytes). */
+        Bytes record;
+    };
+    using ReadBackDone = std::function<void (const ReadBack&)>;
 
     /** Told on the message thread. */
     class Listener
@@ -78,8 +95,19 @@ public:
     */
     bool fetchSingle (int kind, int number);
 
-    /** Ends the fetch wherever it stands; what was stored so far stays. */
+    /**
+        Reads one object of any type back from the instrument without storing
+        it; `done` is told once, on the message thread, with what arrived.
+        False (and nothing sent) while a fetch is under way.
+    */
+    bool readBack (int typeId, int number, ReadBackDone done);
+    bool isReadingBack() const noexcept { return readBackDone != nullptr; }
+
+    /** Ends the fetch wherever it stands; what was stored so far stays. A read-back ends without telling its caller. */
     void cancel();
+
+    /** The record the library keeps for a received object: the 20-character name, then the bytes (algorithms: the bytes alone). */
+    static Bytes libraryRecord (int typeId, const std::string& name, const Bytes& object);
 
     /** While on, every protocol message goes to the fetch's mailbox instead of the model. */
     void setFifoMode (bool on);
@@ -102,6 +130,7 @@ private:
     void timedOut();
     void begin();
     void apply (TransferAction action);
+    void applyReadBack (const TransferAction& action);
     void store (const TransferAction& action);
     void clearLocalCopy (const TransferAction& action);
     void send (const TransferRequest& request);
@@ -113,6 +142,8 @@ private:
     std::unique_ptr<ClockTimer> timeout;
     Summary totals;
     std::set<int> changed;
+    ReadBackDone readBackDone;
+    ReadBack readBackResult;
     juce::ListenerList<Listener> listeners;
 };
 

@@ -95,6 +95,8 @@ void IncomingDispatch::handleController (int c, int number, int value)
 
 void IncomingDispatch::handleProgramChange (int c, int program)
 {
+    // Chosen on the instrument: the channel plays the instrument's program, whatever it auditioned.
+    p.audition.programChanged (c);
     const auto combined = p.programs.combineProgramChange (c, program);
     if (! combined.has_value())
         return;

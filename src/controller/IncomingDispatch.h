@@ -17,6 +17,7 @@ class InputPause;
 class LiveValues;
 class MidiConnection;
 class Notifications;
+class ProgramAudition;
 class RK2Class;
 class TransferMailbox;
 
@@ -45,6 +46,7 @@ public:
         TransferMailbox& transfers;
         RK2Class& model;
         HostMidi& host;
+        ProgramAudition& audition;
     };
 
     explicit IncomingDispatch (Parts parts);

@@ -3,6 +3,7 @@
 #include "ChannelPrograms.h"
 #include "MidiConnection.h"
 #include "Notifications.h"
+#include "ProgramAudition.h"
 
 #include "model/MidiControllers.h"
 
@@ -59,6 +60,9 @@ void LiveValues::set (int value, int row, bool sendIt)
         if (value < 1)
             return;
         programs.set (value, info.channel);
+        // The channel plays a program of the instrument again, not one auditioned from the library.
+        if (audition != nullptr)
+            audition->programChanged (info.channel);
         // The row follows the channel even when the program's bytes are unknown.
         rows.store (row, value);
         if (sendIt)

@@ -12,6 +12,7 @@ namespace zr9
 class ChannelPrograms;
 class MidiConnection;
 class Notifications;
+class ProgramAudition;
 
 /**
     The live values: the one path by which a live row changes, from a page,
@@ -26,6 +27,9 @@ class LiveValues
 {
 public:
     LiveValues (LiveTable& table, ChannelPrograms& programs, MidiConnection& connection, Notifications& notifications);
+
+    /** The audition a channel's new program ends; set once, before any value changes. */
+    void setAudition (ProgramAudition* a) noexcept { audition = a; }
 
     LiveTable& table() noexcept { return rows; }
     const LiveTable& table() const noexcept { return rows; }
@@ -59,6 +63,7 @@ private:
     ChannelPrograms& programs;
     MidiConnection& connection;
     Notifications& notifications;
+    ProgramAudition* audition = nullptr;
 
     mutable std::mutex addressLock;
     SentAddress lastAddress;

@@ -19,6 +19,7 @@
 //   file or device; what it must send is handed over through a queue.
 
 #include "BulkReceive.h"
+#include "BulkTransmit.h"
 #include "ChannelPrograms.h"
 #include "ControllerSettings.h"
 #include "EditorMemory.h"
@@ -37,6 +38,7 @@
 #include "PlayingMode.h"
 #include "PlugBank.h"
 #include "PortScan.h"
+#include "ProgramAudition.h"
 #include "StateCodes.h"
 #include "TransferMailbox.h"
 
@@ -63,6 +65,8 @@ namespace zr9
     - notifications(): the state codes and parameter changes for the pages;
     - transfers(): the mailbox of the object transfers;
     - bulkReceive(): the fetch of objects from the instrument into the banks;
+    - bulkTransmit(): sending objects of the library to the instrument;
+    - audition(): a library program played on a channel without storing it;
     - objectEditing(): the requests and writes of the program and setup editors;
     - model(): the instrument model with every bank;
     - editorMemory(): what the editor keeps while it comes and goes;
@@ -99,6 +103,8 @@ public:
     NotePlayer& notes() noexcept { return notePlayer; }
     TransferMailbox& transfers() noexcept { return mailbox; }
     BulkReceive& bulkReceive() noexcept { return bulk; }
+    BulkTransmit& bulkTransmit() noexcept { return transmit; }
+    ProgramAudition& audition() noexcept { return auditionPart; }
     ObjectEditing& objectEditing() noexcept { return editing; }
     RK2Class& model() noexcept { return rk2; }
     const RK2Class& model() const noexcept { return rk2; }
@@ -161,6 +167,8 @@ private:
     BulkReceive bulk { mailbox, connectionPart, rk2, *clockSource };
     FavoritesBlock favoritesPart;
     ObjectEditing editing { connectionPart, liveValues, rk2 };
+    ProgramAudition auditionPart { connectionPart, rk2, liveValues, channelPrograms };
+    BulkTransmit transmit { connectionPart, rk2, bulk, liveValues, channelPrograms, auditionPart, *clockSource };
 
     JUCE_DECLARE_NON_COPYABLE (MidiCntrState)
 };
