@@ -8,10 +8,13 @@ namespace
     constexpr int shortestKeptExtension = 3;
 
     const FileMan::Kind kinds[] {
-        { FileMan::kindLoadArrangement, "Load Arrangement", ".zr9arr", FileMan::modeOpen },
-        { FileMan::kindLoadArrangements, "Load Arrangements", ".zr9arrlib", FileMan::modeOpen },
-        { FileMan::kindSaveArrangement, "Save Arrangement", ".zr9arr", FileMan::modeSave },
-        { FileMan::kindSaveArrangements, "Save Arrangements", ".zr9arrlib", FileMan::modeSave },
+        { FileMan::kindLoadArrangement, "Load Arrangement", ".zr9arr", FileMan::modeOpen, nullptr, false },
+        { FileMan::kindLoadArrangements, "Load Arrangements", ".zr9arrlib", FileMan::modeOpen, nullptr, false },
+        { FileMan::kindSaveArrangement, "Save Arrangement", ".zr9arr", FileMan::modeSave, nullptr, false },
+        { FileMan::kindSaveArrangements, "Save Arrangements", ".zr9arrlib", FileMan::modeSave, nullptr, false },
+        { FileMan::kindImportObjects, "Import Objects", ".zr9bank", FileMan::modeOpen, "*.zr9bank;*.syx;*.dat", true },
+        { FileMan::kindExportBank, "Export to a Bank File", ".zr9bank", FileMan::modeSave, nullptr, true },
+        { FileMan::kindExportSysex, "Export to a System Exclusive File", ".syx", FileMan::modeSave, nullptr, true },
     };
 } // namespace
 

@@ -19,6 +19,12 @@ namespace zr9
     | 9    | "Load Arrangements" | ".zr9arrlib"| 98 open  |
     | 108  | "Save Arrangement"  | ".zr9arr"   | 99 save  |
     | 109  | "Save Arrangements" | ".zr9arrlib"| 99 save  |
+    | 10   | "Import Objects"    | ".zr9bank", ".syx", ".dat" | 98 open |
+    | 110  | "Export to a Bank File" | ".zr9bank" | 99 save |
+    | 111  | "Export to a System Exclusive File" | ".syx" | 99 save |
+
+    The object files' dialogs (10, 110, 111) open where the last of them
+    left off; the others start in the documents folder.
 
     The answer comes later, on the message thread: the chosen file, or
     nothing when the user cancelled. A file chosen in a save dialog already
@@ -36,6 +42,9 @@ public:
     static constexpr int kindLoadArrangements = 9;
     static constexpr int kindSaveArrangement = 108;
     static constexpr int kindSaveArrangements = 109;
+    static constexpr int kindImportObjects = 10;
+    static constexpr int kindExportBank = 110;
+    static constexpr int kindExportSysex = 111;
 
     struct Kind
     {
@@ -43,6 +52,10 @@ public:
         const char* title;
         const char* extension;
         int mode;
+        const char* patterns = nullptr;   // the dialog's file patterns; nullptr: "*" and the extension
+        bool remembersFolder = false;     // opens in the folder the last such dialog chose from
+
+        juce::String filePatterns() const { return patterns != nullptr ? juce::String (patterns) : juce::String ("*") + extension; }
     };
 
     /** The kind's description, or nullptr for a kind there is none of. */

@@ -22,7 +22,8 @@ enum class Setting : int
     startupOption = 17,
     midiChannel = 42,   // 1 to 16
     deviceOption = 43,  // the option of the MIDI setup panel
-    libraryOption = 47
+    libraryOption = 47,
+    objectFileFolder = 48 // where the last import or export of objects chose its file; "0" for none yet
 };
 
 /** The seven option words, by index, in the order they are read at start-up. */

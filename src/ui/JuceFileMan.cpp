@@ -3,6 +3,14 @@
 namespace zr9
 {
 
+juce::File JuceFileMan::startFolder (const Kind& k) const
+{
+    if (k.remembersFolder && folders.recall != nullptr)
+        if (const auto last = folders.recall(); last.isDirectory())
+            return last;
+    return documents;
+}
+
 void JuceFileMan::chooseFile (int kindId, const juce::String& defaultName, Answer answer)
 {
     const auto* k = kind (kindId);
@@ -10,19 +18,27 @@ void JuceFileMan::chooseFile (int kindId, const juce::String& defaultName, Answe
         return;
 
     const bool saving = k->mode == modeSave;
-    const auto start = saving ? documents.getChildFile (defaultName + k->extension) : documents;
-    chooser = std::make_unique<juce::FileChooser> (k->title, start, juce::String ("*") + k->extension);
+    const auto folder = startFolder (*k);
+    const auto start = saving ? folder.getChildFile (juce::File::createLegalFileName (defaultName) + k->extension) : folder;
+    chooser = std::make_unique<juce::FileChooser> (k->title, start, k->filePatterns());
+    decltype (folders.remember) remember;
+    if (k->remembersFolder)
+        remember = folders.remember;
 
     const int flags = saving ? juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::canSelectFiles
                                    | juce::FileBrowserComponent::warnAboutOverwriting
                              : juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles;
-    chooser->launchAsync (flags, [kindId, saving, answer] (const juce::FileChooser& fc)
+    chooser->launchAsync (flags, [kindId, saving, answer, remember] (const juce::FileChooser& fc)
     {
         const auto chosen = fc.getResult();
         if (chosen == juce::File())
+        {
             answer (std::nullopt);
-        else
-            answer (saving ? withExtension (chosen, kindId) : chosen);
+            return;
+        }
+        if (remember != nullptr)
+            remember (chosen.getParentDirectory());
+        answer (saving ? withExtension (chosen, kindId) : chosen);
     });
 }
 
