@@ -47,7 +47,8 @@ namespace
     }
 } // namespace
 
-ProgBar::ProgBar (BulkReceive& r, int directionCodeIn, Form f) : run (r), directionCode (directionCodeIn), form (f)
+ProgBar::ProgBar (BulkReceive& r, int directionCodeIn, Form f, BulkTransmit* t)
+    : run (r), transmit (t), directionCode (directionCodeIn), form (f)
 {
     styleLabel (titleLabel, 19.0f, true);
     styleLabel (fromLabel, 14.0f, false);
@@ -62,11 +63,16 @@ ProgBar::ProgBar (BulkReceive& r, int directionCodeIn, Form f) : run (r), direct
     start.onClick = [this] { startPressed(); };
     cancel.onClick = [this] { cancelPressed(); };
 
+    verify.setColour (juce::ToggleButton::textColourId, skin::colours::text);
+    verify.setColour (juce::ToggleButton::tickColourId, skin::colours::accent);
+    addChildComponent (verify);
+
     if (form == Form::full)
     {
         setSize (panelWidth, panelHeight);
         for (auto* c : std::initializer_list<juce::Component*> { &titleLabel, &fromLabel, &toLabel, &from, &to, &start, &cancel })
             c->setVisible (true);
+        verify.setVisible (isTransmit());
     }
     else
     {
@@ -76,11 +82,20 @@ ProgBar::ProgBar (BulkReceive& r, int directionCodeIn, Form f) : run (r), direct
     // The whole run's width is fixed now, whatever happens to the panel later.
     fullWidth = barArea().getWidth();
     run.addListener (this);
+    if (transmit != nullptr)
+        transmit->addListener (this);
 }
 
 ProgBar::~ProgBar()
 {
     run.removeListener (this);
+    if (transmit != nullptr)
+        transmit->removeListener (this);
+}
+
+bool ProgBar::isTransmit() const noexcept
+{
+    return directionCode == transfer::directionTransmit && transmit != nullptr;
 }
 
 void ProgBar::layOut()
@@ -96,6 +111,7 @@ void ProgBar::layOut()
     from.setBounds (margin + 80, fieldsY, 90, fieldHeight);
     toLabel.setBounds (margin + 190, fieldsY, 70, fieldHeight);
     to.setBounds (margin + 260, fieldsY, 90, fieldHeight);
+    verify.setBounds (margin + buttonWidth * 2 + buttonGap * 2, buttonsY, inner - buttonWidth * 2 - buttonGap * 2, buttonHeight);
     start.setBounds (margin, buttonsY, buttonWidth, buttonHeight);
     cancel.setBounds (margin + buttonWidth + buttonGap, buttonsY, buttonWidth, buttonHeight);
     status.setBounds (margin, statusY, inner, statusHeight);
@@ -150,8 +166,26 @@ void ProgBar::startPressed()
         return;
     if (directionCode != transfer::directionReceive)
     {
-        // No transmit sequence exists; say so rather than doing nothing.
-        status.setText (transmitUnavailable, juce::dontSendNotification);
+        if (transmit == nullptr)
+            return;
+        // A type that cannot be sent, an instrument off line, another transfer: said before anything leaves.
+        running = true;
+        starting = true;
+        stoppedWhileStarting = false;
+        const auto refusal = transmit->start (typeId, from.getText().getIntValue(), to.getText().getIntValue(), verify.getToggleState());
+        starting = false;
+        if (! refusal.empty())
+        {
+            running = false;
+            status.setText (juce::String (refusal), juce::dontSendNotification);
+            return;
+        }
+        showRange (transmit->first(), transmit->last());
+        lockFields();
+        if (onStarted)
+            onStarted();
+        if (stoppedWhileStarting)
+            transmitStopped(); // nothing to send in the range: over at once
         return;
     }
 
@@ -165,12 +199,18 @@ void ProgBar::startPressed()
 
     const auto& state = run.state();
     showRange (state.first(), state.last());
-    from.setReadOnly (true);
-    to.setReadOnly (true);
-    start.setVisible (false);
-    cancel.setBounds (start.getBounds());
+    lockFields();
     if (onStarted)
         onStarted();
+}
+
+void ProgBar::lockFields()
+{
+    from.setReadOnly (true);
+    to.setReadOnly (true);
+    verify.setEnabled (false);
+    start.setVisible (false);
+    cancel.setBounds (start.getBounds());
 }
 
 void ProgBar::cancelPressed()
@@ -178,7 +218,9 @@ void ProgBar::cancelPressed()
     if (cancelled)
         return;
     cancelled = true;
-    if (running && run.isActive())
+    if (running && isTransmit() && transmit->isActive())
+        transmit->cancel(); // tells transmitStopped, which shows the summary
+    else if (running && ! isTransmit() && run.isActive())
         run.cancel(); // tells receiveStopped, which shows the summary
     running = false;
     if (onCancel)
@@ -189,7 +231,7 @@ void ProgBar::cancelPressed()
 
 void ProgBar::receiveProgressed()
 {
-    if (! running && form == Form::full)
+    if ((! running && form == Form::full) || isTransmit())
         return;
     const auto& state = run.state();
     const int number = state.currentNumber();
@@ -208,7 +250,7 @@ void ProgBar::receiveProgressed()
 
 void ProgBar::receiveTypeChanged()
 {
-    if (! running)
+    if (! running || isTransmit())
         return;
     const auto& state = run.state();
     typeId = state.type();
@@ -219,7 +261,7 @@ void ProgBar::receiveTypeChanged()
 
 void ProgBar::receiveStopped()
 {
-    if (! running && form == Form::full)
+    if ((! running && form == Form::full) || isTransmit())
         return;
     status.setText (summaryText (run.summary()), juce::dontSendNotification);
     if (run.summary().reason == FIFO_Class::StopReason::finished)
@@ -227,6 +269,62 @@ void ProgBar::receiveStopped()
     // A finished run ends the panel as CANCEL does; a single fetch's owner decides itself.
     if (form == Form::full)
         cancelPressed();
+}
+
+void ProgBar::transmitProgressed()
+{
+    if (! running || ! isTransmit())
+        return;
+    const auto text = juce::String (transmit->isVerifying() ? "Verifying ID#: " : "Sending ID#: ") + juce::String (transmit->currentNumber())
+                    + " " + juce::String (transmit->currentName());
+    status.setText (text, juce::dontSendNotification);
+    const int count = transmit->objectCount();
+    setBarWidth (count > 0 ? juce::roundToInt (fullWidth * (double) transmit->objectsDone() / count) : 0);
+}
+
+void ProgBar::transmitStopped()
+{
+    if (! running || ! isTransmit())
+        return;
+    if (starting)
+    {
+        stoppedWhileStarting = true;
+        return;
+    }
+    status.setText (summaryText (transmit->summary()), juce::dontSendNotification);
+    if (transmit->summary().reason == BulkTransmit::StopReason::finished)
+        setBarWidth (fullWidth);
+    cancelPressed();
+}
+
+juce::String ProgBar::summaryText (const BulkTransmit::Summary& s)
+{
+    juce::String head;
+    switch (s.reason)
+    {
+        case BulkTransmit::StopReason::finished:  head = "Finished: "; break;
+        case BulkTransmit::StopReason::cancelled: head = "Cancelled: "; break;
+        case BulkTransmit::StopReason::noAnswer:
+            head = "Stopped: the instrument did not answer for " + juce::String (BulkTransmit::silentObjectsToGiveUp)
+                 + " objects in a row. ";
+            break;
+        case BulkTransmit::StopReason::offLine:   head = "Stopped, the instrument went off line: "; break;
+        case BulkTransmit::StopReason::none:      break;
+    }
+    juce::String text = head + juce::String (s.sent) + " sent, ";
+    if (s.verify)
+    {
+        text << s.verified << " verified, " << s.differed << " differed";
+        if (! s.differedNumbers.empty())
+        {
+            juce::StringArray numbers;
+            for (const int n : s.differedNumbers)
+                numbers.add (juce::String (n));
+            text << " (" << numbers.joinIntoString (", ") << ")";
+        }
+        text << ", ";
+    }
+    return text + juce::String (s.failed) + " failed.";
 }
 
 juce::String ProgBar::summaryText (const BulkReceive::Summary& s)
@@ -239,8 +337,16 @@ juce::String ProgBar::summaryText (const BulkReceive::Summary& s)
         case FIFO_Class::StopReason::noAnswer:  head = "Stopped, the instrument does not answer: "; break;
         case FIFO_Class::StopReason::none:      break;
     }
-    return head + juce::String (s.received) + " received, " + juce::String (s.refused) + " refused, "
-         + juce::String (s.failed) + " failed.";
+    auto text = head + juce::String (s.received) + " received, " + juce::String (s.refused) + " refused, "
+              + juce::String (s.failed) + " failed.";
+    if (! s.skippedTypes.empty())
+    {
+        juce::StringArray names;
+        for (const int type : s.skippedTypes)
+            names.add (transfer::typeName (type));
+        text << " Left out, as the instrument did not answer: " << names.joinIntoString (", ") << ".";
+    }
+    return text;
 }
 
 // ------------------------------------------------------------------- drawing

@@ -1,6 +1,7 @@
 #include "RecTrn.h"
 
 #include "model/TransferTypes.h"
+#include "model/TransmitRules.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -14,7 +15,18 @@ namespace
     constexpr int progressX = 414, progressY = 100;
     constexpr int headingY = 40, headingHeight = 30, headingWidth = 580;
     constexpr int summaryHeight = 90;
+    constexpr int refusalsGap = 30, refusalsHeight = 170;
 
+    const char* objectButtonText (int id);
+} // namespace
+
+const char* RecTrn::transmitRefusalFor (int id) noexcept
+{
+    return id == transfer::allTypes ? transfer::transmitAllRefusal() : transfer::transmitRefusal (id);
+}
+
+namespace
+{
     const char* objectButtonText (int id)
     {
         switch (id)
@@ -55,6 +67,25 @@ RecTrn::RecTrn (MidiCntrState& c, int direction) : controller (c), directionCode
         addAndMakeVisible (*b);
     }
 
+    if (isTransmit())
+    {
+        // Greyed, never started: each with its reason below the column.
+        juce::StringArray reasons;
+        for (size_t i = 0; i < objectIds.size(); ++i)
+            if (const auto* why = transmitRefusalFor (objectIds[i]))
+            {
+                objectButtons[i]->setEnabled (false);
+                objectButtons[i]->setTooltip (why);
+                reasons.add (juce::String (objectButtonText (objectIds[i])) + ": " + why);
+            }
+        refusals.setText (reasons.joinIntoString ("\n"), juce::dontSendNotification);
+        refusals.setFont (juce::Font ("Arial", 14.0f, juce::Font::plain));
+        refusals.setColour (juce::Label::textColourId, skin::colours::text.withAlpha (0.7f));
+        refusals.setJustificationType (juce::Justification::topLeft);
+        refusals.setBounds (columnX, objectButtons.back()->getBottom() + refusalsGap, headingWidth + 200, refusalsHeight);
+        addAndMakeVisible (refusals);
+    }
+
     // "CLOSE" stands to the right of the column, level with its last button.
     close.setBounds (columnX + objectButtonWidth + closeGap, objectButtons.back()->getY(), closeWidth, objectButtonHeight);
     close.onClick = [this] {
@@ -71,11 +102,23 @@ RecTrn::~RecTrn()
     {
         // A run cannot go on without a panel to show it; closing the window ends it.
         progress->onCancel = nullptr;
-        if (runStarted && controller.bulkReceive().isActive())
+        if (runStarted && isTransmit() && controller.bulkTransmit().isActive())
+            controller.bulkTransmit().cancel();
+        if (runStarted && ! isTransmit() && controller.bulkReceive().isActive())
             controller.bulkReceive().cancel();
         progress.reset();
         controller.bulkReceive().setFifoMode (false);
     }
+}
+
+bool RecTrn::isTransmit() const noexcept
+{
+    return directionCode == transfer::directionTransmit;
+}
+
+bool RecTrn::canUse (int id) const noexcept
+{
+    return ! isTransmit() || transmitRefusalFor (id) == nullptr;
 }
 
 SkinButton* RecTrn::objectButton (int id) noexcept
@@ -88,12 +131,12 @@ SkinButton* RecTrn::objectButton (int id) noexcept
 
 void RecTrn::objectButtonPressed (int id)
 {
-    if (objectButton (id) == nullptr || closeTimer->isRunning() || (progress != nullptr && progress->isRunning()))
+    if (objectButton (id) == nullptr || ! canUse (id) || closeTimer->isRunning() || (progress != nullptr && progress->isRunning()))
         return;
 
     if (progress == nullptr)
     {
-        progress = std::make_unique<ProgBar> (controller.bulkReceive(), directionCode);
+        progress = std::make_unique<ProgBar> (controller.bulkReceive(), directionCode, ProgBar::Form::full, &controller.bulkTransmit());
         progress->setTopLeftPosition (progressX, progressY);
         progress->onCancel = [this] { progressCancelled(); };
         progress->onStarted = [this] {
@@ -104,7 +147,9 @@ void RecTrn::objectButtonPressed (int id)
         };
         addAndMakeVisible (*progress);
     }
-    controller.bulkReceive().setFifoMode (true);
+    // A receive takes every protocol message while it lasts; a transmit only reads objects back.
+    if (! isTransmit())
+        controller.bulkReceive().setFifoMode (true);
     close.setVisible (false);
     summary.setVisible (false);
     runStarted = false;
@@ -115,7 +160,11 @@ void RecTrn::progressCancelled()
 {
     // Replies still on their way land in the mailbox, not in the model, until the wait is over.
     setObjectButtonsEnabled (false);
-    if (runStarted)
+    if (runStarted && isTransmit())
+        summary.setText (runDescription + "\n" + ProgBar::summaryText (controller.bulkTransmit().summary())
+                             + "\nNothing in the library was changed.",
+                         juce::dontSendNotification);
+    else if (runStarted)
         summary.setText (runDescription + "\n" + ProgBar::summaryText (controller.bulkReceive().summary())
                              + "\nWhat arrived is in the library and in its bank files.",
                          juce::dontSendNotification);
@@ -139,8 +188,8 @@ void RecTrn::closeProgressPanel()
 
 void RecTrn::setObjectButtonsEnabled (bool enabled)
 {
-    for (auto& b : objectButtons)
-        b->setEnabled (enabled);
+    for (size_t i = 0; i < objectIds.size(); ++i)
+        objectButtons[i]->setEnabled (enabled && canUse (objectIds[i]));
 }
 
 void RecTrn::paint (juce::Graphics& g)

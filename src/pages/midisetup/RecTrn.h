@@ -25,6 +25,11 @@ namespace zr9
     panel goes and "CLOSE" comes back, with the summary of the run beside the
     buttons. "CLOSE" asks the owner to close this panel.
 
+    Opened to transmit, the buttons of the types that cannot be sent (and
+    "All Objects") are greyed and the reason for each stands below the
+    column; a run sends programs from the library and leaves FIFO mode off,
+    as only its read-backs come back.
+
     Message thread; the 200 ms wait runs on the controller's clock.
 */
 class RecTrn : public juce::Component
@@ -51,6 +56,10 @@ public:
     SkinButton* objectButton (int id) noexcept;
     /** What the last run did; empty before the first one ends. */
     juce::String summaryText() const { return summary.getText(); }
+    /** Why the greyed buttons of a transmit panel are greyed; empty in a receive panel. */
+    juce::String refusalsText() const { return refusals.getText(); }
+    /** The transmit panel's reason for a button's id, or nullptr when it can be used. */
+    static const char* transmitRefusalFor (int id) noexcept;
 
     void paint (juce::Graphics& g) override;
 
@@ -61,7 +70,10 @@ private:
 
     MidiCntrState& controller;
     const int directionCode;
-    juce::Label heading, summary;
+    bool isTransmit() const noexcept;
+    bool canUse (int id) const noexcept;
+
+    juce::Label heading, summary, refusals;
     std::array<std::unique_ptr<SkinButton>, objectIds.size()> objectButtons;
     SkinButton close { "CLOSE", closeId };
     std::unique_ptr<ProgBar> progress;

@@ -148,21 +148,80 @@ TEST_F (TransferPanels, TheBarMovesOnlyWithObjectsThatHaveANameAndIsDrawn)
     EXPECT_LT (empty.getRed(), 60);
 }
 
-TEST_F (TransferPanels, StartInATransmitPanelSendsNothingAndSaysWhy)
+TEST_F (TransferPanels, ATransmitPanelGreysWhatCannotBeSentSaysWhyAndSendsProgramsWithTheirSummary)
 {
     RecTrn panel (controller, 2013);
-    panel.objectButtonPressed (155);
-    auto* progress = panel.progressPanel();
-    EXPECT_EQ (progress->title(), "Transmit Multi");
-    progress->startPressed();
-    EXPECT_EQ (progress->statusText(), ProgBar::transmitUnavailable);
-    EXPECT_TRUE (ports.log->sysEx().empty());
-    EXPECT_FALSE (controller.bulkReceive().isActive());
+    for (const int id : { 999, 155, 156, 133 })
+    {
+        EXPECT_FALSE (panel.objectButton (id)->isEnabled()) << id;
+        EXPECT_TRUE (panel.refusalsText().contains (RecTrn::transmitRefusalFor (id))) << id;
+    }
+    EXPECT_TRUE (panel.objectButton (138)->isEnabled());
+    EXPECT_TRUE (panel.refusalsText().contains ("Multi: Multis cannot be sent"));
 
-    progress->cancelPressed();
+    // A greyed type is never started.
+    panel.objectButtonPressed (155);
+    EXPECT_EQ (panel.progressPanel(), nullptr);
+    EXPECT_TRUE (ports.log->sysEx().empty());
+
+    // Programs: refused while the instrument is off line, sent once it is on line.
+    panel.objectButtonPressed (138);
+    auto* progress = panel.progressPanel();
+    ASSERT_NE (progress, nullptr);
+    EXPECT_EQ (progress->title(), "Transmit Programs");
+    EXPECT_TRUE (progress->verifyToggle().isVisible());
+    EXPECT_FALSE (controller.transfers().isFifoMode()) << "a transmit leaves the model its messages";
+    progress->fromField().setText ("1");
+    progress->toField().setText ("2");
+    progress->startPressed();
+    EXPECT_EQ (progress->statusText(), "Nothing was sent: the instrument is not on line.");
+    EXPECT_TRUE (ports.log->sysEx().empty());
+
+    const Bytes zr9Reply { 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x07, 0x44, 0x00, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0xF7 };
+    ports.feed (juce::MidiMessage (zr9Reply.data(), (int) zr9Reply.size()));
+    ports.log->clear();
+    progress->startPressed();
+    ASSERT_TRUE (controller.bulkTransmit().isActive());
+    EXPECT_TRUE (progress->statusText().startsWith ("Sending ID#: 1 "));
+    EXPECT_TRUE (progress->fromField().isReadOnly());
+    EXPECT_EQ (ports.log->wholeSysEx().size(), 3u);
+
+    test.clock->step (5000);
+    test.clock->step (5000);
+    EXPECT_FALSE (controller.bulkTransmit().isActive());
     test.clock->step (RecTrn::closeDelayMs);
     EXPECT_EQ (panel.progressPanel(), nullptr);
-    EXPECT_TRUE (panel.summaryText().isEmpty()) << "nothing ran, so there is nothing to sum up";
+    EXPECT_TRUE (panel.summaryText().contains ("Programs, ID# 1 to 2"));
+    EXPECT_TRUE (panel.summaryText().contains ("Finished: 2 sent, 0 failed."));
+    EXPECT_TRUE (panel.summaryText().contains ("Nothing in the library was changed."));
+    EXPECT_FALSE (panel.objectButton (155)->isEnabled()) << "still greyed after the run";
+    EXPECT_TRUE (panel.objectButton (138)->isEnabled());
+}
+
+TEST (TransferSummaries, ReceiveAndTransmitSayWhatHappened)
+{
+    BulkReceive::Summary received;
+    received.received = 3;
+    received.reason = FIFO_Class::StopReason::finished;
+    received.skippedTypes = { typeAlgorithm, typeSample };
+    EXPECT_EQ (ProgBar::summaryText (received),
+               "Finished: 3 received, 0 refused, 0 failed. Left out, as the instrument did not answer: Algs, Samples.");
+
+    BulkTransmit::Summary sent;
+    sent.sent = 24;
+    sent.reason = BulkTransmit::StopReason::finished;
+    EXPECT_EQ (ProgBar::summaryText (sent), "Finished: 24 sent, 0 failed.");
+    sent.verify = true;
+    sent.verified = 22;
+    sent.differed = 2;
+    sent.differedNumbers = { 1031, 1040 };
+    EXPECT_EQ (ProgBar::summaryText (sent), "Finished: 24 sent, 22 verified, 2 differed (1031, 1040), 0 failed.");
+    sent.reason = BulkTransmit::StopReason::noAnswer;
+    sent.sent = 3;
+    sent.verified = sent.differed = 0;
+    sent.differedNumbers.clear();
+    sent.failed = 3;
+    EXPECT_EQ (ProgBar::summaryText (sent), "Stopped: the instrument did not answer for 3 objects in a row. 3 sent, 0 verified, 0 differed, 3 failed.");
 }
 
 TEST_F (TransferPanels, CancelEndsTheRunAndClosingThePanelEndsOneThatStillRuns)
