@@ -30,7 +30,22 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
       playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); })),
       statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); }))
 {
-    setFileMan (std::make_unique<JuceFileMan> (processor.library().base()));
+    // The object files' dialogs open where the last one chose from, kept in the settings between runs.
+    JuceFileMan::FolderMemory folders {
+        [this]
+        {
+            const auto path = controller.settings().text (Setting::objectFileFolder);
+            return juce::File::isAbsolutePath (path) ? juce::File (path) : juce::File();
+        },
+        [this] (const juce::File& folder)
+        {
+            // The settings file marks its entries with "^|" and "|^": a path holding either is not kept.
+            const auto path = folder.getFullPathName();
+            if (! path.contains ("^|") && ! path.contains ("|^"))
+                controller.settings().set (Setting::objectFileFolder, path);
+        }
+    };
+    setFileMan (std::make_unique<JuceFileMan> (processor.library().base(), std::move (folders)));
     processor.addChangeListener (this);
     logo = skin::logo();
     footerStrip = skin::footerStrip();
@@ -428,6 +443,15 @@ void MainComp::setFileMan (std::unique_ptr<FileMan> files)
     fileMan = std::move (files);
     arrange = std::make_unique<ArrangeMenu> (processor, *fileMan, [this] (const juce::String& text) { showStatusMessage (text); });
     addLibraryMenuItems();
+    for (int slot = 0; slot < pageSlotCount; ++slot)
+        if (auto* selector = selectorPage (slot))
+            selector->setFileAccess (selectorFileAccess());
+}
+
+SelectorFiles::Access MainComp::selectorFileAccess()
+{
+    return { fileMan.get(), [this] (int type) { processor.saveLibraryBank (type); },
+             [this] (const juce::String& text) { showStatusMessage (text); } };
 }
 
 void MainComp::showStatusMessage (const juce::String& text)

@@ -257,6 +257,8 @@ private:
     void layoutLibraryPanels();
     void closeUpdateHostPanel();
     void installEditorShortcuts();
+    /** How the selectors reach files: the file dialogs, the bank files and the status line. */
+    SelectorFiles::Access selectorFileAccess();
     void writeDialogFinished (int code);
 
     RevuDIAudioProcessor& processor;

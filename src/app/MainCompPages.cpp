@@ -114,6 +114,7 @@ ObjectSelector& MainComp::makeSelector (int slot)
     }
     // "EDIT" opens the program or setup editor and "LIBRARY" the arrangement library, from the program and multi lists.
     made->onClose = [this] { closeSelector(); };
+    made->setFileAccess (selectorFileAccess());
     if (slot == slotSetupSelector)
         made->onEdit = [this] (int) { openSetupEditor(); };
     if (slot == slotProgramSelector || slot == slotSetupSelector)

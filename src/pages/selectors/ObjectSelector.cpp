@@ -15,6 +15,7 @@ namespace
     constexpr int statusHeight = 30, compactStatusHeight = 16;
     constexpr int actionHeight = 28, compactActionHeight = 24;
     constexpr int compactNumberWidth = 44;
+    constexpr int bannerHeight = 26;
     /** Below this height the column packs its parts closer together. */
     constexpr int compactBelow = 280;
     constexpr int numberDigits = 4;
@@ -102,15 +103,23 @@ ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description 
     status.setMinimumHorizontalScale (0.8f);
     addAndMakeVisible (status);
 
-    for (auto* b : { &edit, &library, &favoritesButton, &ok })
+    for (auto* b : { &edit, &library, &favoritesButton, &ok, &filesButton, &auditionButton })
     {
         b->setListener (this);
         addAndMakeVisible (*b);
     }
 
+    banner.setFont (arial (14.0f, true));
+    banner.setColour (juce::Label::backgroundColourId, panelcolours::rowChosen);
+    banner.setColour (juce::Label::textColourId, juce::Colours::white);
+    banner.setJustificationType (juce::Justification::centredLeft);
+    addChildComponent (banner);
+    fileCommands.onStatus = [this] (const juce::String& text, bool problem) { showStatus (text, problem); };
+
     rows.setModel (this);
     rows.setRowHeight (rowHeight);
-    rows.setMultipleSelectionEnabled (false);
+    // Ctrl-click and Shift-click select several rows, for an export; a single click still plays its row.
+    rows.setMultipleSelectionEnabled (true);
     rows.setTitle (desc.plural);
     auto& head = rows.getHeader();
     const int fixed = juce::TableHeaderComponent::notSortable | juce::TableHeaderComponent::notResizable;
@@ -162,7 +171,32 @@ void ObjectSelector::updateActions()
     edit.setEnabled (onEdit != nullptr);
     library.setEnabled (onLibrary != nullptr);
     favoritesButton.setVisible (desc.favoritesMode >= 0);
+    auditionButton.setVisible (desc.canAudition);
+    auditionButton.setEnabled (onAudition != nullptr);
+    filesButton.setEnabled (fileCommands.isAvailable());
     resized();
+}
+
+void ObjectSelector::setFileAccess (SelectorFiles::Access access)
+{
+    fileCommands.setAccess (std::move (access));
+    updateActions();
+}
+
+void ObjectSelector::setBanner (const juce::String& text)
+{
+    banner.setText (text, juce::dontSendNotification);
+    if (banner.isVisible() != text.isNotEmpty())
+    {
+        banner.setVisible (text.isNotEmpty());
+        resized();
+    }
+}
+
+void ObjectSelector::showStatus (const juce::String& text, bool problem)
+{
+    status.setColour (juce::Label::textColourId, problem ? panelcolours::warning : panelcolours::text);
+    status.setText (text, juce::dontSendNotification);
 }
 
 SkinButton& ObjectSelector::actionButton (Action a)
@@ -172,6 +206,8 @@ SkinButton& ObjectSelector::actionButton (Action a)
         case actionEdit: return edit;
         case actionLibrary: return library;
         case actionFavorites: return favoritesButton;
+        case actionFiles: return filesButton;
+        case actionAudition: return auditionButton;
         case actionOk: default: return ok;
     }
 }
@@ -308,6 +344,17 @@ int ObjectSelector::litNumber() const
     return r >= 0 && r < entries.size() ? entries.row (r).number : 0;
 }
 
+std::vector<int> ObjectSelector::selectedNumbers() const
+{
+    std::vector<int> out;
+    const auto selected = rows.getSelectedRows();
+    for (int i = 0; i < selected.size(); ++i)
+        if (const int r = selected[i]; r >= 0 && r < entries.size())
+            out.push_back (entries.row (r).number);
+    std::sort (out.begin(), out.end());
+    return out;
+}
+
 void ObjectSelector::paintRowBackground (juce::Graphics& g, int row, int width, int height, bool selected)
 {
     g.fillAll (row % 2 == 0 ? panelcolours::rowEven : panelcolours::rowOdd);
@@ -353,6 +400,12 @@ void ObjectSelector::selectedRowsChanged (int lastRowSelected)
 {
     if (lighting || lastRowSelected < 0 || lastRowSelected >= entries.size())
         return;
+    // Several rows are a choice for an export; only a single row plays.
+    if (const int count = rows.getNumSelectedRows(); count > 1)
+    {
+        showStatus (juce::String (count) + " " + desc.plural + " selected", false);
+        return;
+    }
     choose (entries.row (lastRowSelected).number);
 }
 
@@ -494,9 +547,32 @@ void ObjectSelector::gskButtonPressed (int action)
             if (onClose != nullptr)
                 onClose();
             break;
+        case actionFiles:
+            fileCommands.showMenu (filesButton, selectedNumbers());
+            break;
+        case actionAudition:
+            if (onAudition != nullptr)
+                onAudition();
+            break;
         default:
             break;
     }
+}
+
+// -------------------------------------------------------------------- files
+
+bool ObjectSelector::isInterestedInFileDrag (const juce::StringArray& dropped)
+{
+    return fileCommands.isAvailable() && ! dropped.isEmpty();
+}
+
+void ObjectSelector::filesDropped (const juce::StringArray& dropped, int, int)
+{
+    if (dropped.isEmpty())
+        return;
+    if (dropped.size() > 1)
+        showStatus ("One file at a time: " + juce::File (dropped[0]).getFileName() + " is imported.", true);
+    fileCommands.importFrom (juce::File (dropped[0]));
 }
 
 // ------------------------------------------------------------------- layout
@@ -547,10 +623,18 @@ void ObjectSelector::resized()
     column.removeFromTop (between);
     status.setBounds (column.removeFromTop (compact ? compactStatusHeight : statusHeight));
 
-    // The actions from the foot of the column up: "OK", then "EDIT" and "LIBRARY" side by side, then "FAVORITES".
+    // The actions from the foot of the column up: "OK", then "EDIT" and "LIBRARY" side by side,
+    // then "AUDITION" and "FILES" side by side, then "FAVORITES". Packed closer, "FAVORITES"
+    // shares the last row with "OK", so the column needs no more rows than before "FILES" came.
     const int actionRow = compact ? compactActionHeight : actionHeight;
     const int half = (column.getWidth() - between) / 2;
-    ok.setBounds (column.removeFromBottom (actionRow));
+    auto okRow = column.removeFromBottom (actionRow);
+    if (compact && favoritesButton.isVisible())
+    {
+        favoritesButton.setBounds (okRow.removeFromLeft (half));
+        okRow.removeFromLeft (between);
+    }
+    ok.setBounds (okRow);
     column.removeFromBottom (between);
     auto pair = column.removeFromBottom (actionRow);
     if (edit.isVisible())
@@ -559,19 +643,30 @@ void ObjectSelector::resized()
         pair.removeFromLeft (between);
     }
     library.setBounds (pair);
-    if (favoritesButton.isVisible())
+    column.removeFromBottom (between);
+    auto fileRow = column.removeFromBottom (actionRow);
+    if (auditionButton.isVisible())
+    {
+        auditionButton.setBounds (fileRow.removeFromLeft (half));
+        fileRow.removeFromLeft (between);
+    }
+    filesButton.setBounds (fileRow);
+    if (favoritesButton.isVisible() && ! compact)
     {
         column.removeFromBottom (between);
         favoritesButton.setBounds (column.removeFromBottom (actionRow));
     }
 
-    const auto listArea = getLocalBounds().withTrimmedLeft (columnWidth + 1);
+    auto listArea = getLocalBounds().withTrimmedLeft (columnWidth + 1);
+    if (banner.isVisible())
+        banner.setBounds (listArea.removeFromTop (bannerHeight));
     rows.setBounds (listArea);
     if (const int lit = rows.getSelectedRow(); lit >= 0)
         bringIntoView (lit);
     emptyNote.setBounds (listArea.reduced (20).withTrimmedTop (rowHeight));
     if (favorites != nullptr)
         favorites->setBounds (getLocalBounds());
+    fileCommands.layOut();
 }
 
 } // namespace zr9

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FavoriteCont.h"
+#include "SelectorFiles.h"
 #include "SelectorList.h"
 
 #include "controller/LiveTable.h"
@@ -52,6 +53,7 @@ public:
 */
 class ObjectSelector : public juce::Component,
                        public gskbutListener,
+                       public juce::FileDragAndDropTarget,
                        private juce::TableListBoxModel,
                        private ObjectChangeListener,
                        private juce::AsyncUpdater
@@ -64,7 +66,7 @@ public:
     static constexpr int firstExtraColumn = 3;
 
     /** The action buttons' numbers. */
-    enum Action { actionEdit = 1, actionLibrary = 2, actionFavorites = 3, actionOk = 4 };
+    enum Action { actionEdit = 1, actionLibrary = 2, actionFavorites = 3, actionOk = 4, actionFiles = 5, actionAudition = 6 };
 
     struct Column
     {
@@ -82,6 +84,7 @@ public:
         bool factoryAndUser = false;        // the bank filter names the ranges "Factory" and "User"
         bool hasEditor = false;             // offers "EDIT" (greyed until an editor is hooked in)
         int favoritesMode = -1;             // FavoriteCont mode; -1: no "FAVORITES"
+        bool canAudition = false;           // offers "AUDITION" (greyed until `onAudition` is set)
         juce::String emptyText;             // shown while the bank holds nothing
     };
 
@@ -111,8 +114,15 @@ public:
     std::function<void (int number)> onEdit, onLibrary;
     /** Told after every selection, with the number; the hook the editors use. */
     std::function<void (int number)> onChosen;
+    /** "AUDITION": the hook the program selector plays the lit program from the library with. */
+    std::function<void()> onAudition;
     /** Hooks an action in or out again after the page was built. */
     void updateActions();
+    /** How the page reaches files: "FILES" and dropping files stay off without it. */
+    void setFileAccess (SelectorFiles::Access access);
+    /** A line of text across the top of the list; empty hides it. */
+    void setBanner (const juce::String& text);
+    juce::String bannerText() const { return banner.isVisible() ? banner.getText() : juce::String(); }
 
     // ------------------------------------------------------- the user's moves
     /** Selects an object the bank holds; false, and nothing happens, for any other number. */
@@ -129,6 +139,9 @@ public:
     const SelectorList& list() const noexcept { return entries; }
     /** The number of the lit row; 0 when none is lit. */
     int litNumber() const;
+    /** The numbers of every selected row (Ctrl-click and Shift-click select several), rising. */
+    std::vector<int> selectedNumbers() const;
+    SelectorFiles& files() noexcept { return fileCommands; }
     juce::TableListBox& table() noexcept { return rows; }
     SelectorField& numberField() noexcept { return numberEntry; }
     SelectorField& searchField() noexcept { return searchEntry; }
@@ -140,6 +153,8 @@ public:
     FavoriteCont* favoritesPanel() noexcept { return favorites.get(); }
 
     void gskButtonPressed (int number) override;
+    bool isInterestedInFileDrag (const juce::StringArray& files) override;
+    void filesDropped (const juce::StringArray& files, int x, int y) override;
     void paint (juce::Graphics& g) override;
     void resized() override;
     void visibilityChanged() override;
@@ -156,6 +171,8 @@ protected:
     virtual std::vector<SelectorEntry> buildEntries() = 0;
     /** Puts a component (a channel chooser, a line of text) under the title. */
     void setHeader (juce::Component* header);
+    /** Shows a message in the column, in the warning colour when it is a problem. */
+    void showStatus (const juce::String& text, bool problem);
 
     MidiCntrState& controllerState;
     const LibraryFolder* favoritesFolder;
@@ -191,14 +208,16 @@ private:
     bool lighting = false; // a row lit by the page itself, not chosen by the user
 
     juce::SharedResourcePointer<PanelLookAndFeel> look;
-    juce::Label title, status, emptyNote;
+    juce::Label title, status, emptyNote, banner;
     juce::Component* header = nullptr;
     SelectorField numberEntry { "Number" }, searchEntry { "Search" };
     juce::ComboBox categoryChoice, bankChoice;
     SkinButton edit { "EDIT", actionEdit }, library { "LIBRARY", actionLibrary },
-               favoritesButton { "FAVORITES", actionFavorites }, ok { "OK", actionOk };
+               favoritesButton { "FAVORITES", actionFavorites }, ok { "OK", actionOk },
+               filesButton { "FILES", actionFiles }, auditionButton { "AUDITION", actionAudition };
     juce::TableListBox rows;
     std::unique_ptr<FavoriteCont> favorites;
+    SelectorFiles fileCommands { *this, controllerState, holder };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ObjectSelector)
 };

@@ -20,6 +20,7 @@ namespace
         d.factoryAndUser = true;
         d.hasEditor = true;
         d.favoritesMode = FavoriteCont::modePrograms;
+        d.canAudition = true;
         d.emptyText = "The program bank holds no programs";
         return d;
     }
@@ -31,10 +32,43 @@ PrgSelClass::PrgSelClass (MidiCntrState& p, const LibraryFolder* favourites)
     chooser.onChosen = [this] (int)
     {
         showCurrent();
+        auditionChanged();
         if (onChannelChosen != nullptr)
             onChannelChosen();
     };
     setHeader (&chooser);
+    onAudition = [this] { auditionPressed(); };
+    updateActions();
+    controllerState.audition().addListener (this);
+}
+
+PrgSelClass::~PrgSelClass()
+{
+    controllerState.audition().removeListener (this);
+}
+
+void PrgSelClass::auditionPressed()
+{
+    auto& audition = controllerState.audition();
+    if (const auto now = audition.current(); now.has_value() && now->channel == channel())
+    {
+        audition.stop();
+        return;
+    }
+    const int number = currentNumber();
+    if (! audition.start (channel(), number))
+        showStatus (controllerState.connection().isConnected() ? "Program " + juce::String (number) + " is not in the library."
+                                                               : juce::String ("Nothing to audition on: the instrument is not on line."),
+                    true);
+}
+
+void PrgSelClass::auditionChanged()
+{
+    const auto now = controllerState.audition().current();
+    const bool here = now.has_value() && now->channel == channel();
+    setBanner (here ? juce::String (ProgramAudition::describe (*now)) : juce::String());
+    // Lit while it lasts; a press then ends it.
+    actionButton (actionAudition).setSelected (here);
 }
 
 int PrgSelClass::channel() const noexcept
@@ -51,6 +85,7 @@ void PrgSelClass::channelChanged()
 {
     chooser.showChannel();
     showCurrent();
+    auditionChanged();
 }
 
 int PrgSelClass::currentNumber() const

@@ -14,13 +14,23 @@ namespace zr9
     program that channel plays is lit, and selecting sets the channel's
     program row with sending, so the instrument plays it at once.
     "FAVORITES" opens the favourites panel in program mode.
+
+    "AUDITION" plays the library's copy of the lit program on the channel
+    without storing it (the controller's ProgramAudition); a line over the
+    list says so while it lasts, the button stays lit, and a press on it
+    then ends it, putting the instrument's own program back. Choosing any program ends it too.
 */
-class PrgSelClass : public ObjectSelector
+class PrgSelClass : public ObjectSelector,
+                    private ProgramAudition::Listener
 {
 public:
     static constexpr int pageType = selectortype::program;
 
     explicit PrgSelClass (MidiCntrState& controller, const LibraryFolder* favoritesFolder = nullptr);
+    ~PrgSelClass() override;
+
+    /** "AUDITION": starts an audition of the lit program, or ends the one on this channel. */
+    void auditionPressed();
 
     /** The channel the page works on, 0 to 15. */
     int channel() const noexcept;
@@ -37,6 +47,7 @@ protected:
 
 private:
     int programRow() const noexcept;
+    void auditionChanged() override;
 
     ChannelChooser chooser;
 };
