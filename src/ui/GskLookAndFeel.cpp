@@ -3,6 +3,7 @@
 #include "ControlPictures.h"
 #include "GskSlider.h"
 #include "GskToggle.h"
+#include "SkinFonts.h"
 
 namespace zr9
 {
@@ -14,11 +15,6 @@ namespace
     constexpr float pointerWidth = 2.0f;
     constexpr float chooserCorner = 3.0f;
     constexpr float chooserCaptionHeight = 11.0f;
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 
     juce::Point<float> onCircle (juce::Point<float> centre, float radius, float angle)
     {
@@ -121,16 +117,16 @@ void GskLookAndFeel::drawChooser (juce::Graphics& g, juce::Rectangle<float> area
     if (const auto* gsk = dynamic_cast<GskSlider*> (&slider))
         caption = gsk->caption();
     // The number keeps its width; the caption gets what is left, squeezed if it must be.
-    const auto numberFont = arial (9.5f);
+    const auto numberFont = skin::font (9.5f);
     const float numberWidth = std::min (top.getWidth(), numberFont.getStringWidthFloat (number) + 2.0f);
     g.setColour (gskcolours::chooserText);
     g.setFont (numberFont);
     g.drawText (number, top.removeFromRight (numberWidth), juce::Justification::centredRight, false);
     g.setColour (gskcolours::chooserCaption);
-    g.setFont (arial (8.5f, true));
+    g.setFont (skin::font (8.5f, true));
     g.drawFittedText (caption.toUpperCase(), top.toNearestInt(), juce::Justification::centredLeft, 1, 0.7f);
 
-    g.setFont (arial (10.5f));
+    g.setFont (skin::font (10.5f));
     g.drawFittedText (name, inner.toNearestInt(), juce::Justification::centredLeft, 1, 0.75f);
 }
 
@@ -199,7 +195,7 @@ void GskLookAndFeel::drawToggleButton (juce::Graphics& g, juce::ToggleButton& bu
 
     const bool on = button.getToggleState();
     auto area = button.getLocalBounds().toFloat().reduced (0.5f);
-    g.setFont (arial (10.0f, true));
+    g.setFont (skin::font (10.0f, true));
 
     const auto style = gsk->style();
     if (style == GskStyle::button)

@@ -3,6 +3,7 @@
 #include "KeyNames.h"
 
 #include "controller/MidiCntrState.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -211,11 +212,11 @@ void KeyPlayClass::paint (juce::Graphics& g)
     g.setColour (focused ? skin::colours::accent : skin::colours::buttonFace);
     g.fillRoundedRectangle (tag, 3.0f);
     g.setColour (focused ? juce::Colours::white : skin::colours::text.withAlpha (0.6f));
-    g.setFont (juce::Font ("Arial", 10.0f, juce::Font::bold));
+    g.setFont (skin::font (10.0f, true));
     g.drawText (tagText, tag, juce::Justification::centred);
 
     area.removeFromLeft (8);
-    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
+    g.setFont (skin::font (12.0f));
     if (status.isNotEmpty())
     {
         g.setColour (skin::colours::text);

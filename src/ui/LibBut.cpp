@@ -1,5 +1,6 @@
 #include "LibBut.h"
 
+#include "SkinFonts.h"
 #include "SkinImages.h"
 
 namespace zr9
@@ -24,7 +25,7 @@ void LibBut::paintButton (juce::Graphics& g, bool highlighted, bool down)
     g.setColour (highlighted || down ? skin::colours::accent : juce::Colour (0xff5a5a5a));
     g.drawRoundedRectangle (area, 4.0f, 1.0f);
     g.setColour (down ? juce::Colours::white : skin::colours::text);
-    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
+    g.setFont (skin::font (12.0f, true));
     g.drawText (getButtonText(), getLocalBounds(), juce::Justification::centred);
 }
 

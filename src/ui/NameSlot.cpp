@@ -1,5 +1,6 @@
 #include "NameSlot.h"
 
+#include "SkinFonts.h"
 #include "SkinImages.h"
 
 namespace zr9
@@ -77,12 +78,12 @@ void NameSlot::paint (juce::Graphics& g)
     }
 
     g.setColour (numberColour);
-    g.setFont (juce::Font ("Arial", 10.0f, juce::Font::plain));
+    g.setFont (skin::font (10.0f));
     g.drawText (number, 6, 1, 60, 14, juce::Justification::topLeft, false);
     if (compact)
         return;
 
-    g.setFont (juce::Font ("Arial", 11.0f, juce::Font::plain));
+    g.setFont (skin::font (11.0f));
     g.setColour (firstColour);
     g.drawText (nameLines.first, 6, 16, 148, 13, juce::Justification::topLeft, false);
     g.setColour (secondColour);

@@ -1,5 +1,6 @@
 #include "PanelLookAndFeel.h"
 
+#include "SkinFonts.h"
 #include "SkinImages.h"
 
 namespace zr9
@@ -50,12 +51,12 @@ PanelLookAndFeel::PanelLookAndFeel()
 
 juce::Font PanelLookAndFeel::getComboBoxFont (juce::ComboBox&)
 {
-    return juce::Font ("Arial", fieldFontHeight, juce::Font::plain);
+    return skin::font (fieldFontHeight);
 }
 
 juce::Font PanelLookAndFeel::getPopupMenuFont()
 {
-    return juce::Font ("Arial", menuFontHeight, juce::Font::plain);
+    return skin::font (menuFontHeight);
 }
 
 } // namespace zr9

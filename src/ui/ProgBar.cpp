@@ -1,6 +1,7 @@
 #include "ProgBar.h"
 
 #include "model/TransferTypes.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -17,21 +18,16 @@ namespace
     constexpr int reducedStatusY = 3, reducedStatusHeight = 18, reducedBarY = 23, reducedMargin = 6;
     constexpr float corner = 8.0f;
 
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
-
     void styleLabel (juce::Label& label, float height, bool bold)
     {
-        label.setFont (arial (height, bold));
+        label.setFont (skin::font (height, bold));
         label.setColour (juce::Label::textColourId, skin::colours::text);
         label.setJustificationType (juce::Justification::centredLeft);
     }
 
     void styleField (juce::TextEditor& field)
     {
-        field.setFont (arial (15.0f));
+        field.setFont (skin::font (15.0f));
         field.setInputRestrictions (6, "-0123456789");
         field.setJustification (juce::Justification::centredLeft);
         field.setIndents (6, 0);

@@ -1,5 +1,6 @@
 #include "SkinButton.h"
 
+#include "SkinFonts.h"
 #include "SkinImages.h"
 
 namespace zr9
@@ -35,7 +36,7 @@ void SkinButton::paintButton (juce::Graphics& g, bool highlighted, bool down)
     // A button without a use yet stays in its place, greyed.
     const float alpha = isEnabled() ? 1.0f : 0.35f;
     g.setColour ((selected ? juce::Colours::white : skin::colours::text).withMultipliedAlpha (alpha));
-    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::bold));
+    g.setFont (skin::font (13.0f, true));
     g.drawText (getButtonText(), getLocalBounds(), juce::Justification::centred);
 
     if (! isEnabled())

@@ -1,5 +1,6 @@
 #include "TextInputCont.h"
 
+#include "SkinFonts.h"
 #include "SkinImages.h"
 
 namespace zr9
@@ -21,13 +22,13 @@ TextInputCont::TextInputCont (textmsgListener& l) : listener (l)
     setWantsKeyboardFocus (true);
     setInterceptsMouseClicks (true, true);
 
-    messageLabel.setFont (juce::Font ("Arial", messagePoints, juce::Font::plain));
+    messageLabel.setFont (skin::font (messagePoints));
     messageLabel.setColour (juce::Label::textColourId, juce::Colour (0xffede9e9));
     messageLabel.setJustificationType (juce::Justification::centred);
     messageLabel.setMinimumHorizontalScale (0.6f);
     addAndMakeVisible (messageLabel);
 
-    field.setFont (juce::Font ("Arial", 20.0f, juce::Font::plain));
+    field.setFont (skin::font (20.0f));
     field.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0xff101010));
     field.setColour (juce::TextEditor::textColourId, juce::Colours::white);
     field.setColour (juce::TextEditor::outlineColourId, boxFrame);

@@ -1,5 +1,6 @@
 #include "GskFile.h"
 
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -120,7 +121,7 @@ void GskFile::paintOverChildren (juce::Graphics& g)
     if (library.empty())
     {
         g.setColour (numberText);
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setFont (skin::font (13.0f));
         g.drawFittedText ("No arrangements yet.\nADD CURRENT keeps the one that plays now;\nLOAD opens a saved library.",
                           juce::Rectangle<int> (0, 0, rowsWidth, 3 * rowHeight).reduced (12, 6),
                           juce::Justification::centredLeft, 3);
@@ -146,11 +147,11 @@ void GskFile::paintListBoxItem (int row, juce::Graphics& g, int width, int heigh
     g.setColour (rowLine);
     g.drawHorizontalLine (height - 1, 0.0f, (float) width);
 
-    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+    g.setFont (skin::font (13.0f));
     g.setColour (selected ? juce::Colours::white : numberText);
     g.drawText (juce::String (row + 1), 0, 0, numberWidth - 8, height, juce::Justification::centredRight);
 
-    g.setFont (juce::Font ("Arial", 15.0f, juce::Font::plain));
+    g.setFont (skin::font (15.0f));
     g.setColour (selected ? juce::Colours::white : nameText);
     g.drawText (juce::String (library.name (row)), numberWidth, 0, width - numberWidth - 6, height,
                 juce::Justification::centredLeft, true);

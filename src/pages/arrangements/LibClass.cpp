@@ -2,6 +2,7 @@
 
 #include "controller/MidiCntrState.h"
 #include "library/ArrangementHost.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -108,14 +109,14 @@ void LibClass::paint (juce::Graphics& g)
     if (! previewPanel.isVisible() && ! entries.empty())
     {
         g.setColour (noticeColour.withAlpha (0.6f));
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setFont (skin::font (13.0f));
         g.drawText ("Select an arrangement to see what it plays.", previewPanel.getBounds().withHeight (GskFile::rowHeight).reduced (8, 0),
                     juce::Justification::centredLeft, true);
     }
     if (noticeText.isNotEmpty())
     {
         g.setColour (noticeColour);
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setFont (skin::font (13.0f));
         g.drawText (noticeText, fileList.getX(), fileList.getBottom() + 2, getWidth() - fileList.getX() - buttonsFromRight - 10,
                     noticeHeight, juce::Justification::centredLeft, true);
     }

@@ -3,6 +3,7 @@
 #include "model/ArrangementState.h"
 #include "model/ObjProgramBankClass.h"
 #include "model/ProgramCategories.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -56,13 +57,13 @@ void LibPreview::paint (juce::Graphics& g)
 
     auto area = getLocalBounds().reduced (8, 0);
     g.setColour (bright);
-    g.setFont (juce::Font ("Arial", 15.0f, juce::Font::bold));
+    g.setFont (skin::font (15.0f, true));
     g.drawText (heading, area.removeFromTop (titleHeight), juce::Justification::centredLeft, true);
 
     if (programRows.empty())
     {
         g.setColour (dim);
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setFont (skin::font (13.0f));
         g.drawText ("This entry holds no arrangement.", area.removeFromTop (24), juce::Justification::centredLeft);
         return;
     }
@@ -76,19 +77,19 @@ void LibPreview::paint (juce::Graphics& g)
 
         auto top = line.withHeight (rowHeight * 3 / 5);
         auto bottom = line.withTrimmedTop (top.getHeight() - 2);
-        g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
+        g.setFont (skin::font (12.0f));
         g.setColour (dim);
         g.drawText (row.channel, top.removeFromLeft (26), juce::Justification::centredLeft);
         g.setColour (skin::colours::accent.brighter (0.3f));
-        g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
+        g.setFont (skin::font (12.0f, true));
         g.drawText (row.number, top.removeFromLeft (38), juce::Justification::centredLeft);
         g.setColour (row.name.isEmpty() ? dim : bright);
-        g.setFont (juce::Font ("Arial", 13.0f, row.name.isEmpty() ? juce::Font::italic : juce::Font::plain));
+        g.setFont (row.name.isEmpty() ? skin::font (13.0f).italicised() : skin::font (13.0f));
         g.drawText (row.name.isEmpty() ? juce::String ("not in the program library") : row.name, top, juce::Justification::centredLeft, true);
 
         bottom.removeFromLeft (64);
         g.setColour (dim);
-        g.setFont (juce::Font ("Arial", 10.5f, juce::Font::plain));
+        g.setFont (skin::font (10.5f));
         const auto kind = row.subType.isEmpty() ? row.category : row.category + " / " + row.subType;
         g.drawText (kind, bottom, juce::Justification::centredLeft, true);
     }

@@ -2,6 +2,7 @@
 
 #include "controller/MidiCntrState.h"
 #include "library/ArrangementHost.h"
+#include "ui/SkinFonts.h"
 
 namespace zr9
 {
@@ -83,7 +84,7 @@ void Lib_Manager_Comp::paint (juce::Graphics& g)
     g.setColour (titleStrip);
     g.fillRect (0, 0, getWidth(), titleHeight);
     g.setColour (titleText);
-    g.setFont (juce::Font ("Arial", titlePoints, juce::Font::plain));
+    g.setFont (skin::font (titlePoints));
     g.drawText (title(), 0, 0, getWidth(), titleHeight, juce::Justification::centred);
     g.setColour (frame);
     g.drawRect (getLocalBounds());

@@ -1,6 +1,7 @@
 #include "UpdHostCont.h"
 
 #include "library/ArrangementHost.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -46,7 +47,7 @@ UpdHostCont::UpdHostCont (ArrangementHost& h, int slot, const juce::String& name
     slotButton.onClick = [this] { showSlotMenu(); };
     addAndMakeVisible (slotButton);
 
-    field.setFont (juce::Font ("Arial", textPoints, juce::Font::plain));
+    field.setFont (skin::font (textPoints));
     field.setInputRestrictions (nameLength, printableAscii());
     field.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0xff101010));
     field.setColour (juce::TextEditor::textColourId, juce::Colours::white);
@@ -189,7 +190,7 @@ void UpdHostCont::paint (juce::Graphics& g)
 
     auto area = getLocalBounds().reduced (margin);
     g.setColour (textColour);
-    g.setFont (juce::Font ("Arial", textPoints, juce::Font::plain));
+    g.setFont (skin::font (textPoints));
     g.drawText (heading, area.removeFromTop (lineHeight), juce::Justification::centredLeft);
     area.removeFromTop (fieldHeight + 8);
     g.drawText (instruction, area.removeFromTop (lineHeight + 8), juce::Justification::centredLeft);

@@ -4,6 +4,7 @@
 #include "model/DisplayTypes.h"
 #include "model/ParameterNames.h"
 #include "ui/PanelLookAndFeel.h"
+#include "ui/SkinFonts.h"
 
 namespace zr9
 {
@@ -26,7 +27,7 @@ ControlsComp::ControlsComp (MidiCntrState& p) : controllerState (p), chooser (p)
     pitchWheels.fill (WheelDisplay::pitchCentre);
 
     title.setText ("CONTROLLERS", juce::dontSendNotification);
-    title.setFont (juce::Font ("Arial", 15.0f, juce::Font::bold));
+    title.setFont (skin::font (15.0f, true));
     title.setColour (juce::Label::textColourId, juce::Colour (0xffcccccc));
     addAndMakeVisible (title);
     chooser.onChosen = [this] (int)

@@ -1,6 +1,7 @@
 #include "WheelDisplay.h"
 
 #include "ui/GskLookAndFeel.h"
+#include "ui/SkinFonts.h"
 
 namespace zr9
 {
@@ -40,10 +41,10 @@ void WheelDisplay::paint (juce::Graphics& g)
 {
     auto area = getLocalBounds();
     g.setColour (gskcolours::controlDim);
-    g.setFont (juce::Font ("Arial", 11.0f, juce::Font::bold));
+    g.setFont (skin::font (11.0f, true));
     g.drawText (caption.toUpperCase(), area.removeFromLeft (captionWidth), juce::Justification::centredLeft, false);
     g.setColour (gskcolours::control);
-    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+    g.setFont (skin::font (13.0f));
     g.drawText (text(), area.removeFromRight (valueWidth), juce::Justification::centredRight, false);
 
     const auto bar = area.reduced (6, 0).withSizeKeepingCentre (area.getWidth() - 12, barHeight).toFloat();

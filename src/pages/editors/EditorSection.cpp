@@ -2,19 +2,15 @@
 
 #include "NameInputFilter.h"
 
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
 {
 
-juce::Font editorlook::font (float height, bool bold)
-{
-    return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-}
-
 void editorlook::style (juce::Label& l, float height, bool bold, juce::Justification justification)
 {
-    l.setFont (font (height, bold));
+    l.setFont (skin::font (height, bold));
     l.setColour (juce::Label::textColourId, label);
     l.setJustificationType (justification);
     l.setInterceptsMouseClicks (false, false);
@@ -22,7 +18,7 @@ void editorlook::style (juce::Label& l, float height, bool bold, juce::Justifica
 
 void editorlook::styleNameBox (juce::Label& nameBox, const juce::String& title)
 {
-    nameBox.setFont (font (15.0f));
+    nameBox.setFont (skin::font (15.0f));
     nameBox.setEditable (true, false, false);
     nameBox.setColour (juce::Label::backgroundColourId, skin::colours::band);
     nameBox.setColour (juce::Label::textColourId, skin::colours::text);
@@ -70,7 +66,7 @@ void EditorSection::paint (juce::Graphics& g)
     g.setColour (editorlook::sectionFrame);
     g.drawRoundedRectangle (area, 5.0f, 1.0f);
     g.setColour (editorlook::heading);
-    g.setFont (editorlook::font (12.0f, true));
+    g.setFont (skin::font (12.0f, true));
     g.drawText (title.toUpperCase(), getLocalBounds().removeFromTop (editorlook::headingHeight).reduced (editorlook::gap, 0),
                 juce::Justification::centredLeft, true);
 }

@@ -19,7 +19,6 @@ namespace editorlook
     // An editor's header: two rows of controls above its pages.
     constexpr int headerRow1 = 6, headerRow2 = 42, rowHeight = 28, pagesTop = 78;
 
-    juce::Font font (float height, bool bold = false);
     /** A label in the pages' style. */
     void style (juce::Label& label, float height = 12.0f, bool bold = false,
                 juce::Justification justification = juce::Justification::centredLeft);

@@ -3,6 +3,7 @@
 #include "EditorSection.h"
 #include "NameInputFilter.h"
 
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -29,7 +30,7 @@ NameKeyPad::NameKeyPad (const juce::String& startText) : original (namefield::fi
 {
     namefield::restrict (box);
     box.setText (original, juce::dontSendNotification);
-    box.setFont (editorlook::font (18.0f));
+    box.setFont (skin::font (18.0f));
     box.setIndents (8, 0);
     box.setJustification (juce::Justification::centredLeft);
     box.setColour (juce::TextEditor::backgroundColourId, skin::colours::band);

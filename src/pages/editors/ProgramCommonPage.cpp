@@ -3,6 +3,7 @@
 #include "model/DisplayTypes.h"
 #include "model/ObjectTypes.h"
 #include "model/ValueText.h"
+#include "ui/SkinFonts.h"
 
 namespace zr9
 {
@@ -52,7 +53,7 @@ public:
     {
         g.fillAll (row % 2 == 0 ? editorlook::section : editorlook::section.brighter (0.04f));
         g.setColour (editorlook::label);
-        g.setFont (editorlook::font (12.5f));
+        g.setFont (skin::font (12.5f));
         const auto columns = juce::StringArray::fromTokens (page.summaryLine (row), "\t", {});
         int x = 6;
         for (int c = 0; c < columns.size(); ++c)

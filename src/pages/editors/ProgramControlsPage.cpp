@@ -4,6 +4,7 @@
 #include "model/ObjectTypes.h"
 #include "model/ValueText.h"
 #include "model/ParameterNames.h"
+#include "ui/SkinFonts.h"
 
 namespace zr9
 {
@@ -60,7 +61,7 @@ public:
         const int field = owner ? column : column + 1;
         const juce::String text = field == 1 ? line.owner : field == 2 ? line.control : field == 3 ? line.value : line.description;
         g.setColour (field == 2 ? editorlook::label : editorlook::dim.brighter (0.3f));
-        g.setFont (editorlook::font (12.0f, field == 2));
+        g.setFont (skin::font (12.0f, field == 2));
         g.drawText (text, 4, 0, width - 6, height, juce::Justification::centredLeft, true);
     }
 

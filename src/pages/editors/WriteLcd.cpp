@@ -1,5 +1,7 @@
 #include "WriteLcd.h"
 
+#include "ui/SkinFonts.h"
+
 namespace zr9
 {
 
@@ -9,11 +11,6 @@ namespace
     const juce::Colour frame { 0xff3d5566 };
     const juce::Colour pixels { 0xff9fe3ff };
     const juce::Colour dimPixels { 0xff4f8799 };
-
-    juce::Font lcdFont (float height, bool bold = false)
-    {
-        return juce::Font (juce::Font::getDefaultMonospacedFontName(), height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 } // namespace
 
 WriteLcd::WriteLcd()
@@ -40,15 +37,15 @@ void WriteLcd::paint (juce::Graphics& g)
 
     auto text = getLocalBounds().reduced (10, 8);
     g.setColour (dimPixels);
-    g.setFont (lcdFont (11.0f));
+    g.setFont (skin::lcdFont (11.0f));
     g.drawText (heading, text.removeFromTop (14), juce::Justification::centredLeft, true);
     g.setColour (pixels);
-    g.setFont (lcdFont (20.0f, true));
+    g.setFont (skin::lcdFont (20.0f, true));
     g.drawText ("ID# " + juce::String (number), text.removeFromTop (26), juce::Justification::centredLeft, true);
-    g.setFont (lcdFont (15.0f));
+    g.setFont (skin::lcdFont (15.0f));
     g.drawText (name.isEmpty() ? juce::String ("(no name)") : name, text.removeFromTop (22), juce::Justification::centredLeft, true);
     g.setColour (dimPixels);
-    g.setFont (lcdFont (12.0f));
+    g.setFont (skin::lcdFont (12.0f));
     g.drawText (category, text.removeFromTop (18), juce::Justification::centredLeft, true);
 }
 

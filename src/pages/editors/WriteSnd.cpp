@@ -6,6 +6,7 @@
 #include "model/ProgramCategories.h"
 #include "model/TransferTypes.h"
 #include "model/WriteDestination.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -44,9 +45,9 @@ public:
                                                                           : juce::String ("--- empty ---");
         g.fillAll (selected ? skin::colours::buttonSelected : (row % 2 == 0 ? juce::Colour (0xff202020) : juce::Colour (0xff262626)));
         g.setColour (selected ? juce::Colours::white : skin::colours::text);
-        g.setFont (editorlook::font (13.0f, true));
+        g.setFont (skin::font (13.0f, true));
         g.drawText (juce::String (n), 6, 0, 50, height, juce::Justification::centredLeft);
-        g.setFont (editorlook::font (13.0f));
+        g.setFont (skin::font (13.0f));
         g.drawText (name, 60, 0, width - 64, height, juce::Justification::centredLeft, true);
     }
 

@@ -1,6 +1,7 @@
 #include "MixButt.h"
 
 #include "MixerLayout.h"
+#include "ui/SkinFonts.h"
 
 namespace zr9
 {
@@ -33,7 +34,7 @@ void MixButt::paint (juce::Graphics& g)
         g.fillRect (mixer::stripX (i, 0) - 2, 0, 1, getHeight());
 
     g.setColour (labelColour);
-    g.setFont (juce::Font ("Arial", 11.0f, juce::Font::plain));
+    g.setFont (skin::font (11.0f));
     for (int i = 0; i < mixer::stripCount; ++i)
         g.drawText (channelLabel (i), mixer::stripX (i, 0), labelY, mixer::stripWidth, labelHeight, juce::Justification::centred, false);
 }

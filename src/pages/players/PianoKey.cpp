@@ -1,6 +1,7 @@
 #include "PianoKey.h"
 
 #include "ui/KeyboardImages.h"
+#include "ui/SkinFonts.h"
 
 #include <algorithm>
 
@@ -85,7 +86,7 @@ void PianoKey::paint (juce::Graphics& g)
     if (label.isNotEmpty())
     {
         g.setColour (juce::Colour (0xff6a655c));
-        g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
+        g.setFont (skin::font (12.0f, true));
         g.drawText (label, getLocalBounds().removeFromBottom (30), juce::Justification::centred);
     }
 }

@@ -1,5 +1,7 @@
 #include "FavBut.h"
 
+#include "ui/SkinFonts.h"
+
 namespace zr9
 {
 
@@ -16,11 +18,6 @@ namespace
     constexpr float cornerSize = 1.0f;
     constexpr int lcdInset = 1;
     constexpr int textInset = 10;
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 } // namespace
 
 // ---------------------------------------------------------------------------- LCD
@@ -46,20 +43,20 @@ void FavLcd::paint (juce::Graphics& g)
 
     auto text = getLocalBounds().reduced (textInset, 6);
     auto top = text.removeFromTop (18);
-    g.setFont (arial (12.0f, true));
+    g.setFont (skin::font (12.0f, true));
     g.setColour (lcdSmall);
     g.drawText (shown.kind, top, juce::Justification::centredLeft, false);
     g.setColour (lcdNumber);
-    g.setFont (arial (15.0f, true));
+    g.setFont (skin::font (15.0f, true));
     g.drawText (shown.number, top, juce::Justification::centredRight, false);
 
     g.setColour (lcdName);
-    g.setFont (arial (19.0f, true));
+    g.setFont (skin::font (19.0f, true));
     g.drawFittedText (shown.name, text.removeFromTop (48), juce::Justification::centredLeft, 2, 0.85f);
 
     auto bottom = text.removeFromBottom (16);
     g.setColour (lcdSmall);
-    g.setFont (arial (12.0f));
+    g.setFont (skin::font (12.0f));
     g.drawText (shown.category, bottom, juce::Justification::centredLeft, true);
     g.drawText (shown.mode, bottom, juce::Justification::centredRight, false);
 }
@@ -135,7 +132,7 @@ void FavBut::paint (juce::Graphics& g)
         g.setColour (lcdEdge.withAlpha (0.6f));
         g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (0.5f), cornerSize, 1.0f);
         g.setColour (lcdSmall.withAlpha (0.5f));
-        g.setFont (arial (13.0f));
+        g.setFont (skin::font (13.0f));
         g.drawText (juce::String (slotIndex + 1), getLocalBounds().reduced (textInset, 8), juce::Justification::topLeft, false);
     }
 }

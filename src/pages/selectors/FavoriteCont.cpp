@@ -3,6 +3,7 @@
 #include "controller/MidiCntrState.h"
 #include "model/DisplayTypes.h"
 #include "SelectorList.h"
+#include "ui/SkinFonts.h"
 
 namespace zr9
 {
@@ -26,7 +27,6 @@ namespace
     constexpr int gridAboveFirstRow = 2;
     constexpr int wheelStep = 60;
 
-    juce::Font arial (float height) { return juce::Font ("Arial", height, juce::Font::plain); }
     juce::String shown (const std::string& name) { return juce::String (SelectorList::displayName (name)); }
 } // namespace
 
@@ -262,10 +262,10 @@ void FavoriteCont::paint (juce::Graphics& g)
 {
     g.fillAll (background);
     g.setColour (titleColour);
-    g.setFont (arial (titleFontHeight));
+    g.setFont (skin::font (titleFontHeight));
     g.drawText ("Favorites", titleX, titleY(), hintX - titleX, lineHeight, juce::Justification::centredLeft, false);
     g.setColour (isReadOnly() ? warningColour : hintColour);
-    g.setFont (arial (hintFontHeight));
+    g.setFont (skin::font (hintFontHeight));
     g.drawText (hintText(), hintX, titleY(), assignX - hintX - 8, lineHeight, juce::Justification::centredLeft, true);
 }
 

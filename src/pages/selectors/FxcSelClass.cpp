@@ -3,6 +3,7 @@
 #include "SelectorSources.h"
 
 #include "controller/MidiCntrState.h"
+#include "ui/SkinFonts.h"
 
 namespace zr9
 {
@@ -30,7 +31,7 @@ namespace
 FxcSelClass::FxcSelClass (MidiCntrState& p)
     : ObjectSelector (p, p.model().fxChains(), chainDescription())
 {
-    target.setFont (juce::Font ("Arial", 14.0f, juce::Font::bold));
+    target.setFont (skin::font (14.0f, true));
     target.setColour (juce::Label::textColourId, panelcolours::number);
     target.setJustificationType (juce::Justification::centredLeft);
     setHeader (&target);

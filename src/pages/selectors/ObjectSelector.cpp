@@ -1,6 +1,7 @@
 #include "ObjectSelector.h"
 
 #include "controller/MidiCntrState.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
 
 namespace zr9
@@ -24,11 +25,6 @@ namespace
     constexpr int allCategoriesId = 1;
     constexpr int categoryIdOffset = 2; // combo ids must not be 0
     constexpr int rangeAllId = 1, rangeLowerId = 2, rangeUpperId = 3;
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 
     bool onlyDigits (const juce::String& s)
     {
@@ -64,7 +60,7 @@ ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description 
     setLookAndFeel (&look.get());
 
     title.setText (desc.title, juce::dontSendNotification);
-    title.setFont (arial (15.0f, true));
+    title.setFont (skin::font (15.0f, true));
     title.setColour (juce::Label::textColourId, skin::colours::text);
     addAndMakeVisible (title);
 
@@ -97,7 +93,7 @@ ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description 
     };
     addAndMakeVisible (bankChoice);
 
-    status.setFont (arial (12.0f));
+    status.setFont (skin::font (12.0f));
     status.setJustificationType (juce::Justification::topLeft);
     status.setMinimumHorizontalScale (0.8f);
     addAndMakeVisible (status);
@@ -122,7 +118,7 @@ ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description 
     head.setStretchToFitActive (true);
     addAndMakeVisible (rows);
 
-    emptyNote.setFont (arial (16.0f));
+    emptyNote.setFont (skin::font (16.0f));
     emptyNote.setJustificationType (juce::Justification::centred);
     emptyNote.setColour (juce::Label::textColourId, panelcolours::textDim);
     emptyNote.setInterceptsMouseClicks (false, false);
@@ -329,14 +325,14 @@ void ObjectSelector::paintCell (juce::Graphics& g, int row, int column, int widt
     if (column == numberColumn)
     {
         g.setColour (panelcolours::number);
-        g.setFont (arial (15.0f, true));
+        g.setFont (skin::font (15.0f, true));
         g.drawText (juce::String (e.number).paddedLeft ('0', numberDigits), area, juce::Justification::centredLeft, false);
         return;
     }
     if (column == nameColumn)
     {
         g.setColour (selected ? juce::Colours::white : panelcolours::text);
-        g.setFont (arial (16.0f));
+        g.setFont (skin::font (16.0f));
         g.drawText (juce::String (e.name), area, juce::Justification::centredLeft, true);
         return;
     }
@@ -344,7 +340,7 @@ void ObjectSelector::paintCell (juce::Graphics& g, int row, int column, int widt
     if (extra >= 0 && extra < (int) e.extra.size())
     {
         g.setColour (selected ? juce::Colours::white.withAlpha (0.85f) : panelcolours::textDim);
-        g.setFont (arial (13.0f));
+        g.setFont (skin::font (13.0f));
         g.drawText (juce::String (e.extra[(size_t) extra]), area, juce::Justification::centredLeft, true);
     }
 }
