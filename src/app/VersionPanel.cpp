@@ -3,6 +3,7 @@
 #include "ui/AppInfo.h"
 #include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -23,9 +24,9 @@ void VersionPanel::showFor (int displayMilliseconds)
 
 void VersionPanel::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colour (0xe0101010));
+    g.fillAll (skin::colours::versionVeil);
     const auto box = getLocalBounds().withSizeKeepingCentre (420, 220);
-    g.setColour (juce::Colour (0xff232323));
+    g.setColour (skin::colours::sectionFace);
     g.fillRoundedRectangle (box.toFloat(), 10.0f);
     g.setColour (skin::colours::accent);
     g.drawRoundedRectangle (box.toFloat().reduced (1.5f), 10.0f, 3.0f);

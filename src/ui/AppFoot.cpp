@@ -1,7 +1,7 @@
 #include "AppFoot.h"
 
 #include "SkinFonts.h"
-#include "SkinImages.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {

@@ -1,6 +1,7 @@
 #include "GskCont.h"
 
 #include "SkinFonts.h"
+#include "SkinPalette.h"
 #include "ValueEntry.h"
 
 #include "model/ValueText.h"
@@ -209,13 +210,13 @@ void GskCont::paint (juce::Graphics& g)
 
     if (const auto area = captionArea(); ! area.isEmpty())
     {
-        g.setColour (gskcolours::controlDim);
+        g.setColour (skin::colours::textDim);
         g.setFont (skin::font (captionFontHeight, true));
         g.drawText (setup.caption.toUpperCase(), area, juce::Justification::centred, false);
     }
     if (! entry.isVisible())
     {
-        g.setColour (isEnabled() ? gskcolours::control : gskcolours::controlDim);
+        g.setColour (isEnabled() ? skin::colours::control : skin::colours::textDim);
         g.setFont (skin::font (textFontHeight));
         g.drawFittedText (text(), textArea(), juce::Justification::centred, 1, 0.8f);
     }

@@ -4,7 +4,7 @@
 
 #include "controller/MidiCntrState.h"
 #include "ui/SkinFonts.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -211,7 +211,7 @@ void KeyPlayClass::paint (juce::Graphics& g)
     const auto tag = area.removeFromLeft (tagWidth).reduced (1, 2).toFloat();
     g.setColour (focused ? skin::colours::accent : skin::colours::buttonFace);
     g.fillRoundedRectangle (tag, 3.0f);
-    g.setColour (focused ? juce::Colours::white : skin::colours::text.withAlpha (0.6f));
+    g.setColour (focused ? skin::colours::white : skin::colours::text.withAlpha (0.6f));
     g.setFont (skin::font (10.0f, true));
     g.drawText (tagText, tag, juce::Justification::centred);
 

@@ -2,6 +2,7 @@
 
 #include "SkinFonts.h"
 #include "SkinImages.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {
@@ -10,7 +11,6 @@ namespace
 {
     constexpr int shortNameLength = 10;
     constexpr int earlyBlankLimit = 4; // a first blank at positions 0 to 4 is skipped when a second follows
-    const juce::Colour frameGrey { 0xff777777 };
 } // namespace
 
 NameSlot::Lines NameSlot::splitName (const juce::String& name)
@@ -71,9 +71,9 @@ void NameSlot::paint (juce::Graphics& g)
     if (highlighted)
     {
         const auto r = getLocalBounds();
-        g.setColour (juce::Colours::black);
+        g.setColour (skin::colours::black);
         g.drawRect (r, 1);
-        g.setColour (frameGrey);
+        g.setColour (skin::colours::outline);
         g.drawRect (r.reduced (1), 1);
     }
 

@@ -2,7 +2,7 @@
 
 #include "model/TransferTypes.h"
 #include "ui/SkinFonts.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -31,9 +31,9 @@ namespace
         field.setInputRestrictions (6, "-0123456789");
         field.setJustification (juce::Justification::centredLeft);
         field.setIndents (6, 0);
-        field.setColour (juce::TextEditor::backgroundColourId, skin::colours::band);
+        field.setColour (juce::TextEditor::backgroundColourId, skin::colours::black);
         field.setColour (juce::TextEditor::textColourId, skin::colours::text);
-        field.setColour (juce::TextEditor::outlineColourId, juce::Colour (0xff4a4a4a));
+        field.setColour (juce::TextEditor::outlineColourId, skin::colours::edge);
         field.setColour (juce::TextEditor::focusedOutlineColourId, skin::colours::accent);
     }
 
@@ -246,16 +246,16 @@ void ProgBar::paint (juce::Graphics& g)
     const auto area = getLocalBounds().toFloat().reduced (1.0f);
     g.setColour (skin::colours::buttonFace);
     g.fillRoundedRectangle (area, corner);
-    g.setColour (juce::Colour (0xff4a4a4a));
+    g.setColour (skin::colours::edge);
     g.drawRoundedRectangle (area, corner, 1.5f);
 
     // The track shows the whole run; the filled part how far it has come.
     const auto track = barArea();
-    g.setColour (skin::colours::band);
+    g.setColour (skin::colours::black);
     g.fillRect (track.withWidth (fullWidth));
     g.setColour (skin::colours::accent);
     g.fillRect (track.withWidth (juce::jlimit (0, fullWidth, filled)));
-    g.setColour (juce::Colour (0xff4a4a4a));
+    g.setColour (skin::colours::edge);
     g.drawRect (track.withWidth (fullWidth));
 }
 

@@ -4,7 +4,7 @@
 #include "NameInputFilter.h"
 
 #include "ui/SkinFonts.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -33,7 +33,7 @@ NameKeyPad::NameKeyPad (const juce::String& startText) : original (namefield::fi
     box.setFont (skin::font (18.0f));
     box.setIndents (8, 0);
     box.setJustification (juce::Justification::centredLeft);
-    box.setColour (juce::TextEditor::backgroundColourId, skin::colours::band);
+    box.setColour (juce::TextEditor::backgroundColourId, skin::colours::black);
     box.setColour (juce::TextEditor::textColourId, skin::colours::text);
     box.setTitle ("Name");
     box.onReturnKey = [this] { press ("Enter"); };
@@ -113,7 +113,7 @@ void NameKeyPad::press (const juce::String& label)
 
 void NameKeyPad::paint (juce::Graphics& g)
 {
-    g.setColour (juce::Colour (0xff2a2a2a));
+    g.setColour (skin::colours::raisedFace);
     g.fillRoundedRectangle (getLocalBounds().toFloat(), 6.0f);
     g.setColour (skin::colours::accent);
     g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (0.5f), 6.0f, 1.0f);

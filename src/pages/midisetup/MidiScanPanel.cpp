@@ -1,7 +1,7 @@
 #include "MidiScanPanel.h"
 
 #include "ui/SkinFonts.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {

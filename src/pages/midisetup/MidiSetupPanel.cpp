@@ -1,7 +1,7 @@
 #include "MidiSetupPanel.h"
 
 #include "ui/SkinFonts.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -173,7 +173,7 @@ void MIDI_Setup::paintPort (juce::Graphics& g, const juce::String& caption, int 
     g.drawSingleLineText (caption, boxX, captionY);
 
     const juce::Rectangle<int> box (boxX, boxY, boxWidth, boxHeight);
-    g.setColour (skin::colours::band);
+    g.setColour (skin::colours::black);
     g.fillRect (box);
     g.setColour (skin::colours::text.withAlpha (0.5f));
     g.drawRect (box);
@@ -182,9 +182,9 @@ void MIDI_Setup::paintPort (juce::Graphics& g, const juce::String& caption, int 
     g.drawFittedText (name, box.reduced (12, 0).withTrimmedRight (lampWidth + 40), juce::Justification::centredLeft, 1);
 
     const juce::Rectangle<float> lampArea ((float) lampX, (float) (boxY + lampOffsetY), (float) lampWidth, (float) lampHeight);
-    g.setColour (lamp ? juce::Colour (0xff3ccf4e) : juce::Colour (0xff3a3a3a));
+    g.setColour (lamp ? skin::colours::portLampOn : skin::colours::sectionFrame);
     g.fillRoundedRectangle (lampArea, 4.0f);
-    g.setColour (juce::Colours::black);
+    g.setColour (skin::colours::black);
     g.drawRoundedRectangle (lampArea, 4.0f, 1.0f);
 }
 

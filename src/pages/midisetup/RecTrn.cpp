@@ -2,7 +2,7 @@
 
 #include "model/TransferTypes.h"
 #include "ui/SkinFonts.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {

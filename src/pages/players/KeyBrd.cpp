@@ -4,7 +4,7 @@
 
 #include "controller/MidiCntrState.h"
 #include "ui/SkinFonts.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 #include <algorithm>
 

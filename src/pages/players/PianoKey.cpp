@@ -2,6 +2,7 @@
 
 #include "ui/KeyboardImages.h"
 #include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 #include <algorithm>
 
@@ -85,7 +86,7 @@ void PianoKey::paint (juce::Graphics& g)
     g.drawImage (picture, getLocalBounds().toFloat());
     if (label.isNotEmpty())
     {
-        g.setColour (juce::Colour (0xff6a655c));
+        g.setColour (skin::colours::keyLabel);
         g.setFont (skin::font (12.0f, true));
         g.drawText (label, getLocalBounds().removeFromBottom (30), juce::Justification::centred);
     }

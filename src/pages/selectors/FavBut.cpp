@@ -1,20 +1,13 @@
 #include "FavBut.h"
 
 #include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
 namespace
 {
-    const juce::Colour highlightColour { 0xCC00FFFF };
-    const juce::Colour plainColour { 0xCC000000 };
-    const juce::Colour lcdFace { 0xb0182430 };
-    const juce::Colour lcdEdge { 0xff2c3e4c };
-    const juce::Colour lcdNumber { 0xfff2c462 };
-    const juce::Colour lcdName { 0xffeef6fa };
-    const juce::Colour lcdSmall { 0xff9db4c4 };
-    const juce::Colour targetColour { 0xffe0462e };
     constexpr float cornerSize = 1.0f;
     constexpr int lcdInset = 1;
     constexpr int textInset = 10;
@@ -36,26 +29,26 @@ void FavLcd::setTexts (const Texts& t)
 void FavLcd::paint (juce::Graphics& g)
 {
     const auto area = getLocalBounds().toFloat();
-    g.setColour (lcdFace);
+    g.setColour (skin::colours::favouriteGlass);
     g.fillRoundedRectangle (area, 3.0f);
-    g.setColour (lcdEdge);
+    g.setColour (skin::colours::favouriteEdge);
     g.drawRoundedRectangle (area.reduced (0.5f), 3.0f, 1.0f);
 
     auto text = getLocalBounds().reduced (textInset, 6);
     auto top = text.removeFromTop (18);
     g.setFont (skin::font (12.0f, true));
-    g.setColour (lcdSmall);
+    g.setColour (skin::colours::lcdCaption);
     g.drawText (shown.kind, top, juce::Justification::centredLeft, false);
-    g.setColour (lcdNumber);
+    g.setColour (skin::colours::number);
     g.setFont (skin::font (15.0f, true));
     g.drawText (shown.number, top, juce::Justification::centredRight, false);
 
-    g.setColour (lcdName);
+    g.setColour (skin::colours::favouriteName);
     g.setFont (skin::font (19.0f, true));
     g.drawFittedText (shown.name, text.removeFromTop (48), juce::Justification::centredLeft, 2, 0.85f);
 
     auto bottom = text.removeFromBottom (16);
-    g.setColour (lcdSmall);
+    g.setColour (skin::colours::lcdCaption);
     g.setFont (skin::font (12.0f));
     g.drawText (shown.category, bottom, juce::Justification::centredLeft, true);
     g.drawText (shown.mode, bottom, juce::Justification::centredRight, false);
@@ -125,13 +118,13 @@ void FavBut::resized()
 
 void FavBut::paint (juce::Graphics& g)
 {
-    g.setColour (highlighted ? highlightColour : plainColour);
+    g.setColour (highlighted ? skin::colours::favouriteLit : skin::colours::favouriteUnlit);
     g.fillRoundedRectangle (getLocalBounds().toFloat(), cornerSize);
     if (! display.isVisible())
     {
-        g.setColour (lcdEdge.withAlpha (0.6f));
+        g.setColour (skin::colours::favouriteEdge.withAlpha (0.6f));
         g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (0.5f), cornerSize, 1.0f);
-        g.setColour (lcdSmall.withAlpha (0.5f));
+        g.setColour (skin::colours::lcdCaption.withAlpha (0.5f));
         g.setFont (skin::font (13.0f));
         g.drawText (juce::String (slotIndex + 1), getLocalBounds().reduced (textInset, 8), juce::Justification::topLeft, false);
     }
@@ -141,7 +134,7 @@ void FavBut::paintOverChildren (juce::Graphics& g)
 {
     if (! assignTarget)
         return;
-    g.setColour (targetColour);
+    g.setColour (skin::colours::accent);
     g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (1.5f), 3.0f, 3.0f);
 }
 

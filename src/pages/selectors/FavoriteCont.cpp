@@ -4,16 +4,13 @@
 #include "model/DisplayTypes.h"
 #include "SelectorList.h"
 #include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
 namespace
 {
-    const juce::Colour background { 0xFF191919 };
-    const juce::Colour titleColour { 0xffeeeeee };
-    const juce::Colour hintColour { 0xff9db4c4 };
-    const juce::Colour warningColour { 0xffff7a5c };
     constexpr float titleFontHeight = 23.2f;
     constexpr float hintFontHeight = 15.0f;
     constexpr int titleX = 28;
@@ -260,11 +257,11 @@ void FavoriteCont::layoutGrid()
 
 void FavoriteCont::paint (juce::Graphics& g)
 {
-    g.fillAll (background);
-    g.setColour (titleColour);
+    g.fillAll (skin::colours::window);
+    g.setColour (skin::colours::titleText);
     g.setFont (skin::font (titleFontHeight));
     g.drawText ("Favorites", titleX, titleY(), hintX - titleX, lineHeight, juce::Justification::centredLeft, false);
-    g.setColour (isReadOnly() ? warningColour : hintColour);
+    g.setColour (isReadOnly() ? skin::colours::warning : skin::colours::lcdCaption);
     g.setFont (skin::font (hintFontHeight));
     g.drawText (hintText(), hintX, titleY(), assignX - hintX - 8, lineHeight, juce::Justification::centredLeft, true);
 }

@@ -4,6 +4,7 @@
 
 #include "controller/MidiCntrState.h"
 #include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -32,7 +33,7 @@ FxcSelClass::FxcSelClass (MidiCntrState& p)
     : ObjectSelector (p, p.model().fxChains(), chainDescription())
 {
     target.setFont (skin::font (14.0f, true));
-    target.setColour (juce::Label::textColourId, panelcolours::number);
+    target.setColour (juce::Label::textColourId, skin::colours::number);
     target.setJustificationType (juce::Justification::centredLeft);
     setHeader (&target);
     setTarget (chainSlot, chainChannel);
