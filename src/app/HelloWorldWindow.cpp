@@ -3,7 +3,7 @@
 #include "MainComp.h"
 #include "WindowSize.h"
 #include "ui/AppInfo.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {

@@ -3,6 +3,7 @@
 #include "library/RevuDIAudioProcessor.h"
 #include "ui/JuceFileMan.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -223,7 +224,7 @@ void MainComp::paint (juce::Graphics& g)
 {
     const int w = getWidth(), h = getHeight();
     g.fillAll (skin::colours::window);
-    g.setColour (skin::colours::band);
+    g.setColour (skin::colours::black);
     g.fillRect (0, 0, w, barHeight);
     if (! controller.editorMemory().isKeyboardOpen())
         g.drawImage (footerStrip, 0, h - footerStripFromBottom, w, footerHeight, 0, 0, footerStrip.getWidth(), footerStrip.getHeight());

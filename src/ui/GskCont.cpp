@@ -1,5 +1,7 @@
 #include "GskCont.h"
 
+#include "SkinFonts.h"
+#include "SkinPalette.h"
 #include "ValueEntry.h"
 
 #include "model/ValueText.h"
@@ -15,11 +17,6 @@ namespace
     constexpr float textFontHeight = 10.5f;
     constexpr float captionFontHeight = 9.5f;
     constexpr int firstObjectReferenceDisplay = 2001; // display types from here name an object by number
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 } // namespace
 
 GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
@@ -69,7 +66,7 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
     }
 
     entry.setJustificationType (juce::Justification::centred);
-    entry.setFont (arial (textFontHeight));
+    entry.setFont (skin::font (textFontHeight));
     entry.onTextChange = [this] { enterText (entry.getText()); };
     entry.onEditorHide = [this] { entry.setVisible (false); };
     addChildComponent (entry);
@@ -225,14 +222,14 @@ void GskCont::paint (juce::Graphics& g)
 
     if (const auto area = captionArea(); ! area.isEmpty())
     {
-        g.setColour (gskcolours::controlDim);
-        g.setFont (arial (captionFontHeight, true));
+        g.setColour (skin::colours::textDim);
+        g.setFont (skin::font (captionFontHeight, true));
         g.drawText (setup.caption.toUpperCase(), area, juce::Justification::centred, false);
     }
     if (! entry.isVisible())
     {
-        g.setColour (isEnabled() ? gskcolours::control : gskcolours::controlDim);
-        g.setFont (arial (textFontHeight));
+        g.setColour (isEnabled() ? skin::colours::control : skin::colours::textDim);
+        g.setFont (skin::font (textFontHeight));
         g.drawFittedText (text(), textArea(), juce::Justification::centred, 1, 0.8f);
     }
 }

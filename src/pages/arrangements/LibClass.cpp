@@ -2,7 +2,8 @@
 
 #include "controller/MidiCntrState.h"
 #include "library/ArrangementHost.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -10,8 +11,6 @@ namespace zr9
 namespace
 {
     constexpr int noticeHeight = 22;
-    const juce::Colour pageFace { 0xff373535 };
-    const juce::Colour noticeColour { 0xffd8c9a0 };
 
     struct ButtonPlace
     {
@@ -104,18 +103,18 @@ void LibClass::resized()
 
 void LibClass::paint (juce::Graphics& g)
 {
-    g.fillAll (pageFace);
+    g.fillAll (skin::colours::libraryPage);
     if (! previewPanel.isVisible() && ! entries.empty())
     {
-        g.setColour (noticeColour.withAlpha (0.6f));
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setColour (skin::colours::libraryNotice.withAlpha (0.6f));
+        g.setFont (skin::font (13.0f));
         g.drawText ("Select an arrangement to see what it plays.", previewPanel.getBounds().withHeight (GskFile::rowHeight).reduced (8, 0),
                     juce::Justification::centredLeft, true);
     }
     if (noticeText.isNotEmpty())
     {
-        g.setColour (noticeColour);
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setColour (skin::colours::libraryNotice);
+        g.setFont (skin::font (13.0f));
         g.drawText (noticeText, fileList.getX(), fileList.getBottom() + 2, getWidth() - fileList.getX() - buttonsFromRight - 10,
                     noticeHeight, juce::Justification::centredLeft, true);
     }

@@ -1,6 +1,7 @@
 #include "MidiSetupPanel.h"
 
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -34,7 +35,7 @@ MIDI_Setup::MIDI_Setup()
 {
     status.setText ("------", juce::dontSendNotification);
     status.setJustificationType (juce::Justification::centred);
-    status.setFont (juce::Font ("Arial", 17.0f, juce::Font::bold));
+    status.setFont (skin::font (17.0f, true));
     status.setColour (juce::Label::textColourId, skin::colours::text);
     status.setBounds (214, 130, 600, 40);
     addAndMakeVisible (status);
@@ -168,22 +169,22 @@ void MIDI_Setup::paintPort (juce::Graphics& g, const juce::String& caption, int 
                             const juce::String& name, bool lamp)
 {
     g.setColour (skin::colours::text);
-    g.setFont (juce::Font ("Arial", 15.0f, juce::Font::bold));
+    g.setFont (skin::font (15.0f, true));
     g.drawSingleLineText (caption, boxX, captionY);
 
     const juce::Rectangle<int> box (boxX, boxY, boxWidth, boxHeight);
-    g.setColour (skin::colours::band);
+    g.setColour (skin::colours::black);
     g.fillRect (box);
     g.setColour (skin::colours::text.withAlpha (0.5f));
     g.drawRect (box);
     g.setColour (skin::colours::text);
-    g.setFont (juce::Font ("Arial", 16.0f, juce::Font::plain));
+    g.setFont (skin::font (16.0f));
     g.drawFittedText (name, box.reduced (12, 0).withTrimmedRight (lampWidth + 40), juce::Justification::centredLeft, 1);
 
     const juce::Rectangle<float> lampArea ((float) lampX, (float) (boxY + lampOffsetY), (float) lampWidth, (float) lampHeight);
-    g.setColour (lamp ? juce::Colour (0xff3ccf4e) : juce::Colour (0xff3a3a3a));
+    g.setColour (lamp ? skin::colours::portLampOn : skin::colours::sectionFrame);
     g.fillRoundedRectangle (lampArea, 4.0f);
-    g.setColour (juce::Colours::black);
+    g.setColour (skin::colours::black);
     g.drawRoundedRectangle (lampArea, 4.0f, 1.0f);
 }
 

@@ -3,16 +3,14 @@
 #include "controller/MidiCntrState.h"
 #include "model/DisplayTypes.h"
 #include "SelectorList.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
 namespace
 {
-    const juce::Colour background { 0xFF191919 };
-    const juce::Colour titleColour { 0xffeeeeee };
-    const juce::Colour hintColour { 0xff9db4c4 };
-    const juce::Colour warningColour { 0xffff7a5c };
     constexpr float titleFontHeight = 23.2f;
     constexpr float hintFontHeight = 15.0f;
     constexpr int titleX = 28;
@@ -26,7 +24,6 @@ namespace
     constexpr int gridAboveFirstRow = 2;
     constexpr int wheelStep = 60;
 
-    juce::Font arial (float height) { return juce::Font ("Arial", height, juce::Font::plain); }
     juce::String shown (const std::string& name) { return juce::String (SelectorList::displayName (name)); }
 } // namespace
 
@@ -260,12 +257,12 @@ void FavoriteCont::layoutGrid()
 
 void FavoriteCont::paint (juce::Graphics& g)
 {
-    g.fillAll (background);
-    g.setColour (titleColour);
-    g.setFont (arial (titleFontHeight));
+    g.fillAll (skin::colours::window);
+    g.setColour (skin::colours::titleText);
+    g.setFont (skin::font (titleFontHeight));
     g.drawText ("Favorites", titleX, titleY(), hintX - titleX, lineHeight, juce::Justification::centredLeft, false);
-    g.setColour (isReadOnly() ? warningColour : hintColour);
-    g.setFont (arial (hintFontHeight));
+    g.setColour (isReadOnly() ? skin::colours::warning : skin::colours::lcdCaption);
+    g.setFont (skin::font (hintFontHeight));
     g.drawText (hintText(), hintX, titleY(), assignX - hintX - 8, lineHeight, juce::Justification::centredLeft, true);
 }
 
