@@ -1,5 +1,7 @@
 #include "SevenBitPacking.h"
 
+#include <cstring>
+
 namespace zr9::sysex
 {
 
@@ -48,18 +50,15 @@ std::vector<std::uint8_t> unpack (const std::uint8_t* packed, std::size_t size)
     const std::size_t rest = size % 8;
     std::vector<std::uint8_t> out (groups * 7 + (rest > 0 ? rest - 1 : 0));
     std::uint8_t* o = out.data();
-    // Whole groups are unpacked byte by byte without a loop, as a chunk of
-    // thousands of bytes is almost all whole groups.
+    // A chunk of thousands of bytes is almost all whole groups: each is copied
+    // in, unpacked without an inner loop and copied out as seven bytes.
     for (std::size_t g = 0; g < groups; ++g, o += 7)
     {
-        const std::uint8_t* p = packed + g * 8;
-        o[0] = dataByte (p, 0);
-        o[1] = dataByte (p, 1);
-        o[2] = dataByte (p, 2);
-        o[3] = dataByte (p, 3);
-        o[4] = dataByte (p, 4);
-        o[5] = dataByte (p, 5);
-        o[6] = dataByte (p, 6);
+        std::uint8_t p[8];
+        std::memcpy (p, packed + g * 8, 8);
+        const std::uint8_t d[7] = { dataByte (p, 0), dataByte (p, 1), dataByte (p, 2), dataByte (p, 3),
+                                    dataByte (p, 4), dataByte (p, 5), dataByte (p, 6) };
+        std::memcpy (o, d, 7);
     }
     for (std::size_t i = 0; i + 1 < rest; ++i)
         *o++ = dataByte (packed + groups * 8, (unsigned) i);
