@@ -39,8 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
             case sysex::PartTarget::setupZone: multi.loadZone (part->element, bytes); break;
             default: break;
         }
-        const auto record = program.record();
-        if (! record.empty() && (long long) record.size() < program::infoBlockOffset (ByteView (record)))
+        // The record's size and its layer count (byte 60) through the edit
+        // object's accessors, rather than a copy of the whole record per message.
+        const int recordSize = program.recordSize();
+        if (recordSize > 0 && recordSize < program::infoBlockBase + (long long) program::layerSize * program.layerCount())
             std::abort();
         if (multi.record.size() > 0 && multi.record.size() < (int) ObjectRecord::nameLength)
             std::abort();
