@@ -248,11 +248,16 @@ void valueText()
             }
         return out;
     };
-    write ("fuzz_value_text", "plain", pairs ({ 0, 21, 22, 23, 24, 25, 26, 27, 28, 29 }));
-    write ("fuzz_value_text", "scales", pairs ({ 103, 104, 105, 106, 107, 108, 109, 112, 117, 118, 119, 120 }));
-    write ("fuzz_value_text", "tables_200", pairs ({ 200, 201, 204, 206, 207, 209, 210, 220, 241, 243, 245, 249, 252, 254, 255, 256 }));
-    write ("fuzz_value_text", "tables_300", pairs ({ 303, 304, 305, 317, 318, 327, 336, 344, 352, 355, 363, 375, 385 }));
-    write ("fuzz_value_text", "tables_500", pairs ({ 400, 500, 501, 502, 504, 511, 519, 744, 777, 778, 782, 784 }));
+    write ("fuzz_value_text", "plain", pairs ({ 0, 21, 22, 23, 24 }));
+    write ("fuzz_value_text", "plain_2", pairs ({ 25, 26, 27, 28, 29 }));
+    write ("fuzz_value_text", "scales", pairs ({ 103, 104, 105, 106, 107 }));
+    write ("fuzz_value_text", "scales_2", pairs ({ 108, 109, 112, 117, 118 }));
+    write ("fuzz_value_text", "tables_200", pairs ({ 200, 201, 204, 206, 207 }));
+    write ("fuzz_value_text", "tables_240", pairs ({ 220, 241, 249, 254, 256 }));
+    write ("fuzz_value_text", "tables_300", pairs ({ 303, 317, 327, 336, 344 }));
+    write ("fuzz_value_text", "tables_350", pairs ({ 352, 355, 363, 375, 385 }));
+    write ("fuzz_value_text", "tables_500", pairs ({ 400, 500, 502, 511, 519 }));
+    write ("fuzz_value_text", "tables_700", pairs ({ 744, 777, 778, 782, 784 }));
     write ("fuzz_value_text", "names", pairs ({ 2100, 2102, 2200, 2800 }));
 }
 
