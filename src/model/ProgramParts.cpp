@@ -42,6 +42,8 @@ Bytes compose (const Pieces& pieces)
 {
     Bytes out = range (ByteView (pieces.head), 0, headSize);
     const auto further = range (ByteView (pieces.further), 0, furtherSize);
+    // Room for the whole record at once: a program of many layers is not copied again at every piece.
+    out.reserve ((std::size_t) headSize + (std::size_t) furtherSize + pieces.layers.size() + 1 + pieces.trailing.size());
     out.insert (out.end(), further.begin(), further.end());
     out.insert (out.end(), pieces.layers.begin(), pieces.layers.end());
     out.push_back (0);
