@@ -127,11 +127,13 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
             }
             case 2:
             {
-                auto m = d.reply (1);
+                // Chunks are built in one buffer kept across inputs.
+                static sysex::Message m;
+                const auto head = d.reply (1);
+                m.assign (head.begin(), head.end());
                 const int offset = next() % 3 == 0 ? next() * 16 : (int) d.fifo.accumulator().size();
                 const int length = next() * 24 + next() % 24;
                 const int sizeField = length + next() % 5 - 2;
-                m.reserve (m.size() + 6 + sysex::packedSize ((size_t) length) + 3);
                 sysex::appendNumber21Lo (m, offset);
                 sysex::appendNumber21Lo (m, sizeField < 0 ? 0 : sizeField);
                 appendPackedRun (m, (std::uint8_t) next(), length);
