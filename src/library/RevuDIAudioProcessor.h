@@ -148,7 +148,8 @@ public:
     int getNumPrograms() override { return PlugBank::slotCount; }
     int getCurrentProgram() override { return currentSlot.load(); }
     void setCurrentProgram (int slot) override;
-    const juce::String getProgramName (int slot) override { return state.plugBank().name (slot); }
+    /** The slot's name as a host shows and finds it: without the blanks that pad the record's 24 characters. */
+    const juce::String getProgramName (int slot) override { return state.plugBank().name (slot).trimEnd(); }
     void changeProgramName (int slot, const juce::String& name) override;
     void getStateInformation (juce::MemoryBlock&) override;
     void getCurrentProgramStateInformation (juce::MemoryBlock&) override;

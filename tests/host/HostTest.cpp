@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <map>
+#include <set>
 #include <cstdlib>
 #include <iostream>
 
@@ -190,6 +191,15 @@ int parameterIndex (juce::AudioPluginInstance& p, const juce::String& name)
     return -1;
 }
 
+/** The program a host finds by its exact name, as a DAW's preset search does; -1 when none has it. */
+int programIndex (juce::AudioPluginInstance& p, const juce::String& name)
+{
+    for (int s = 0; s < p.getNumPrograms(); ++s)
+        if (p.getProgramName (s) == name)
+            return s;
+    return -1;
+}
+
 void processOneBlock (juce::AudioPluginInstance& p, juce::MidiBuffer& midi)
 {
     juce::AudioBuffer<float> audio (juce::jmax (2, p.getTotalNumOutputChannels()), 512);
@@ -228,26 +238,32 @@ void checkNamesAndPrograms (juce::AudioPluginInstance& p, const juce::PluginDesc
     }
     else
     {
-        // This host orders parameters by their identifiers: each name must be there as often as the rows carry it
-        // (three effect-chain rows of a channel are all named "RFU").
-        std::map<juce::String, int> wanted, found;
-        for (const auto& name : expected)
-            ++wanted[name];
+        // This host orders parameters by their identifiers: each name must be there once.
+        std::map<juce::String, int> found;
         for (auto* param : params)
             ++found[param->getName (100)];
         int matched = 0;
-        for (const auto& [name, n] : wanted)
-            matched += juce::jmin (n, found[name]);
-        check (matched == liveRowCount, juce::String (matched) + " of 2314 live parameters found under the instrument's names, in the host's order");
+        for (const auto& name : expected)
+            matched += found[name] == 1 ? 1 : 0;
+        check (matched == liveRowCount, juce::String (matched) + " of 2314 live parameters found once each under the instrument's names, in the host's order");
     }
+    // Every live row has a name of its own, so a host's lists tell the effect chains apart.
+    std::set<juce::String> distinct (expected.begin(), expected.end());
+    check ((int) distinct.size() == liveRowCount && parameterIndex (p, "Insert FXC Ch.1") >= 0 && parameterIndex (p, "AUX 2 FXC Ch.16") >= 0,
+           "the effect-chain rows are \"Insert FXC Ch.1\", \"AUX 1 FXC Ch.1\", \"AUX 2 FXC Ch.1\" and so on, every name once");
     std::cout << "  (the host sees " << params.size() << " parameters in all; the format's own: "
               << others.joinIntoString (", ").substring (0, 200) << ")" << std::endl;
 
     check (p.getNumPrograms() == programCount, juce::String (p.getNumPrograms()) + " programs");
     const auto dashes = juce::String::repeatedString ("-", 24);
     juce::StringArray names;
+    int padded = 0;
     for (int s = 0; s < p.getNumPrograms(); ++s)
-        names.add (p.getProgramName (s).trimEnd());
+    {
+        names.add (p.getProgramName (s));
+        padded += names[s] != names[s].trimEnd() ? 1 : 0;
+    }
+    check (padded == 0, "program names come without padding blanks (" + juce::String (padded) + " padded)");
     const bool slotOrder = names.size() == programCount && names[0] == "EDM" && names[1] == "Hip Hop" && names[2] == "Rock";
     int blanks = 0;
     for (const auto& n : names)
@@ -265,13 +281,7 @@ void checkProgramChange (Host& host, juce::AudioPluginInstance& p, bool hostRead
     const bool onLine = waitFor ([&] { return host.log.has ("f0 7e 7f 06 01 f7") && host.log.has (controllerLine (16, 110, 1)); }, 8000);
     check (onLine, "the plug-in found the emulator and went on line");
 
-    const auto programNamed = [&] (const juce::String& name)
-    {
-        for (int s = 0; s < p.getNumPrograms(); ++s)
-            if (p.getProgramName (s).trimEnd() == name)
-                return s;
-        return -1;
-    };
+    const auto programNamed = [&] (const juce::String& name) { return programIndex (p, name); };
     // A host skips choosing the program that is current already, so "Rock" comes first.
     p.setCurrentProgram (programNamed ("Rock"));
     runFor (100);

@@ -48,13 +48,17 @@ struct HeardValues : juce::AudioProcessorParameter::Listener
 };
 } // namespace
 
-TEST_F (ProcessorPrograms, SixtyFourNamedSlotsWithTheirBlanks)
+TEST_F (ProcessorPrograms, SixtyFourSlotsNamedForTheHostWithoutTheirPadding)
 {
     EXPECT_EQ (processor->getNumPrograms(), 64);
-    EXPECT_EQ (processor->getProgramName (0), "EDM" + juce::String::repeatedString (" ", 21));
-    EXPECT_EQ (processor->getProgramName (2), "Rock" + juce::String::repeatedString (" ", 20));
+    EXPECT_EQ (processor->getProgramName (0), "EDM");
+    EXPECT_EQ (processor->getProgramName (2), "Rock");
     EXPECT_EQ (processor->getProgramName (63), juce::String::repeatedString ("-", 24));
     EXPECT_TRUE (processor->getProgramName (64).isEmpty());
+    EXPECT_EQ (controller().plugBank().name (0), "EDM" + juce::String::repeatedString (" ", 21)) << "the record keeps its 24 characters";
+
+    processor->changeProgramName (5, "  Two Spaces  ");
+    EXPECT_EQ (processor->getProgramName (5), "  Two Spaces") << "only the padding goes";
 }
 
 TEST_F (ProcessorPrograms, ChoosingASlotAppliesItAndRenamingMakesItCurrent)
@@ -67,7 +71,7 @@ TEST_F (ProcessorPrograms, ChoosingASlotAppliesItAndRenamingMakesItCurrent)
 
     processor->changeProgramName (4, "A name much longer than twenty-four");
     EXPECT_EQ (processor->getCurrentProgram(), 4);
-    EXPECT_EQ (processor->getProgramName (4), "A name much longer than ");
+    EXPECT_EQ (processor->getProgramName (4), "A name much longer than");
 
     processor->setCurrentProgram (64); // no such slot
     EXPECT_EQ (processor->getCurrentProgram(), 4);
@@ -155,6 +159,14 @@ TEST_F (ProcessorPrograms, EveryLiveRowIsAParameterWithAStableUniqueIdentifier)
     const auto& params = processor->getParameters();
     ASSERT_EQ (params.size(), 2314);
     EXPECT_EQ (params[41]->getName (100), "Pan Ch.3");
+    EXPECT_EQ (params[0]->getName (100), "Insert FXC Ch.1");
+    EXPECT_EQ (params[3]->getName (100), "AUX 1 FXC Ch.1");
+    EXPECT_EQ (params[16 * 15 + 6]->getName (100), "AUX 2 FXC Ch.16");
+    EXPECT_EQ (liveParameterId (16 * 15 + 6), "ch16_aux2_chain") << "renamed, the identifier stays";
+    std::set<juce::String> names;
+    for (auto* p : params)
+        names.insert (p->getName (100));
+    EXPECT_EQ (names.size(), 2314u) << "a host can tell every row from every other by its name";
     EXPECT_EQ (params[256 + 7]->getName (100), "MIDI 7 Ch.1");
     EXPECT_EQ (params[2305]->getName (100), "Playing Mode");
     EXPECT_EQ (liveParameterId (41), "ch03_pan");
