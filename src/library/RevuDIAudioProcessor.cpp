@@ -146,6 +146,17 @@ void RevuDIAudioProcessor::liveValueChanged (int row)
     parameters[(size_t) row]->tellHostIfChanged();
 }
 
+void RevuDIAudioProcessor::liveGestureChanged (int row, bool starting)
+{
+    if (auto* p = liveParameter (row))
+    {
+        if (starting)
+            p->beginChangeGesture();
+        else
+            p->endChangeGesture();
+    }
+}
+
 void RevuDIAudioProcessor::deliverHostChanges()
 {
     hostParameters.deliver ([this] (int row, int value) { state.setLiveValue (value, row, true); });

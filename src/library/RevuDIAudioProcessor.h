@@ -159,6 +159,7 @@ public:
 private:
     static ProcessorOptions withDefaults (ProcessorOptions options);
     void liveValueChanged (int row) override;
+    void liveGestureChanged (int row, bool starting) override;
     void readPresetBank();
     void writePresetBank();
 
