@@ -28,6 +28,7 @@
 #include "IncomingDispatch.h"
 #include "InputPause.h"
 #include "LiveGestures.h"
+#include "LiveRecall.h"
 #include "LiveTable.h"
 #include "LiveValues.h"
 #include "MidiConnection.h"
@@ -69,6 +70,7 @@ namespace zr9
     - model(): the instrument model with every bank;
     - editorMemory(): what the editor keeps while it comes and goes;
     - plugBank(): the 64 arrangements a plug-in host sees as its programs;
+    - recall(): what a plug-in's project keeps of the instrument, and its return;
     - hostMidi(): the MIDI a plug-in host sends and receives.
     - favorites(): the 32 favourites and the favourites grid's offset.
 */
@@ -108,6 +110,7 @@ public:
     EditorMemory& editorMemory() noexcept { return memory; }
     PlugBank& plugBank() noexcept { return arrangements; }
     const PlugBank& plugBank() const noexcept { return arrangements; }
+    LiveRecall& recall() noexcept { return recallPart; }
     HostMidi& hostMidi() noexcept { return hostMidiPart; }
     FavoritesBlock& favorites() noexcept { return favoritesPart; }
     Clock& clock() noexcept { return *clockSource; }
@@ -171,6 +174,7 @@ private:
     IncomingDispatch dispatch;
     EditorMemory memory;
     PlugBank arrangements { liveValues, inputPause, notificationsPart };
+    LiveRecall recallPart { arrangements, liveValues, inputPause, *clockSource };
     LiveGestures gesturesPart { notificationsPart };
     BulkReceive bulk { mailbox, connectionPart, rk2, *clockSource };
     FavoritesBlock favoritesPart;

@@ -12,6 +12,8 @@ constexpr int liveRowCount = 2314;
 constexpr int programCount = 64;
 constexpr int bankStateSize = 19226;
 constexpr const char* bankTag = "ZR9PianoPlugBank";
+/** The tag of what a project keeps of the instrument, right after the bank state. */
+constexpr const char* recallTag = "ZR9PianoLiveVals";
 constexpr const char* pluginName = "Halvorn ZR9";
 constexpr const char* lv2Uri = "http://halvorn.invalid/plugins/zr9";
 
