@@ -9,12 +9,11 @@
 set -uo pipefail
 vst3_bundle=$1
 lv2_bundle=$2
-script_dir=$(cd "$(dirname "$0")" && pwd)
-
 if ! command -v ardour7-lua >/dev/null; then
     echo "SKIPPED: ardour7-lua is not installed (Debian package ardour)"
     exit 77
 fi
+script_dir=$(cd "$(dirname "$0")" && pwd)
 for bundle in "$vst3_bundle" "$lv2_bundle"; do
     if [ ! -d "$bundle" ]; then echo "missing plug-in bundle $bundle"; exit 1; fi
 done
