@@ -287,7 +287,10 @@ void MainComp::gskButtonPressed (int number)
 
 void MainComp::setPlayingMode (int mode)
 {
-    controller.switchPlayingMode (mode);
+    {
+        const ScopedLiveGesture gesture (controller.gestures(), LiveTable::rowPlayingMode);
+        controller.switchPlayingMode (mode);
+    }
     lastAppliedMode = mode;
     bar->showPlayingMode (mode);
     if (mode == 1)

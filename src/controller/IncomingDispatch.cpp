@@ -103,7 +103,10 @@ void IncomingDispatch::handleProgramChange (int c, int program)
     const int before = p.live.get (row);
     p.programs.set (*combined, c);
     if (*combined != before)
+    {
+        p.live.changes().mark (row);
         p.notifications.postParameterChange (row, *combined);
+    }
 }
 
 // ------------------------------------------------------------- System Exclusive

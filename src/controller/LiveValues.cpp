@@ -61,6 +61,7 @@ void LiveValues::set (int value, int row, bool sendIt)
         programs.set (value, info.channel);
         // The row follows the channel even when the program's bytes are unknown.
         rows.store (row, value);
+        changed.mark (row);
         if (sendIt)
             send (row, value);
         notifications.postParameterChange (row, value);
@@ -71,6 +72,7 @@ void LiveValues::set (int value, int row, bool sendIt)
         programs.rebuildEffects (info.channel, info.slot, value);
 
     rows.store (row, value);
+    changed.mark (row);
     if (sendIt)
         send (row, value);
     notifications.postParameterChange (row, value);
@@ -81,6 +83,7 @@ bool LiveValues::takeReported (int row, int value)
     if (! LiveTable::isRow (row) || rows.get (row) == value)
         return false;
     rows.store (row, value);
+    changed.mark (row);
     notifications.postParameterChange (row, value);
     return true;
 }

@@ -27,6 +27,8 @@
 #include "HostMidi.h"
 #include "IncomingDispatch.h"
 #include "InputPause.h"
+#include "LiveGestures.h"
+#include "LiveRecall.h"
 #include "LiveTable.h"
 #include "LiveValues.h"
 #include "MidiConnection.h"
@@ -57,6 +59,7 @@ namespace zr9
     - settings(): the settings list and its storage;
     - connection() and scan(): the ports, the identity check, the port scan;
     - live(): the live values and how each is sent;
+    - gestures(): the user's moves of live rows, told to a plug-in host;
     - programs(): which program each channel plays;
     - keys(): the held keys;
     - notes(): playing notes and wheels from the computer, and the channel they use;
@@ -67,6 +70,7 @@ namespace zr9
     - model(): the instrument model with every bank;
     - editorMemory(): what the editor keeps while it comes and goes;
     - plugBank(): the 64 arrangements a plug-in host sees as its programs;
+    - recall(): what a plug-in's project keeps of the instrument, and its return;
     - hostMidi(): the MIDI a plug-in host sends and receives.
     - favorites(): the 32 favourites and the favourites grid's offset.
 */
@@ -94,6 +98,7 @@ public:
     PortScan& scan() noexcept { return scanPart; }
     LiveValues& live() noexcept { return liveValues; }
     const LiveValues& live() const noexcept { return liveValues; }
+    LiveGestures& gestures() noexcept { return gesturesPart; }
     ChannelPrograms& programs() noexcept { return channelPrograms; }
     HeldKeys& keys() noexcept { return heldKeys; }
     NotePlayer& notes() noexcept { return notePlayer; }
@@ -105,6 +110,7 @@ public:
     EditorMemory& editorMemory() noexcept { return memory; }
     PlugBank& plugBank() noexcept { return arrangements; }
     const PlugBank& plugBank() const noexcept { return arrangements; }
+    LiveRecall& recall() noexcept { return recallPart; }
     HostMidi& hostMidi() noexcept { return hostMidiPart; }
     FavoritesBlock& favorites() noexcept { return favoritesPart; }
     Clock& clock() noexcept { return *clockSource; }
@@ -115,6 +121,16 @@ public:
     int getLiveValue (int row) const noexcept { return liveValues.get (row); }
     /** The one path for changing a live value: stores it, sends it when asked, and posts the change. */
     void setLiveValue (int value, int row, bool send) { liveValues.set (value, row, send); }
+    /**
+        A value the user chose in one step (from a list, a menu or a button):
+        set with sending inside a gesture of its own, so a host in touch
+        automation records it.
+    */
+    void chooseLiveValue (int value, int row)
+    {
+        const ScopedLiveGesture gesture (gesturesPart, row);
+        liveValues.set (value, row, true);
+    }
     /** The channel's current program; 1 when it has none yet. */
     int currentProgram (int channel) const noexcept { return channelPrograms.current (channel); }
     /** The MIDI channel the player and the selectors use, 1 to 16. */
@@ -158,6 +174,8 @@ private:
     IncomingDispatch dispatch;
     EditorMemory memory;
     PlugBank arrangements { liveValues, inputPause, notificationsPart };
+    LiveRecall recallPart { arrangements, liveValues, inputPause, *clockSource };
+    LiveGestures gesturesPart { notificationsPart };
     BulkReceive bulk { mailbox, connectionPart, rk2, *clockSource };
     FavoritesBlock favoritesPart;
     ObjectEditing editing { connectionPart, liveValues, rk2 };

@@ -95,14 +95,20 @@ Bytes PlugBank::bankBytes() const
 
 Bytes PlugBank::buildCurrent (const juce::String& text, int slot)
 {
+    auto r = currentRecord (text, slot);
+    const std::lock_guard<std::mutex> sl (lock);
+    scratchRecord = r;
+    return r;
+}
+
+Bytes PlugBank::currentRecord (const juce::String& text, int slot) const
+{
     Bytes r = scratch();
     if (r.size() != (std::size_t) arrangement::recordSize)
         r = record (slot);
     arrangement::writeName (r, toName (text.isEmpty() ? juce::String (untitled) : text));
     for (const auto& field : arrangement::liveFields())
         arrangement::writeField (r, field, live.get (field.row));
-    const std::lock_guard<std::mutex> sl (lock);
-    scratchRecord = r;
     return r;
 }
 
@@ -135,6 +141,7 @@ int PlugBank::apply (ByteView given)
         const int row = arrangement::programRow (c);
         live.set (live.get (row), row, true);
     }
+    live.changes().clear();
     notifications.postStateCode (statecode::refreshPages);
     return mode;
 }

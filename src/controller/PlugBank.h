@@ -59,6 +59,8 @@ public:
         The result becomes the scratch record.
     */
     Bytes buildCurrent (const juce::String& name, int slot);
+    /** What buildCurrent gives, leaving the scratch record as it is. */
+    Bytes currentRecord (const juce::String& name, int slot) const;
     Bytes scratch() const;
 
     /**
@@ -67,7 +69,9 @@ public:
         sending; the playing mode (a mode other than 2 is taken as 1) is
         switched with its input pause; in multi mode row 2304 is sent; then the
         program of every channel 1 to 16 is sent, also where it did not
-        change; and the pages are told to refresh. Returns the mode applied.
+        change; from then on no live row counts as changed since the
+        arrangement; and the pages are told to refresh. Returns the mode
+        applied.
     */
     int apply (ByteView record);
 

@@ -7,6 +7,7 @@
 #include "midi/JuceMidiPorts.h"
 #include "model/DisplayTypes.h"
 #include "model/ModelObjectNames.h"
+#include "model/RecallState.h"
 
 #include <climits>
 
@@ -146,6 +147,17 @@ void RevuDIAudioProcessor::liveValueChanged (int row)
     parameters[(size_t) row]->tellHostIfChanged();
 }
 
+void RevuDIAudioProcessor::liveGestureChanged (int row, bool starting)
+{
+    if (auto* p = liveParameter (row))
+    {
+        if (starting)
+            p->beginChangeGesture();
+        else
+            p->endChangeGesture();
+    }
+}
+
 void RevuDIAudioProcessor::deliverHostChanges()
 {
     hostParameters.deliver ([this] (int row, int value) { state.setLiveValue (value, row, true); });
@@ -179,7 +191,7 @@ void RevuDIAudioProcessor::changeProgramName (int slot, const juce::String& name
 
 void RevuDIAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
 {
-    const auto blob = state.plugBank().bankState();
+    const auto blob = RecallState::make (ByteView (state.plugBank().bankBytes()), state.recall().current (currentSlot.load()));
     destination.replaceAll (blob.data(), blob.size());
 }
 
@@ -207,8 +219,17 @@ void RevuDIAudioProcessor::getCurrentProgramStateInformation (juce::MemoryBlock&
 
 void RevuDIAudioProcessor::setStateInformation (const void* data, int size)
 {
-    if (data != nullptr && size > 0)
-        state.plugBank().loadBankState (ByteView (static_cast<const std::uint8_t*> (data), (size_t) size));
+    if (data == nullptr || size <= 0)
+        return;
+    const ByteView blob (static_cast<const std::uint8_t*> (data), (size_t) size);
+    if (state.plugBank().loadBankState (blob) == 0)
+        return;
+    if (const auto recall = RecallState::read (blob))
+    {
+        if (PlugBank::isSlot (recall->slot))
+            currentSlot = recall->slot;
+        state.recall().restore (*recall);
+    }
 }
 
 bool RevuDIAudioProcessor::loadArrangementState (const void* data, int size)

@@ -148,16 +148,25 @@ public:
     int getNumPrograms() override { return PlugBank::slotCount; }
     int getCurrentProgram() override { return currentSlot.load(); }
     void setCurrentProgram (int slot) override;
-    const juce::String getProgramName (int slot) override { return state.plugBank().name (slot); }
+    /** The slot's name as a host shows and finds it: without the blanks that pad the record's 24 characters. */
+    const juce::String getProgramName (int slot) override { return state.plugBank().name (slot).trimEnd(); }
     void changeProgramName (int slot, const juce::String& name) override;
+    /** The bank state, then what the instrument plays now (RecallState): the host keeps it in the project. */
     void getStateInformation (juce::MemoryBlock&) override;
     void getCurrentProgramStateInformation (juce::MemoryBlock&) override;
+    /**
+        Takes over the bank a state carries; when it also carries a recall
+        block, the host's current program becomes the one saved and the
+        instrument is brought back (LiveRecall). A bank state alone, as
+        earlier versions saved it, only replaces the bank.
+    */
     void setStateInformation (const void* data, int size) override;
     void setCurrentProgramStateInformation (const void* data, int size) override;
 
 private:
     static ProcessorOptions withDefaults (ProcessorOptions options);
     void liveValueChanged (int row) override;
+    void liveGestureChanged (int row, bool starting) override;
     void readPresetBank();
     void writePresetBank();
 

@@ -4,6 +4,7 @@
 #include "SkinPalette.h"
 #include "ValueEntry.h"
 
+#include "midi/Clock.h"
 #include "model/ValueText.h"
 
 #include <algorithm>
@@ -39,16 +40,16 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
         dial->onDoubleClick = [this] { beginTyping(); };
         dial->onDragStart = [this]
         {
+            endGesture(); // a wheel run still open
+            beginGesture();
             dragging = true;
-            if (onGestureStart != nullptr)
-                onGestureStart();
         };
         dial->onDragEnd = [this]
         {
             dragging = false;
-            if (onGestureEnd != nullptr)
-                onGestureEnd();
+            endGesture();
         };
+        dial->onNotch = [this] { notch(); };
         // A centred control goes back to zero on an Alt-click.
         if (setup.style != GskStyle::chainChooser && setup.minimum < 0 && setup.maximum > 0)
             dial->setDoubleClickReturnValue (true, 0.0, juce::ModifierKeys::altModifier);
@@ -57,7 +58,12 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
     else if (isButtonStyle (setup.style))
     {
         toggle = std::make_unique<GskToggle> (setup.style, setup.caption);
-        toggle->onClick = [this] { userChose (toggle->getToggleState() ? setup.maximum : setup.minimum); };
+        toggle->onClick = [this]
+        {
+            beginGesture();
+            userChose (toggle->getToggleState() ? setup.maximum : setup.minimum);
+            endGesture();
+        };
         addAndMakeVisible (*toggle);
     }
     else
@@ -76,6 +82,9 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
 
 GskCont::~GskCont()
 {
+    // A run cut short by the page going: its binding hears the end; the page, going too, does not.
+    if (gestureOpen && binding.endGesture != nullptr)
+        binding.endGesture();
     setLookAndFeel (nullptr);
 }
 
@@ -131,6 +140,45 @@ void GskCont::userChose (int v)
         onUserChange (v);
 }
 
+// ---------------------------------------------------------------------- gestures
+
+void GskCont::beginGesture()
+{
+    if (gestureOpen)
+        return;
+    gestureOpen = true;
+    if (binding.beginGesture != nullptr)
+        binding.beginGesture();
+    if (onGestureStart != nullptr)
+        onGestureStart();
+}
+
+void GskCont::endGesture()
+{
+    if (runEnd != nullptr)
+        runEnd->stop();
+    if (! gestureOpen)
+        return;
+    gestureOpen = false;
+    if (binding.endGesture != nullptr)
+        binding.endGesture();
+    if (onGestureEnd != nullptr)
+        onGestureEnd();
+}
+
+void GskCont::notch()
+{
+    if (dragging)
+        return; // an arrow key while the mouse drags belongs to the drag
+    if (runEnd == nullptr)
+    {
+        auto& clock = binding.clock != nullptr ? *binding.clock : *Clock::system();
+        runEnd = clock.makeTimer ([this] { endGesture(); });
+    }
+    beginGesture();
+    runEnd->start (wheelRunQuietMs); // each notch puts the run's end off again
+}
+
 bool GskCont::enterText (const juce::String& typed)
 {
     const auto chosen = valueFromTyped (typed, setup.minimum, setup.maximum, [this] (int v) { return textOf (v); });
@@ -147,7 +195,9 @@ bool GskCont::enterText (const juce::String& typed)
     }
     else
     {
+        beginGesture();
         userChose (*chosen);
+        endGesture();
     }
     return true;
 }

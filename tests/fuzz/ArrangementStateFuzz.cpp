@@ -1,10 +1,14 @@
-// Reads arbitrary bytes as an arrangement file (".zr9arr") and as a bank state
-// or preset bank file: nothing is read past the end, a refused blob leaves the
-// bank exactly as it was, a taken blob replaces whole records only, and what
-// is written back reads back the same.
+// Reads arbitrary bytes as an arrangement file (".zr9arr"), as a bank state
+// or preset bank file, and as the recall block that follows the bank in a
+// plug-in state: nothing is read past the end, a refused blob leaves the
+// bank exactly as it was, a taken blob replaces whole records only, a block
+// gives only whole values of rows in the table, and what is written back
+// reads back the same.
 
 #include "model/ArrangementState.h"
+#include "model/RecallState.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -58,5 +62,30 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
         unchangedChecked = unchangedChecked || taken == 0;
     }
     std::memcpy (bank.data(), before.data(), replaced);
+
+    // The same bytes as the block after a bank. The bank in front is always
+    // the untouched one, so its state is made once.
+    static const Bytes baseState = BankState::make (ByteView (before));
+    static Bytes withBlock;
+    withBlock.assign (baseState.begin(), baseState.end());
+    withBlock.insert (withBlock.end(), data, data + size);
+    if (const auto recall = RecallState::read (ByteView (withBlock)))
+    {
+        const auto whole = ((long long) size - RecallState::valuesOffset) / RecallState::valueSize;
+        if (recall->record.size() != (size_t) arrangement::recordSize || (long long) recall->values.size() > whole
+            || recall->slot < -1 || recall->slot >= arrangement::slotCount)
+            std::abort();
+        for (const auto& v : recall->values)
+            if (! LiveRowLayout::isRow (v.row))
+                std::abort();
+        auto written = *recall;
+        written.slot = std::max (0, recall->slot);
+        const auto again = RecallState::read (ByteView (RecallState::make (ByteView (before), written)));
+        if (! again.has_value() || again->slot != written.slot || again->record != written.record || again->values != written.values)
+            std::abort();
+        Bytes slots (arrangement::bankSize, 0);
+        if (BankState::readInto (ByteView (withBlock), slots) != arrangement::slotCount || slots != before)
+            std::abort();
+    }
     return 0;
 }

@@ -3,6 +3,8 @@
 #include "controller/MidiCntrState.h"
 #include "model/DisplayTypes.h"
 #include "model/ParameterNames.h"
+#include "ui/LiveRowBinding.h"
+#include "ui/PanelLookAndFeel.h"
 #include "ui/SkinFonts.h"
 #include "ui/SkinPalette.h"
 
@@ -47,10 +49,8 @@ ControlsComp::ControlsComp (MidiCntrState& p) : controllerState (p), chooser (p)
         setup.displayType = display::plainNumber;
         setup.caption = juce::String (controllerDestinationName (n));
         // Bound through the shown channel, so a new channel needs no new controls.
-        GskBinding binding { [this, n] { return controllerState.getLiveValue (rowOf (n)); },
-                             [this, n] (int v) { controllerState.setLiveValue (v, rowOf (n), true); } };
         auto& c = controls[(size_t) n];
-        c = std::make_unique<GskCont> (setup, std::move (binding));
+        c = std::make_unique<GskCont> (setup, liveRowBinding (controllerState, [this, n] { return rowOf (n); }));
         c->setAccessibleName ("Controller " + juce::String (n) + " " + setup.caption);
         c->onUserChange = [this, n] (int v)
         {

@@ -55,7 +55,7 @@ int FxcSelClass::currentNumber() const
 
 void FxcSelClass::apply (int number)
 {
-    controllerState.setLiveValue (number, chainRow(), true);
+    controllerState.chooseLiveValue (number, chainRow());
 }
 
 std::vector<SelectorEntry> FxcSelClass::buildEntries()

@@ -61,7 +61,7 @@ int PrgSelClass::currentNumber() const
 
 void PrgSelClass::apply (int number)
 {
-    controllerState.setLiveValue (number, programRow(), true);
+    controllerState.chooseLiveValue (number, programRow());
 }
 
 bool PrgSelClass::followsRow (int row) const

@@ -36,7 +36,7 @@ int StpSelClass::currentNumber() const
 
 void StpSelClass::apply (int number)
 {
-    controllerState.setLiveValue (number, LiveTable::rowMulti, true);
+    controllerState.chooseLiveValue (number, LiveTable::rowMulti);
 }
 
 std::vector<SelectorEntry> StpSelClass::buildEntries()
