@@ -85,7 +85,7 @@ struct ProgramSelector : ProcessorFixture
         controller().deliverModelChanges();
         runMessageLoopFor (20);
     }
-    PrgSelClass page { processor->controller(), processor->persistentLibrary() };
+    PrgSelClass page { processor->controller(), processor->libraryFiles().favorites() };
 };
 } // namespace
 
