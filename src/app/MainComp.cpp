@@ -39,6 +39,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
     buildChildren();
     controller.notifications().addListener (this);
     controller.scan().addListener (this);
+    processor.libraryFiles().notices().addListener (this);
     lastAppliedMode = controller.getLiveValue (LiveTable::rowPlayingMode);
     bar->showPlayingMode (controller.playingMode());
     bar->button (AppBar::buttonKeys)->setSelected (controller.editorMemory().isKeyboardOpen());
@@ -52,6 +53,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 MainComp::~MainComp()
 {
     closeLibraryManager();
+    processor.libraryFiles().notices().removeListener (this);
     closeUpdateHostPanel();
     processor.removeChangeListener (this);
     statusRestore->stop();

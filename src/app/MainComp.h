@@ -4,6 +4,7 @@
 #include "ui/KeyPlayClass.h"
 #include "pages/mixer/ChMixerComp.h"
 #include "library/FileMan.h"
+#include "library/LibraryNotices.h"
 #include "pages/arrangements/ArrangeMenu.h"
 #include "pages/controls/ControlsComp.h"
 #include "pages/players/KeyboardPanel.h"
@@ -46,6 +47,7 @@ class MainComp : public juce::AudioProcessorEditor,
                  public SlideListener,
                  public MIDI_SetupListener,
                  private PortScan::Listener,
+                 private LibraryNotices::Listener,
                  private juce::AsyncUpdater
 {
 public:
@@ -223,6 +225,8 @@ private:
     };
 
     void buildChildren();
+    /** What the library's files did (another instance's version kept, a file kept aside) goes to the status line. */
+    void libraryNotice (const juce::String& text) override { showStatusMessage (text); }
     void layoutPages();
     void showOnlyPage (int slot);
     void showMixer();

@@ -93,6 +93,15 @@ Bytes PlugBank::bankBytes() const
     return bank;
 }
 
+bool PlugBank::replaceBankIf (const Bytes& expected, const Bytes& replacement)
+{
+    const std::lock_guard<std::mutex> sl (lock);
+    if (bank != expected || replacement.size() != bank.size())
+        return false;
+    bank = replacement;
+    return true;
+}
+
 Bytes PlugBank::buildCurrent (const juce::String& text, int slot)
 {
     auto r = currentRecord (text, slot);

@@ -51,6 +51,12 @@ public:
     int loadBankState (ByteView blob);
     /** The bank's 19,200 bytes. */
     Bytes bankBytes() const;
+    /**
+        Replaces the bank's bytes with `replacement` (of the bank's size) when
+        they are still `expected`; false, and no change, when another thread
+        changed them meanwhile or the sizes differ.
+    */
+    bool replaceBankIf (const Bytes& expected, const Bytes& replacement);
 
     /**
         The current arrangement from the live state, under `name` (cut or

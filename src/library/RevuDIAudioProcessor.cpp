@@ -1,6 +1,5 @@
 #include "RevuDIAudioProcessor.h"
 
-#include "BankFiles.h"
 #include "LiveParameter.h"
 #include "SettingsFile.h"
 
@@ -55,11 +54,11 @@ RevuDIAudioProcessor::RevuDIAudioProcessor (ProcessorOptions o)
       libraryFolder (options.documentsBase),
       state (*options.ports,
              options.persistent ? std::make_unique<SettingsFile> (libraryFolder) : std::unique_ptr<SettingsStorage>(),
-             options.clock),
-      presetBank (libraryFolder.file (PresetBankFile::fileName))
+             options.clock)
 {
-    loadStartupBanks (state.model(), libraryFolder, options.persistent);
-    readPresetBank();
+    files.loadAtStartup();
+    // Another instance's arrangements came in: the host shows the new names.
+    files.onPresetBankFollowed = [this] { updateHostDisplay (juce::AudioProcessorListener::ChangeDetails().withProgramChanged (true)); };
     state.start (options.useDevices);
 
     parameters.reserve ((size_t) LiveTable::rowCount);
@@ -81,20 +80,7 @@ RevuDIAudioProcessor::~RevuDIAudioProcessor()
 {
     hostDelivery->stop();
     state.notifications().setParameterObserver (nullptr);
-    writePresetBank();
-    librarySaver.saveAtShutdown();
-}
-
-void RevuDIAudioProcessor::readPresetBank()
-{
-    if (options.persistent)
-        presetBank.read (state.plugBank());
-}
-
-void RevuDIAudioProcessor::writePresetBank()
-{
-    if (options.persistent)
-        presetBank.write (state.plugBank());
+    files.saveAtShutdown();
 }
 
 // ------------------------------------------------------------------ host parameters

@@ -2,9 +2,8 @@
 
 #include "ArrangementHost.h"
 #include "HostParameterInbox.h"
+#include "LibraryFiles.h"
 #include "LibraryFolder.h"
-#include "PresetBankFile.h"
-#include "LibrarySaving.h"
 
 #include "controller/MidiCntrState.h"
 
@@ -72,8 +71,15 @@ public:
     bool isPersistent() const noexcept { return options.persistent; }
     /** The library folder where files may be kept; nullptr when nothing may be written. */
     const LibraryFolder* persistentLibrary() const noexcept { return options.persistent ? &libraryFolder : nullptr; }
-    /** Writes the library's data file of one object type now (after an object was kept there by hand). */
-    void saveLibraryBank (int typeId) { librarySaver.saveBank (typeId); }
+    /**
+        Writes the library's data file of one object type now, when this
+        instance changed the bank: the step after any store into a bank
+        (an object kept by hand, imported). Merged with what another instance
+        wrote meanwhile; nothing unless persistent.
+    */
+    void saveLibraryBank (int typeId) { files.saveBank (typeId); }
+    /** The library folder's files as this instance shares them with others: banks, favourites, the lock, the notices. */
+    LibraryFiles& libraryFiles() noexcept { return files; }
     double sampleRate() const noexcept { return rate.load(); }
     /** 48000 → 1, 88200 → 2, 96000 → 3, 176400 → 4, 192000 → 5, any other rate → 0. */
     int sampleRateCode() const noexcept { return rateCode.load(); }
@@ -127,7 +133,7 @@ public:
     juce::String hostSlotName (int slot) override { return getProgramName (slot); }
     void chooseHostSlot (int slot) override { setCurrentProgram (slot); }
 
-    const PresetBankFile& presetBankFile() const noexcept { return presetBank; }
+    const PresetBankFile& presetBankFile() const noexcept { return files.presetBank(); }
 
     juce::Point<int> editorSize() const noexcept { return { editorWidth.load(), editorHeight.load() }; }
     void setEditorSize (int w, int h) noexcept { editorWidth = w; editorHeight = h; }
@@ -167,8 +173,6 @@ private:
     static ProcessorOptions withDefaults (ProcessorOptions options);
     void liveValueChanged (int row) override;
     void liveGestureChanged (int row, bool starting) override;
-    void readPresetBank();
-    void writePresetBank();
 
     ProcessorOptions options;
     LibraryFolder libraryFolder;
@@ -176,8 +180,7 @@ private:
     HostParameterInbox hostParameters;
     std::vector<LiveParameter*> parameters;
     MidiCntrState state;
-    PresetBankFile presetBank;
-    LibrarySaver librarySaver { state, libraryFolder, options.persistent };
+    LibraryFiles files { state, libraryFolder, options.persistent };
     std::atomic<int> currentSlot { 0 };
     std::atomic<bool> updateHost { false };
     std::atomic<double> rate { defaultSampleRate };

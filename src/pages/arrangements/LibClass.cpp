@@ -42,10 +42,11 @@ namespace
     }
 } // namespace
 
-LibClass::LibClass (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File workingFile)
-    : controller (c), host (h), files (std::move (f)), working (std::move (workingFile)),
+LibClass::LibClass (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File workingFile, SharedFileAccess shared)
+    : controller (c), host (h), files (std::move (f)), working (std::move (workingFile), shared),
       fileList (entries, c.clock()),
-      noticeTimer (c.clock().makeTimer ([this] { showNotice ({}); }))
+      noticeTimer (c.clock().makeTimer ([this] { showNotice ({}); })),
+      followTimer (c.clock().makeTimer ([this] { followWorkingFile(); }))
 {
     setSize (pageWidth, pageHeight);
 
@@ -66,12 +67,14 @@ LibClass::LibClass (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMa
 
     working.open (entries);
     afterListChanged (true);
+    followTimer->start (followMs);
 }
 
 LibClass::~LibClass()
 {
     *alive = false;
     noticeTimer->stop();
+    followTimer->stop();
     fileList.removeChangeListener (this);
     working.close (entries);
 }
@@ -128,6 +131,18 @@ void LibClass::showNotice (const juce::String& text)
     else
         noticeTimer->stop();
     repaint();
+}
+
+void LibClass::followWorkingFile()
+{
+    // A question is about the list as it stands; the file is looked at again once it is answered.
+    if (isAsking())
+        return;
+    if (working.reopenIfChanged (entries))
+    {
+        afterListChanged (true);
+        showNotice ("CHANGED IN ANOTHER INSTANCE: " + juce::String (entries.size()) + " ARRANGEMENTS READ IN");
+    }
 }
 
 // ------------------------------------------------------------ list and buttons

@@ -19,8 +19,9 @@ namespace
     constexpr int keptInReach = 60;
 } // namespace
 
-Lib_Manager_Comp::Lib_Manager_Comp (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File working)
-    : controller (c), host (h), workingFile (std::move (working)), files (std::move (f)), keys (c)
+Lib_Manager_Comp::Lib_Manager_Comp (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File working,
+                                    SharedFileAccess shared)
+    : controller (c), host (h), workingFile (std::move (working)), sharedAccess (shared), files (std::move (f)), keys (c)
 {
     addAndMakeVisible (libraryBut);
     addAndMakeVisible (done);
@@ -54,7 +55,7 @@ void Lib_Manager_Comp::openLibraryPage()
 {
     if (libraryPage != nullptr)
         return;
-    libraryPage = std::make_unique<LibClass> (controller, host, files, workingFile);
+    libraryPage = std::make_unique<LibClass> (controller, host, files, workingFile, sharedAccess);
     name = libraryPageName;
     addAndMakeVisible (*libraryPage);
     // The buttons stay above the page where they meet it.

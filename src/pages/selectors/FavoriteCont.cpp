@@ -27,11 +27,10 @@ namespace
     juce::String shown (const std::string& name) { return juce::String (SelectorList::displayName (name)); }
 } // namespace
 
-FavoriteCont::FavoriteCont (MidiCntrState& c, const LibraryFolder* library, int m)
-    : controller (c), block (c.favorites()), panelMode (m == modeSetups ? modeSetups : modePrograms), names (c.model())
+FavoriteCont::FavoriteCont (MidiCntrState& c, FavoritesFile* favourites, int m)
+    : controller (c), block (c.favorites()), file (favourites), panelMode (m == modeSetups ? modeSetups : modePrograms),
+      names (c.model())
 {
-    if (library != nullptr)
-        file.emplace (*library);
 
     addAndMakeVisible (grid);
     for (int i = 0; i < FavoritesBlock::slotCount; ++i)
@@ -76,7 +75,7 @@ FavoriteCont::FavoriteCont (MidiCntrState& c, const LibraryFolder* library, int 
     addAndMakeVisible (scroller);
 
     refresh();
-    if (file.has_value())
+    if (file != nullptr)
     {
         fileCheck = controller.clock().makeTimer ([this] { checkFile(); });
         fileCheck->start (fileCheckMs);
@@ -94,8 +93,11 @@ FavoriteCont::~FavoriteCont()
 
 void FavoriteCont::refresh()
 {
-    if (file.has_value())
+    if (file != nullptr)
+    {
         file->load (block);
+        shownGeneration = file->generation();
+    }
     showSlots();
 }
 
@@ -145,7 +147,7 @@ bool FavoriteCont::assign (int slot, int kind, int number)
     if (! block.assign (slot, kind, number))
         return false;
     showSlot (slot);
-    if (file.has_value())
+    if (file != nullptr)
         file->save (block);
     if (slot == target)
         assigner->refresh();
@@ -171,13 +173,21 @@ void FavoriteCont::setAssignTarget (int slot)
 
 void FavoriteCont::checkFile()
 {
-    if (file.has_value() && file->changedOnDisk())
+    if (file == nullptr)
+        return;
+    if (file->changedOnDisk())
         refresh();
+    else if (file->generation() != shownGeneration)
+    {
+        // Another panel of this instance read the file in: the block it shares changed.
+        shownGeneration = file->generation();
+        showSlots();
+    }
 }
 
 bool FavoriteCont::isReadOnly() const noexcept
 {
-    return file.has_value() && ! block.isStorable();
+    return file != nullptr && ! block.isStorable();
 }
 
 juce::String FavoriteCont::hintText() const

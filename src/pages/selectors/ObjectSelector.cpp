@@ -54,8 +54,8 @@ bool SelectorField::keyPressed (const juce::KeyPress& key)
 
 // ----------------------------------------------------------------------- building
 
-ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description d, const LibraryFolder* folder)
-    : controllerState (c), favoritesFolder (folder), holder (h), desc (std::move (d))
+ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description d, FavoritesFile* favourites)
+    : controllerState (c), favoritesFile (favourites), holder (h), desc (std::move (d))
 {
     setLookAndFeel (&look.get());
 

@@ -18,7 +18,7 @@ void ObjectSelector::showFavorites (bool shown)
     }
     if (favorites != nullptr)
         return;
-    favorites = std::make_unique<FavoriteCont> (controller(), favoritesFolder,
+    favorites = std::make_unique<FavoriteCont> (controller(), favoritesFile,
                                                 desc.favoritesMode);
     favorites->onEvent = [this] (int code, int slot) { favoriteEvent (code, slot); };
     favorites->onAssignChosen = [this] (int n) { favoriteAssigned (n); };

@@ -25,7 +25,7 @@ namespace
     }
 } // namespace
 
-PrgSelClass::PrgSelClass (MidiCntrState& p, const LibraryFolder* favourites)
+PrgSelClass::PrgSelClass (MidiCntrState& p, FavoritesFile* favourites)
     : ObjectSelector (p, p.model().programBank(), programDescription(), favourites), chooser (p)
 {
     chooser.onChosen = [this] (int)

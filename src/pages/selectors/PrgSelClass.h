@@ -20,7 +20,7 @@ class PrgSelClass : public ObjectSelector
 public:
     static constexpr int pageType = selectortype::program;
 
-    explicit PrgSelClass (MidiCntrState& controller, const LibraryFolder* favoritesFolder = nullptr);
+    explicit PrgSelClass (MidiCntrState& controller, FavoritesFile* favoritesFile = nullptr);
 
     /** The channel the page works on, 0 to 15. */
     int channel() const noexcept;

@@ -24,7 +24,7 @@ namespace
     }
 } // namespace
 
-StpSelClass::StpSelClass (MidiCntrState& p, const LibraryFolder* favourites)
+StpSelClass::StpSelClass (MidiCntrState& p, FavoritesFile* favourites)
     : ObjectSelector (p, p.model().setupBank(), setupDescription(), favourites)
 {
 }

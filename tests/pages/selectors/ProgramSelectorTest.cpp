@@ -86,7 +86,7 @@ struct ProgramSelector : ProcessorFixture
         controller().deliverModelChanges();
         runMessageLoopFor (20);
     }
-    PrgSelClass page { processor->controller(), processor->persistentLibrary() };
+    PrgSelClass page { processor->controller(), processor->libraryFiles().favorites() };
 };
 } // namespace
 
