@@ -188,6 +188,24 @@ std::string recordName (const Bytes& record)
 
 // --------------------------------------------------------------- the targets
 
+
+// A bank merge input: the type's place in the merge target's list, the cap,
+// two cut points at a third and two thirds, a slot size, then the same bank
+// three times (base, this side, the other side), this side with one byte changed.
+void bankMergeSeed (int type, int cap, const Bytes& image)
+{
+    static const int mergeTypes[] = { 138, 155, 156, 133, 103, 163, 164, 168, 112, 149, 158, 151 };
+    const auto place = std::find (std::begin (mergeTypes), std::end (mergeTypes), type);
+    if (place == std::end (mergeTypes) || 3 * image.size() + 5 > maxSeed)
+        return;
+    Bytes input { (std::uint8_t) (place - std::begin (mergeTypes)), (std::uint8_t) cap, 85, 127, 24 };
+    Bytes mine = image;
+    mine[mine.size() / 2] ^= 0x01;
+    for (const Bytes* part : { &image, &mine, &image })
+        input.insert (input.end(), part->begin(), part->end());
+    write ("fuzz_bank_merge", "merge_" + std::to_string (type) + "_" + std::to_string (cap), input);
+}
+
 void bankIndex (const Factory& f)
 {
     // The target reads: type (index into its list), cap, store number, stored record length, then the bank.
@@ -211,6 +229,7 @@ void bankIndex (const Factory& f)
                           (std::uint8_t) (40 + 20 * count) };
             input.insert (input.end(), image.begin(), image.end());
             write ("fuzz_bank_index", "bank_" + std::to_string (types[t]) + "_" + std::to_string (number), input);
+            bankMergeSeed (types[t], number + 1, image);
         }
     }
 }
