@@ -50,6 +50,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 
 MainComp::~MainComp()
 {
+    closeMidiMonitor();
     closeLibraryManager();
     closeUpdateHostPanel();
     processor.removeChangeListener (this);
@@ -241,6 +242,7 @@ void MainComp::resized()
     controller.settings().set (Setting::width, w);
     controller.settings().set (Setting::height, h);
     layoutLibraryPanels();
+    layoutMonitorPanel();
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
     if (transferSelection != nullptr)
