@@ -15,6 +15,7 @@ namespace
     constexpr int barHeight = 28;
     constexpr int detailHeight = 66;
     constexpr int statusHeight = 22;
+    constexpr int channelBoxWidth = 124;
     constexpr int namesRefreshMs = 1000; // the port lists are read again at most this often
     constexpr int allChannelsId = 1, firstChannelId = 2; // combo ids must not be 0
 
@@ -86,6 +87,8 @@ MidiMonitor::MidiMonitor (MidiCntrState& c, std::shared_ptr<FileMan> files)
     head.addColumn ("Bytes", bytesColumn, 330, 100, -1, fixed);
     head.addColumn ("Meaning", meaningColumn, 380, 100, -1, fixed);
     head.setStretchToFitActive (true);
+    // The vertical bar is always there, so the columns that fit the width never need a horizontal one.
+    table.getViewport()->setScrollBarsShown (true, false);
     addAndMakeVisible (table);
 
     emptyNote.setText ("Nothing has travelled since the monitor opened. Every message sent to the instrument and every "
@@ -442,17 +445,18 @@ void MidiMonitor::resized()
     for (size_t i = 0; i < filters.size(); ++i)
     {
         filters[i]->setBounds (bar.removeFromLeft (filterWidths[i]));
-        bar.removeFromLeft (i == filterOut ? gap * 3 : gap);
+        bar.removeFromLeft (i == filterOut ? gap * 2 : gap);
     }
-    bar.removeFromLeft (gap * 2);
-    channelBox.setBounds (bar.removeFromLeft (124));
 
     for (auto* b : { &close, &saveSysExButton, &saveLines, &copy, &clearAll, &pause })
     {
-        const int w = b == &pause || b == &close ? 70 : b == &copy ? 60 : b == &clearAll ? 64 : 88;
+        const int w = b == &pause || b == &close ? 64 : b == &copy ? 56 : b == &clearAll ? 60 : 84;
         b->setBounds (bar.removeFromRight (w));
-        bar.removeFromRight (b == &close ? gap * 3 : gap);
+        bar.removeFromRight (b == &close ? gap * 2 : gap);
     }
+    // The channel box takes what the buttons leave, up to its full width.
+    bar.removeFromLeft (gap);
+    channelBox.setBounds (bar.removeFromLeft (juce::jlimit (0, channelBoxWidth, bar.getWidth() - gap)));
 
     area.removeFromTop (gap);
     auto bottom = area.removeFromBottom (statusHeight);

@@ -48,7 +48,7 @@ public:
     static constexpr int rowHeight = 20;
     static constexpr int defaultWidth = 1000;
     static constexpr int defaultHeight = 640;
-    static constexpr int minimumWidth = 640;
+    static constexpr int minimumWidth = 960; // every button of the bar and the channel box in one row
     static constexpr int minimumHeight = 320;
 
     enum Column { timeColumn = 1, directionColumn, portColumn, bytesColumn, meaningColumn };

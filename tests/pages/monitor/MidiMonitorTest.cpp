@@ -9,6 +9,7 @@
 #include "support/EmulatorWindow.h"
 #include "support/ScriptedFileMan.h"
 
+#include <algorithm>
 #include <mutex>
 #include <set>
 
@@ -339,4 +340,33 @@ TEST_F (MonitorFixture, LooksLessOftenWhenQuietAndRecordsOnlyWhileOpen)
     monitor.reset();
     EXPECT_FALSE (controller().monitor().isRecording()) << "closed, the taps are off";
     EXPECT_EQ (clock->runningTimers(), timers - 1);
+}
+
+TEST_F (MonitorFixture, AtItsNarrowestEveryControlOfTheBarHasARoomOfItsOwn)
+{
+    for (const int width : { MidiMonitor::minimumWidth, MidiMonitor::defaultWidth })
+    {
+        monitor->setSize (width, MidiMonitor::minimumHeight);
+        // Lines that arrive after the size was set, more than the list shows at once.
+        for (int n = 0; n < 40; ++n)
+            controller().input().handleIncomingMidiMessage (nullptr, juce::MidiMessage::noteOn (1, 60, (juce::uint8) 64));
+        settle();
+        ASSERT_GT ((int) monitor->log().rowCount() * MidiMonitor::rowHeight, monitor->list().getHeight());
+
+        std::vector<juce::Component*> bar { &monitor->pauseButton(), &monitor->clearButton(), &monitor->channelChoice() };
+        for (int i = 0; i < 5; ++i)
+            bar.push_back (&monitor->filterButton (i));
+        for (auto* child : monitor->getChildren())
+            if (dynamic_cast<juce::Button*> (child) != nullptr && std::find (bar.begin(), bar.end(), child) == bar.end())
+                bar.push_back (child); // COPY, SAVE TEXT, SAVE .SYX, CLOSE
+        ASSERT_EQ (bar.size(), 12u);
+        for (size_t i = 0; i < bar.size(); ++i)
+        {
+            EXPECT_GE (bar[i]->getWidth(), 40) << width;
+            EXPECT_TRUE (monitor->getLocalBounds().contains (bar[i]->getBounds())) << width;
+            for (size_t j = i + 1; j < bar.size(); ++j)
+                EXPECT_FALSE (bar[i]->getBounds().intersects (bar[j]->getBounds()))
+                    << width << ": " << bar[i]->getName() << " and " << bar[j]->getName();
+        }
+    }
 }
