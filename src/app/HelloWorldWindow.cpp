@@ -24,6 +24,7 @@ HelloWorldWindow::HelloWorldWindow (ProcessorOptions options)
     auto* content = new MainComp (*audioProcessor);
     // A program of its own may open windows of its own.
     content->setLibraryManagerInOwnWindow (true);
+    content->setMidiMonitorInOwnWindow (true);
     setContentOwned (content, false);
     setResizable (true, false);
     setResizeLimits (MainComp::minimumWidth, MainComp::minimumHeight, 16384, 16384);

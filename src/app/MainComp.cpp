@@ -52,6 +52,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 
 MainComp::~MainComp()
 {
+    closeMidiMonitor();
     closeLibraryManager();
     processor.libraryFiles().notices().removeListener (this);
     closeUpdateHostPanel();
@@ -244,6 +245,7 @@ void MainComp::resized()
     controller.settings().set (Setting::width, w);
     controller.settings().set (Setting::height, h);
     layoutLibraryPanels();
+    layoutMonitorPanel();
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
     if (transferSelection != nullptr)

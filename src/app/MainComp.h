@@ -15,6 +15,7 @@
 #include "ui/PageCommands.h"
 #include "pages/editors/ProgramEditor.h"
 #include "pages/midisetup/RecTrn.h"
+#include "pages/monitor/MidiMonitorWindow.h"
 #include "pages/arrangements/UpdHostCont.h"
 #include "pages/editors/SetupEditor.h"
 #include "app/VersionPanel.h"
@@ -146,6 +147,21 @@ public:
     MIDI_Setup* midiSetupPanel() noexcept { return setupPanel.get(); }
     bool isMidiSetupShown() const noexcept { return setupPanel != nullptr && setupPanel->isVisible(); }
 
+    // ------------------------------------------------------------ MIDI monitor
+    /**
+        Opens the MIDI monitor, or brings it to the front: from the MIDI setup
+        panel's "MIDI MONITOR" and a double-click on "MIDI". It opens in a
+        window of its own (the stand-alone program) or as a panel over the
+        lower part of the pages (the editor in a plug-in host).
+    */
+    void openMidiMonitor();
+    void closeMidiMonitor();
+    MidiMonitor* midiMonitor() const noexcept;
+    MidiMonitorWindow* midiMonitorWindow() const noexcept { return monitorWindow.get(); }
+    void setMidiMonitorInOwnWindow (bool ownWindow) noexcept { monitorInOwnWindow = ownWindow; }
+    /** The panel's height over the pages, when it is not in a window. */
+    static constexpr int monitorPanelHeight = 330;
+
     /** Opens the receive/transmit panel with direction 2012 or 2013; 0 closes it. */
     void setTransferPanelShown (int direction);
     RecTrn* transferPanel() noexcept { return transferSelection.get(); }
@@ -262,6 +278,7 @@ private:
     void closeUpdateHostPanel();
     void installEditorShortcuts();
     void writeDialogFinished (int code);
+    void layoutMonitorPanel();
 
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
@@ -294,6 +311,9 @@ private:
     std::unique_ptr<ClockTimer> statusRestore;
     std::unique_ptr<WriteSnd> writer;
     std::unique_ptr<juce::MouseListener> editorShortcuts;
+    bool monitorInOwnWindow = false;
+    std::unique_ptr<MidiMonitor> monitorPanel;
+    std::unique_ptr<MidiMonitorWindow> monitorWindow;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
 };

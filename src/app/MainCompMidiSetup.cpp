@@ -103,6 +103,11 @@ void MainComp::midiSetupCommand (int code, int value)
             checkIdentityAndSave();
             break;
 
+        case MIDI_Setup::codeMonitor:
+            pageCommand (pagecommand::midiSetup, 0);
+            openMidiMonitor();
+            break;
+
         case MIDI_Setup::codeReceive:
         case MIDI_Setup::codeTransmit:
             pageCommand (pagecommand::midiSetup, 0);

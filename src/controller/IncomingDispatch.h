@@ -16,6 +16,7 @@ class HostMidi;
 class InputPause;
 class LiveValues;
 class MidiConnection;
+class MidiTap;
 class Notifications;
 class RK2Class;
 class TransferMailbox;
@@ -45,6 +46,7 @@ public:
         TransferMailbox& transfers;
         RK2Class& model;
         HostMidi& host;
+        MidiTap& monitor;
     };
 
     explicit IncomingDispatch (Parts parts);

@@ -8,9 +8,10 @@ MidiCntrState::MidiCntrState (MidiPortProvider& ports, std::unique_ptr<SettingsS
       settingsPart (std::move (storage)),
       connectionPart (ports, notificationsPart, settingsPart),
       scanPart (connectionPart, settingsPart, *clockSource),
-      dispatch ({ inputPause, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart, mailbox, rk2, hostMidiPart })
+      dispatch ({ inputPause, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart, mailbox, rk2, hostMidiPart, monitorQueue })
 {
     connectionPart.setInputCallback (dispatch);
+    connectionPart.output().setTap (&monitorQueue);
 }
 
 MidiCntrState::~MidiCntrState()

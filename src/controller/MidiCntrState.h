@@ -44,6 +44,7 @@
 
 #include "midi/Clock.h"
 #include "midi/MidiPorts.h"
+#include "midi/MonitorQueue.h"
 #include "model/RK2Class.h"
 
 #include <memory>
@@ -73,6 +74,8 @@ namespace zr9
     - recall(): what a plug-in's project keeps of the instrument, and its return;
     - hostMidi(): the MIDI a plug-in host sends and receives.
     - favorites(): the 32 favourites and the favourites grid's offset.
+    - monitor(): what the MIDI monitor records of every message that leaves
+      through the output and arrives on the input, while it records.
 */
 class MidiCntrState
 {
@@ -114,6 +117,7 @@ public:
     HostMidi& hostMidi() noexcept { return hostMidiPart; }
     FavoritesBlock& favorites() noexcept { return favoritesPart; }
     Clock& clock() noexcept { return *clockSource; }
+    MonitorQueue& monitor() noexcept { return monitorQueue; }
     /** The MIDI input callback the opened input port delivers to. */
     IncomingDispatch& input() noexcept { return dispatch; }
 
@@ -157,6 +161,7 @@ public:
 
 private:
     std::shared_ptr<Clock> clockSource;
+    MonitorQueue monitorQueue { *clockSource }; // outlives the ports, whose threads tap it
     ControllerSettings settingsPart;
     Notifications notificationsPart;
     RK2Class rk2;

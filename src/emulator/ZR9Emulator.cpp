@@ -28,6 +28,7 @@ namespace
         {
             zr9->line().carried ((size_t) m.getRawDataSize());
             zr9->receive (m.getRawData(), (size_t) m.getRawDataSize());
+            written (m);
         }
         void sendBlock (const juce::MidiBuffer& buffer, double, double) override
         {
@@ -35,6 +36,7 @@ namespace
             {
                 zr9->line().carried ((size_t) meta.numBytes);
                 zr9->receive (meta.data, (size_t) meta.numBytes);
+                written (meta.data, meta.numBytes);
             }
         }
         bool waitUntilQueueSent (int) override { return true; }

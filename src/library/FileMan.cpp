@@ -12,6 +12,8 @@ namespace
         { FileMan::kindLoadArrangements, "Load Arrangements", ".zr9arrlib", FileMan::modeOpen },
         { FileMan::kindSaveArrangement, "Save Arrangement", ".zr9arr", FileMan::modeSave },
         { FileMan::kindSaveArrangements, "Save Arrangements", ".zr9arrlib", FileMan::modeSave },
+        { FileMan::kindSaveMidiLog, "Save MIDI Log", ".txt", FileMan::modeSave },
+        { FileMan::kindSaveSysEx, "Save System Exclusive", ".syx", FileMan::modeSave },
     };
 } // namespace
 

@@ -19,6 +19,8 @@ namespace zr9
     | 9    | "Load Arrangements" | ".zr9arrlib"| 98 open  |
     | 108  | "Save Arrangement"  | ".zr9arr"   | 99 save  |
     | 109  | "Save Arrangements" | ".zr9arrlib"| 99 save  |
+    | 110  | "Save MIDI Log"     | ".txt"      | 99 save  |
+    | 111  | "Save System Exclusive" | ".syx"  | 99 save  |
 
     The answer comes later, on the message thread: the chosen file, or
     nothing when the user cancelled. A file chosen in a save dialog already
@@ -36,6 +38,8 @@ public:
     static constexpr int kindLoadArrangements = 9;
     static constexpr int kindSaveArrangement = 108;
     static constexpr int kindSaveArrangements = 109;
+    static constexpr int kindSaveMidiLog = 110;
+    static constexpr int kindSaveSysEx = 111;
 
     struct Kind
     {

@@ -23,6 +23,7 @@ namespace
     {
     public:
         std::uint64_t nowMs() const noexcept override { return (std::uint64_t) juce::Time::getMillisecondCounterHiRes(); }
+        double preciseMs() const noexcept override { return juce::Time::getMillisecondCounterHiRes(); }
 
         std::unique_ptr<ClockTimer> makeTimer (std::function<void()> tick) override
         {

@@ -34,6 +34,9 @@ public:
     /** Milliseconds from an arbitrary start; any thread. */
     virtual std::uint64_t nowMs() const noexcept = 0;
 
+    /** The same time with the fraction of a millisecond where the clock has one; any thread, never blocks. */
+    virtual double preciseMs() const noexcept { return (double) nowMs(); }
+
     /** A timer whose ticks run on the message thread (or inside the stepping call of a test clock). */
     virtual std::unique_ptr<ClockTimer> makeTimer (std::function<void()> tick) = 0;
 

@@ -31,12 +31,12 @@ namespace
     {
     public:
         explicit JuceOutput (std::unique_ptr<juce::MidiOutput> d)
-            : device (std::move (d)), queue ([this] (const juce::MidiMessage& m) { device->sendMessageNow (m); })
+            : device (std::move (d)), queue ([this] (const juce::MidiMessage& m) { device->sendMessageNow (m); written (m); })
         {
         }
         ~JuceOutput() override { queue.stop(); }
 
-        void sendNow (const juce::MidiMessage& m) override { device->sendMessageNow (m); }
+        void sendNow (const juce::MidiMessage& m) override { device->sendMessageNow (m); written (m); }
         void sendBlock (const juce::MidiBuffer& b, double startMs, double rate) override { queue.push (b, startMs, rate); }
         bool waitUntilQueueSent (int timeoutMs) override { return queue.waitUntilSent (timeoutMs); }
         void startSendingThread() override { queue.start(); }

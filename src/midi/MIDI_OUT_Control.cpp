@@ -25,6 +25,7 @@ bool MIDI_OUT_Control::open (int portNumber)
     device = ports.openOutput (portNumber - 1);
     if (device == nullptr)
         return false;
+    device->setTap (monitorTap.load(), portNumber);
     device->startSendingThread();
     openPort = portNumber;
     opened = true;

@@ -38,6 +38,9 @@ public:
     bool isOpen() const noexcept { return opened.load(); }
     /** 1-based number of the open port, 0 when closed. */
     int portNumber() const noexcept { return openPort.load(); }
+    /** Where the ports this control opens show each message they write to the device (the MIDI monitor). */
+    void setTap (MidiTap* t) noexcept { monitorTap.store (t); }
+
     /** Byte 4 of every instrument message; nothing changes it. */
     int deviceId() const noexcept { return 0; }
 
@@ -57,6 +60,7 @@ private:
     std::unique_ptr<MidiOutputPort> device;
     std::atomic<bool> opened { false };
     std::atomic<int> openPort { 0 };
+    std::atomic<MidiTap*> monitorTap { nullptr };
     juce::CriticalSection sendLock;
 
     JUCE_DECLARE_NON_COPYABLE (MIDI_OUT_Control)

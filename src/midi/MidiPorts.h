@@ -1,7 +1,10 @@
 #pragma once
 
+#include "MidiTap.h"
+
 #include <juce_audio_devices/juce_audio_devices.h>
 
+#include <atomic>
 #include <memory>
 
 namespace zr9
@@ -31,6 +34,26 @@ public:
     virtual bool waitUntilQueueSent (int timeoutMs) = 0;
     virtual void startSendingThread() = 0;
     virtual void stopSendingThread() = 0;
+
+    /** Shows every message this port writes to its device to `tap` (nullptr: to nothing), as port `portNumber`. */
+    virtual void setTap (MidiTap* t, int portNumber) noexcept
+    {
+        tapPort.store (portNumber, std::memory_order_relaxed);
+        tap.store (t, std::memory_order_release);
+    }
+
+protected:
+    /** An implementation calls this where it has written a message to its device, on the thread that wrote it. */
+    void written (const juce::uint8* data, int size) const noexcept
+    {
+        if (auto* t = tap.load (std::memory_order_acquire))
+            t->tap (monitor::Direction::out, tapPort.load (std::memory_order_relaxed), data, (size_t) std::max (0, size));
+    }
+    void written (const juce::MidiMessage& m) const noexcept { written (m.getRawData(), m.getRawDataSize()); }
+
+private:
+    std::atomic<MidiTap*> tap { nullptr };
+    std::atomic<int> tapPort { 0 };
 };
 
 /**

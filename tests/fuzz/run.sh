@@ -21,7 +21,8 @@ cmake --build "$build" --parallel 2
 targets=(fuzz_bank_index:bank.dict fuzz_settings:settings.dict fuzz_value_text:value.dict fuzz_sysex_route:sysex.dict
          fuzz_part_data:sysex.dict fuzz_edit_parts:sysex.dict fuzz_program_decode:objects.dict fuzz_zone_walk:objects.dict
          fuzz_fx_chain:objects.dict fuzz_arrangement_state:arrangement.dict fuzz_object_fetch:sysex.dict:1024
-         fuzz_arrangement_list:arrangementlist.dict fuzz_bank_merge:bank.dict)
+         fuzz_arrangement_list:arrangementlist.dict fuzz_bank_merge:bank.dict
+         fuzz_monitor_decode:sysex.dict)
 
 artifacts="$build/artifacts"
 mkdir -p "$artifacts"

@@ -28,11 +28,18 @@ namespace
     public:
         explicit FakeOutput (std::shared_ptr<FakeMidiLog> l) : log (std::move (l)) {}
 
-        void sendNow (const juce::MidiMessage& m) override { log->sent.push_back ({ true, bytesOf (m) }); }
+        void sendNow (const juce::MidiMessage& m) override
+        {
+            log->sent.push_back ({ true, bytesOf (m) });
+            written (m);
+        }
         void sendBlock (const juce::MidiBuffer& buffer, double, double) override
         {
             for (const auto meta : buffer)
+            {
                 log->sent.push_back ({ false, bytesOf (meta.getMessage()) });
+                written (meta.data, meta.numBytes);
+            }
         }
         bool waitUntilQueueSent (int) override { ++log->queueWaits; return true; }
         void startSendingThread() override { ++log->threadStarts; log->sendingThreadRunning = true; }

@@ -18,6 +18,8 @@ namespace
         bool waitUntilQueueSent (int timeoutMs) override { return queue.waitUntilSent (timeoutMs); }
         void startSendingThread() override { queue.start(); }
         void stopSendingThread() override { queue.stop(); }
+        // The wrapped output writes to the device, from this output's sending thread.
+        void setTap (MidiTap* t, int portNumber) noexcept override { device->setTap (t, portNumber); }
 
     private:
         std::unique_ptr<MidiOutputPort> device;

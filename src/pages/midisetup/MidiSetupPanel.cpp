@@ -44,16 +44,19 @@ MIDI_Setup::MIDI_Setup()
     poll.setBounds (534, 480, 100, 36);
     receive.setBounds (234, 480, 140, 36);
     transmit.setBounds (394, 480, 140, 36);
+    monitor.setBounds (554, 480, 120, 36); // over the hidden "POLL"
     addAndMakeVisible (ok);
     addChildComponent (poll); // kept for the instrument's poll command; never shown
     addAndMakeVisible (receive);
     addAndMakeVisible (transmit);
+    addAndMakeVisible (monitor);
 
     // The three buttons other than "OK" share one id, so each reports by its own callback.
     ok.onClick = [this] { post (codeOk, 0); };
     poll.onClick = [this] { post (codePoll, 0); };
     receive.onClick = [this] { post (codeReceive, 0); };
     transmit.onClick = [this] { post (codeTransmit, 0); };
+    monitor.onClick = [this] { post (codeMonitor, 0); };
 }
 
 void MIDI_Setup::setPortNames (const juce::StringArray& inputs, const juce::StringArray& outputs)

@@ -18,9 +18,10 @@ public:
 /**
     The MIDI setup panel: the chosen input and output port, each with a lamp
     that shows whether the port is open, the connection status, and the
-    buttons that close the panel or start a transfer. Clicking a port box
-    opens a menu of "NONE" and the device names; a menu entry's position is
-    the port number. The panel only shows and reports; its owner opens ports.
+    buttons that close the panel, start a transfer or open the MIDI monitor.
+    Clicking a port box opens a menu of "NONE" and the device names; a menu
+    entry's position is the port number. The panel only shows and reports;
+    its owner opens ports.
 */
 class MIDI_Setup : public juce::Component
 {
@@ -33,6 +34,7 @@ public:
     static constexpr int codeOutputPicked = 302;
     static constexpr int codeReceive = 2012;
     static constexpr int codeTransmit = 2013;
+    static constexpr int codeMonitor = 2014;
     // Codes the owner also takes from others: the option switch, a new port scan, a chosen option.
     static constexpr int codeOption = 206;
     static constexpr int codeRestartScan = 211;
@@ -81,6 +83,7 @@ public:
     SkinButton& pollButton() noexcept { return poll; }
     SkinButton& receiveButton() noexcept { return receive; }
     SkinButton& transmitButton() noexcept { return transmit; }
+    SkinButton& monitorButton() noexcept { return monitor; }
 
     void paint (juce::Graphics& g) override;
     void mouseDown (const juce::MouseEvent& e) override;
@@ -95,6 +98,7 @@ private:
     SkinButton poll { "POLL", otherButtonId };
     SkinButton receive { "RECEIVE DATA", otherButtonId };
     SkinButton transmit { "TRANSMIT DATA", otherButtonId };
+    SkinButton monitor { "MIDI MONITOR", otherButtonId };
 
     juce::StringArray inputNames { "NONE" }, outputNames { "NONE" };
     int inputChoice = 0, outputChoice = 0, third = -1;
