@@ -354,6 +354,36 @@ void sysexRoute (const Exchanges& e)
     write ("fuzz_sysex_route", "flushed_partial", join ({ pieces (cut, 255, true), pieces (e.byName.at ("identity")[1], 255, false) }));
 }
 
+
+/** Recorded traffic for the monitor's decoder: each message as a flags byte
+    (direction, then 10 ms since the one before), a length byte and its bytes. */
+void monitorTraffic (const Exchanges& e)
+{
+    const Bytes channelMessages[] = { { 0x90, 60, 100 }, { 0x80, 60, 0 }, { 0xB2, 10, 20 }, { 0xC3, 5 }, { 0xE0, 0x00, 0x40 } };
+    for (const auto& [name, messages] : e.byName)
+    {
+        Bytes traffic;
+        bool out = true;
+        for (const auto& message : messages)
+        {
+            if (message.size() > 255)
+                continue;
+            traffic.push_back ((std::uint8_t) ((out ? 1 : 0) | (1 << 2)));
+            traffic.push_back ((std::uint8_t) message.size());
+            traffic.insert (traffic.end(), message.begin(), message.end());
+            out = ! out;
+        }
+        for (const auto& message : channelMessages)
+        {
+            traffic.push_back ((std::uint8_t) (1 << 2));
+            traffic.push_back ((std::uint8_t) message.size());
+            traffic.insert (traffic.end(), message.begin(), message.end());
+        }
+        if (traffic.size() <= maxSeed)
+            write ("fuzz_monitor_decode", name, traffic);
+    }
+}
+
 void partData (const Exchanges& e)
 {
     for (const auto& [name, messages] : e.byName)
@@ -552,6 +582,7 @@ int main (int argc, char** argv)
         settings();
         valueText();
         sysexRoute (e);
+        monitorTraffic (e);
         partData (e);
         editParts (f);
         records (f);
