@@ -201,7 +201,7 @@ void bankMergeSeed (int type, int cap, const Bytes& image)
     Bytes input { (std::uint8_t) (place - std::begin (mergeTypes)), (std::uint8_t) cap, 85, 127, 24 };
     Bytes mine = image;
     mine[mine.size() / 2] ^= 0x01;
-    for (const Bytes* part : { &image, &mine, &image })
+    for (const Bytes* part : { &image, static_cast<const Bytes*> (&mine), &image })
         input.insert (input.end(), part->begin(), part->end());
     write ("fuzz_bank_merge", "merge_" + std::to_string (type) + "_" + std::to_string (cap), input);
 }
