@@ -28,6 +28,8 @@ struct ProcessorOptions
     std::shared_ptr<Clock> clock;
     /** False when no port may be opened and no instrument looked for. */
     bool useDevices = true;
+    /** True in a plug-in, which has a host whose MIDI it may pass on to the instrument. */
+    bool plugIn = false;
     /** Makes the editor a host opens; the processor has no editor without it. */
     std::function<juce::AudioProcessorEditor* (class RevuDIAudioProcessor&)> makeEditor;
 };
@@ -70,6 +72,8 @@ public:
     const LibraryFolder& library() const noexcept { return libraryFolder; }
     /** False when nothing may be read from or written to the library folder. */
     bool isPersistent() const noexcept { return options.persistent; }
+    /** True when a plug-in host runs the processor, false in the stand-alone program. */
+    bool isPlugIn() const noexcept { return options.plugIn; }
     /** The library folder where files may be kept; nullptr when nothing may be written. */
     const LibraryFolder* persistentLibrary() const noexcept { return options.persistent ? &libraryFolder : nullptr; }
     /** Writes the library's data file of one object type now (after an object was kept there by hand). */
