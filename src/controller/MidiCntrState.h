@@ -154,7 +154,7 @@ private:
     PortScan scanPart;
     NotePlayer notePlayer { connectionPart, settingsPart };
     LiveValues liveValues { liveTable, channelPrograms, connectionPart, notificationsPart };
-    HostMidi hostMidiPart { { *clockSource, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart } };
+    HostMidi hostMidiPart { { *clockSource, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart, settingsPart } };
     IncomingDispatch dispatch;
     EditorMemory memory;
     PlugBank arrangements { liveValues, inputPause, notificationsPart };

@@ -28,15 +28,8 @@ namespace
     public:
         explicit FakeOutput (std::shared_ptr<FakeMidiLog> l) : log (std::move (l)) {}
 
-        void sendNow (const juce::MidiMessage& m) override { log->sent.push_back ({ true, bytesOf (m) }); }
-        void sendBlock (const juce::MidiBuffer& buffer, double, double) override
-        {
-            for (const auto meta : buffer)
-                log->sent.push_back ({ false, bytesOf (meta.getMessage()) });
-        }
-        bool waitUntilQueueSent (int) override { ++log->queueWaits; return true; }
-        void startSendingThread() override { ++log->threadStarts; log->sendingThreadRunning = true; }
-        void stopSendingThread() override { ++log->threadStops; log->sendingThreadRunning = false; }
+        void sendNow (const juce::MidiMessage& m) override { log->sent.push_back ({ bytesOf (m) }); }
+        bool isInProcess() const noexcept override { return true; }
 
     private:
         std::shared_ptr<FakeMidiLog> log;

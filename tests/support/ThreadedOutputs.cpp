@@ -1,7 +1,5 @@
 #include "ThreadedOutputs.h"
 
-#include "midi/OutputQueue.h"
-
 namespace zr9::test
 {
 
@@ -11,17 +9,10 @@ namespace
     {
     public:
         explicit ThreadedOutput (std::unique_ptr<MidiOutputPort> d) : device (std::move (d)) {}
-        ~ThreadedOutput() override { queue.stop(); }
-
         void sendNow (const juce::MidiMessage& m) override { device->sendNow (m); }
-        void sendBlock (const juce::MidiBuffer& b, double startMs, double rate) override { queue.push (b, startMs, rate); }
-        bool waitUntilQueueSent (int timeoutMs) override { return queue.waitUntilSent (timeoutMs); }
-        void startSendingThread() override { queue.start(); }
-        void stopSendingThread() override { queue.stop(); }
 
     private:
         std::unique_ptr<MidiOutputPort> device;
-        OutputQueue queue { [this] (const juce::MidiMessage& m) { device->sendNow (m); } };
     };
 } // namespace
 
