@@ -110,7 +110,7 @@ TEST (MidiSetupPanel, TheHostMidiSwitchShowsOnlyWhenAskedAndReportsEachClick)
     panel.showHostMidiSwitch (true);
     ASSERT_TRUE (panel.isHostMidiSwitchShown());
     EXPECT_TRUE (panel.hostMidiSwitch().getToggleState());
-    EXPECT_FALSE (panel.hostMidiSwitch().getBounds().intersects ({ 235, 401, 549, 39 })) << "clear of the lower input zone";
+    EXPECT_FALSE (panel.hostMidiSwitch().getBounds().intersects (juce::Rectangle<int> (235, 401, 549, 39))) << "clear of the lower input zone";
     panel.hostMidiSwitch().triggerClick();
     runMessageLoopFor (50);
     panel.hostMidiSwitch().triggerClick();
