@@ -20,7 +20,8 @@ class HeldUpPorts final : public MidiPortProvider
 public:
     using Bytes = std::vector<juce::uint8>;
 
-    HeldUpPorts() = default;
+    /** Writes go straight through until the test holds them up. */
+    HeldUpPorts() { gate.signal(); }
 
     juce::StringArray inputNames() override { return {}; }
     juce::StringArray outputNames() override { return { "Held-up Out" }; }
@@ -41,7 +42,7 @@ private:
     friend class HeldUpOutput;
     void write (const juce::MidiMessage& m);
 
-    juce::WaitableEvent gate { true };
+    juce::WaitableEvent gate { true }; // a manual-reset event starts unsignalled: the constructor opens it
     mutable std::mutex lock;
     std::condition_variable changed;
     size_t begun = 0;
