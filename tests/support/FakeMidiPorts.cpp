@@ -58,6 +58,8 @@ std::vector<std::vector<juce::uint8>> FakeMidiLog::wholeSysEx() const
 {
     std::vector<std::vector<juce::uint8>> out;
     bool open = false;
+    // A continuing piece holds data bytes, and the last may end with 0xF7 or be that byte alone
+    // (a message one byte longer than a whole number of pieces).
     for (const auto& s : sent)
     {
         if (s.bytes.empty())
@@ -67,7 +69,7 @@ std::vector<std::vector<juce::uint8>> FakeMidiLog::wholeSysEx() const
             out.push_back (s.bytes);
             open = true;
         }
-        else if (open && s.bytes[0] < 0x80)
+        else if (open && (s.bytes[0] < 0x80 || (s.bytes.size() == 1 && s.bytes[0] == 0xF7)))
         {
             out.back().insert (out.back().end(), s.bytes.begin(), s.bytes.end());
         }
