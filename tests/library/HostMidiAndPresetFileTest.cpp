@@ -92,17 +92,19 @@ TEST_F (HostMidiFixture, TheHostsMessagesReachTheInstrumentOnTheBlocksClockAndTh
     in.addEvent (identityRequest, (int) sizeof (identityRequest), 6); // not passed on
     EXPECT_TRUE (runBlock (in).isEmpty()) << "nothing the host sent goes back to it";
 
-    // Each message leaves one block after its place in the block.
+    // Each message leaves one block after its place in the block. Meanwhile the keys, the
+    // channel's program and the pages follow on the message thread, by the processor's own
+    // timer, which runs on the same clock and ticks before the first message is due.
+    static_assert (RevuDIAudioProcessor::hostDeliveryMs < blockMs - 1);
     EXPECT_TRUE (sentAfter (0).empty());
+    EXPECT_FALSE (controller().keys().isDown (60)) << "not before the message thread takes it";
     EXPECT_EQ (sentAfter (blockMs - 1).size(), 0u);
+    EXPECT_TRUE (controller().keys().isDown (60)) << "the timer delivered it";
     EXPECT_EQ (sentAfter (1), (std::vector<Bytes> { { 0x90, 60, 100 } }));
     EXPECT_EQ (sentAfter (4).size(), 1u);
     EXPECT_EQ (sentAfter (1).size(), 2u);
     EXPECT_EQ (sentAfter (5), (std::vector<Bytes> { { 0x90, 60, 100 }, { 0xC2, 9 }, { 0xE0, 12000 & 0x7F, 12000 >> 7 } }));
 
-    // The keys, the channel's program and the pages follow on the message thread.
-    EXPECT_FALSE (controller().keys().isDown (60));
-    processor->deliverHostChanges();
     EXPECT_TRUE (controller().keys().isDown (60));
     EXPECT_EQ (controller().currentProgram (2), 9);
     const auto codes = controller().notifications().take().stateCodes;
