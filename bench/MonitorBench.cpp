@@ -9,7 +9,7 @@
 //   the screen would; the share of the second is the "message_thread" counter;
 // - tap: what one message costs the MIDI thread that sees it, recording or not.
 
-#include "BenchProcessor.h"
+#include "BenchProcessor.h" // declares the framework's step of its message loop
 
 #include "emulator/ZR9Emulator.h"
 #include "pages/monitor/MidiMonitor.h"
@@ -17,13 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include <thread>
-
-namespace juce
-{
-// The framework's own step of its message loop on Linux (false when no message waits);
-// the shipped program has no modal loops, so the benchmark drives the loop with it.
-bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
-} // namespace juce
 
 using namespace zr9;
 

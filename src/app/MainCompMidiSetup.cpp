@@ -50,6 +50,8 @@ void MainComp::refreshMidiSetup()
     setupPanel->refresh (settings.number (Setting::inputPort), connection.isInputOpen(),
                          settings.number (Setting::outputPort), connection.isOutputOpen(),
                          settings.number (Setting::setupValue), settings.deviceOption());
+    if (processor.isPlugIn())
+        setupPanel->showHostMidiSwitch (settings.passesHostMidi());
 }
 
 void MainComp::checkIdentityAndSave()
@@ -75,6 +77,11 @@ void MainComp::midiSetupCommand (int code, int value)
         case MIDI_Setup::codeOption:
             controller.settings().setDeviceOption (value == 1);
             checkIdentityAndSave();
+            break;
+
+        case MIDI_Setup::codeHostMidiPassed:
+            controller.settings().setPassesHostMidi (value == 1);
+            controller.settings().save();
             break;
 
         case MIDI_Setup::codeRestartScan:

@@ -1,22 +1,8 @@
 #pragma once
 
-// The controller state and its threads
-// ------------------------------------
-// Message thread: pages, the port scan and every other timer, opening and
-//   closing ports, bank stores (each published whole, see ObjBankHolder),
-//   the settings file and every other file.
-// MIDI input thread: IncomingDispatch. It assembles and routes what arrives,
-//   writes live values (atomic), held keys and the channel bookkeeping (under
-//   their locks), changes the connection (under its lock), reads banks only
-//   through published snapshots, posts notifications and setup parts for the
-//   message thread, and queues messages at the output. It never touches a
-//   file or a widget and never waits for the message thread.
-// Output sending thread: the output port's own; it hands queued messages to
-//   the device in order. A long System Exclusive message waits for it to
-//   finish what was queued before it.
-// Host audio thread: the processor's block and parameter calls. It takes no
-//   lock the message thread holds for long, allocates nothing and touches no
-//   file or device; what it must send is handed over through a queue.
+// The controller state and its threads: README.md, section "Threads", says
+// which thread runs each part and what crosses between them. It is the one
+// statement of that contract; keep it there, and keep this file's parts to it.
 
 #include "BulkReceive.h"
 #include "ChannelPrograms.h"
@@ -175,7 +161,7 @@ private:
     PortScan scanPart;
     NotePlayer notePlayer { connectionPart, settingsPart };
     LiveValues liveValues { liveTable, channelPrograms, connectionPart, notificationsPart };
-    HostMidi hostMidiPart { { *clockSource, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart } };
+    HostMidi hostMidiPart { { *clockSource, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart, settingsPart } };
     IncomingDispatch dispatch;
     EditorMemory memory;
     PlugBank arrangements { liveValues, inputPause, notificationsPart };

@@ -30,18 +30,7 @@ namespace
             zr9->receive (m.getRawData(), (size_t) m.getRawDataSize());
             written (m);
         }
-        void sendBlock (const juce::MidiBuffer& buffer, double, double) override
-        {
-            for (const auto meta : buffer)
-            {
-                zr9->line().carried ((size_t) meta.numBytes);
-                zr9->receive (meta.data, (size_t) meta.numBytes);
-                written (meta.data, meta.numBytes);
-            }
-        }
-        bool waitUntilQueueSent (int) override { return true; }
-        void startSendingThread() override {}
-        void stopSendingThread() override {}
+        bool isInProcess() const noexcept override { return true; }
 
     private:
         std::shared_ptr<ZR9Emulator> zr9;

@@ -250,7 +250,7 @@ void RevuDIAudioProcessor::prepareToPlay (double sampleRate, int blockSizeSample
     rateCode = sampleRateCodeFor (sampleRate);
     samplesPerBlock = blockSizeSamples;
     state.keys().clear();
-    state.hostMidi().discardForHost();
+    state.hostMidi().prepare (sampleRate, blockSizeSamples);
     hostDelivery->start (hostDeliveryMs);
 }
 
@@ -259,7 +259,7 @@ void RevuDIAudioProcessor::releaseResources()
     hostDelivery->stop();
     deliverHostChanges(); // what came with the last blocks
     state.keys().clear();
-    state.hostMidi().discardForHost();
+    state.hostMidi().release();
 }
 
 RevuDIAudioProcessor::PlayPosition RevuDIAudioProcessor::playPosition() const noexcept
@@ -269,31 +269,7 @@ RevuDIAudioProcessor::PlayPosition RevuDIAudioProcessor::playPosition() const no
 
 void RevuDIAudioProcessor::processBlock (juce::AudioBuffer<float>& audio, juce::MidiBuffer& midi)
 {
-    auto& host = state.hostMidi();
-    for (const auto meta : midi)
-        host.receiveFromHost (meta.data, meta.numBytes);
-    midi.clear();
-
-    // What the instrument played since the last block, spread over this one as it was spaced in time.
-    std::array<ShortMessage, maxMessagesPerBlock> out;
-    const int n = host.takeForHost (out.data(), maxMessagesPerBlock);
-    if (n > 0)
-    {
-        std::uint64_t first = out[0].timeMs, last = out[0].timeMs;
-        for (int i = 1; i < n; ++i)
-        {
-            first = std::min (first, out[(size_t) i].timeMs);
-            last = std::max (last, out[(size_t) i].timeMs);
-        }
-        const int lastSample = juce::jmax (0, audio.getNumSamples() - 1);
-        const double span = (double) (last - first);
-        for (int i = 0; i < n; ++i)
-        {
-            const auto& m = out[(size_t) i];
-            const int at = span > 0.0 ? (int) std::lround ((double) (m.timeMs - first) / span * lastSample) : 0;
-            midi.addEvent (m.bytes, (int) m.size, juce::jlimit (0, lastSample, at));
-        }
-    }
+    state.hostMidi().processBlock (midi, audio.getNumSamples());
 
     for (int ch = getTotalNumInputChannels(); ch < getTotalNumOutputChannels(); ++ch)
         if (ch < audio.getNumChannels())

@@ -27,6 +27,8 @@ struct ProcessorOptions
     std::shared_ptr<Clock> clock;
     /** False when no port may be opened and no instrument looked for. */
     bool useDevices = true;
+    /** True in a plug-in, which has a host whose MIDI it may pass on to the instrument. */
+    bool plugIn = false;
     /** Makes the editor a host opens; the processor has no editor without it. */
     std::function<juce::AudioProcessorEditor* (class RevuDIAudioProcessor&)> makeEditor;
 };
@@ -41,9 +43,12 @@ struct ProcessorOptions
     Threads: program, state and bank calls come from the message thread or a
     host's thread of its own; processBlock and host parameter changes may come
     from the host's audio thread, which only hands things over through
-    lock-free queues. What the host sent is applied on the message thread:
-    every `hostDeliveryMs` while the host runs audio (between prepareToPlay
-    and releaseResources), and at once when it was sent from there.
+    lock-free queues. The host's MIDI goes from there to the output's sending
+    thread, timed by the audio clock (HostMidi). Its effect on the
+    controller's state, and the parameters the host set, are applied on the
+    message thread: every `hostDeliveryMs` while the host runs audio (between
+    prepareToPlay and releaseResources), and parameters at once when they
+    were set from there.
 */
 class RevuDIAudioProcessor : public juce::AudioProcessor,
                              public juce::ChangeBroadcaster,
@@ -55,8 +60,6 @@ public:
     static constexpr int defaultEditorHeight = 730;
     static constexpr double defaultSampleRate = 44100.0;
     static constexpr int hostDeliveryMs = 5;
-    /** At most this many messages go to the host in one block; the rest wait for the next. */
-    static constexpr int maxMessagesPerBlock = 256;
 
     explicit RevuDIAudioProcessor (ProcessorOptions options = {});
     ~RevuDIAudioProcessor() override;
@@ -69,6 +72,8 @@ public:
     const LibraryFolder& library() const noexcept { return libraryFolder; }
     /** False when nothing may be read from or written to the library folder. */
     bool isPersistent() const noexcept { return options.persistent; }
+    /** True when a plug-in host runs the processor, false in the stand-alone program. */
+    bool isPlugIn() const noexcept { return options.plugIn; }
     /** The library folder where files may be kept; nullptr when nothing may be written. */
     const LibraryFolder* persistentLibrary() const noexcept { return options.persistent ? &libraryFolder : nullptr; }
     /**
@@ -108,7 +113,7 @@ public:
     juce::String liveParameterText (int row, int value);
     LiveParameter* liveParameter (int row) const noexcept;
 
-    /** Applies what the host sent (parameters, MIDI); message thread. Runs by itself every hostDeliveryMs while audio runs. */
+    /** Applies what the host sent (parameters, MIDI's effect on the pages); message thread. Runs by itself every hostDeliveryMs while audio runs. */
     void deliverHostChanges();
 
     // ------------------------------------------------------------- arrangements

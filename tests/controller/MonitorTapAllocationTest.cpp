@@ -2,59 +2,13 @@
 // count of every allocation made on the input thread while the monitor
 // records, against the same traffic with the monitor closed.
 
+#include "support/AudioThreadWatch.h"
 #include "support/FakeMidiPorts.h"
 #include "support/TestController.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <thread>
-
-namespace
-{
-// Only allocations made by a thread that asked for counting are counted.
-thread_local bool countingHere = false;
-std::atomic<long> counted { 0 };
-
-void* allocate (std::size_t n)
-{
-    if (countingHere)
-        ++counted;
-    if (void* p = std::malloc (n == 0 ? 1 : n))
-        return p;
-    throw std::bad_alloc();
-}
-
-void* allocateAligned (std::size_t n, std::align_val_t a)
-{
-    if (countingHere)
-        ++counted;
-    const auto alignment = std::max ((std::size_t) a, sizeof (void*));
-    void* p = nullptr;
-    if (posix_memalign (&p, alignment, n == 0 ? 1 : n) != 0)
-        throw std::bad_alloc();
-    return p;
-}
-} // namespace
-
-void* operator new (std::size_t n) { return allocate (n); }
-void* operator new[] (std::size_t n) { return allocate (n); }
-void* operator new (std::size_t n, const std::nothrow_t&) noexcept { try { return allocate (n); } catch (...) { return nullptr; } }
-void* operator new[] (std::size_t n, const std::nothrow_t&) noexcept { try { return allocate (n); } catch (...) { return nullptr; } }
-void* operator new (std::size_t n, std::align_val_t a) { return allocateAligned (n, a); }
-void* operator new[] (std::size_t n, std::align_val_t a) { return allocateAligned (n, a); }
-void operator delete (void* p) noexcept { std::free (p); }
-void operator delete[] (void* p) noexcept { std::free (p); }
-void operator delete (void* p, std::size_t) noexcept { std::free (p); }
-void operator delete[] (void* p, std::size_t) noexcept { std::free (p); }
-void operator delete (void* p, const std::nothrow_t&) noexcept { std::free (p); }
-void operator delete[] (void* p, const std::nothrow_t&) noexcept { std::free (p); }
-void operator delete (void* p, std::align_val_t) noexcept { std::free (p); }
-void operator delete[] (void* p, std::align_val_t) noexcept { std::free (p); }
-void operator delete (void* p, std::size_t, std::align_val_t) noexcept { std::free (p); }
-void operator delete[] (void* p, std::size_t, std::align_val_t) noexcept { std::free (p); }
 
 using namespace zr9;
 
@@ -64,14 +18,14 @@ namespace
 template <typename Work>
 long allocationsOnAThread (Work&& work)
 {
-    counted = 0;
-    std::thread thread ([&work] {
-        countingHere = true;
+    long made = 0;
+    std::thread thread ([&work, &made] {
+        const test::AudioThreadWatch watch;
         work();
-        countingHere = false;
+        made = watch.allocations();
     });
     thread.join();
-    return counted.load();
+    return made;
 }
 
 std::vector<juce::MidiMessage> traffic()
@@ -96,6 +50,7 @@ std::vector<juce::MidiMessage> traffic()
 
 TEST (MonitorTaps, TheTapItselfAllocatesNothing)
 {
+    ASSERT_TRUE (test::AudioThreadWatch::counting().allocations) << "the test program counts allocations";
     test::ManualClock clock;
     MonitorQueue queue (clock, 1024);
     queue.setRecording (true);
@@ -112,6 +67,7 @@ TEST (MonitorTaps, TheTapItselfAllocatesNothing)
 
 TEST (MonitorTaps, TheInputThreadAllocatesNoMoreWhileTheMonitorRecords)
 {
+    ASSERT_TRUE (test::AudioThreadWatch::counting().allocations) << "the test program counts allocations";
     test::FakeMidiPorts ports;
     test::TestController test (ports);
     auto& controller = test.controller;

@@ -19,6 +19,9 @@ namespace
     constexpr int outputZoneTop = 311, outputZoneBottom = 349;
     constexpr int lowerZoneTop = 401, lowerZoneBottom = 439;
 
+    // The host MIDI switch sits under the output box, clear of the lower input zone.
+    constexpr int switchY = 364, switchWidth = 300, switchHeight = 26;
+
     // A remembered port that the system no longer lists is named by its number, so
     // the user sees why nothing answers instead of a silent "NONE".
     juce::String nameAt (const juce::StringArray& names, int position)
@@ -51,12 +54,30 @@ MIDI_Setup::MIDI_Setup()
     addAndMakeVisible (transmit);
     addAndMakeVisible (monitor);
 
+    // Only a plug-in shows it (showHostMidiSwitch).
+    hostMidi.setLookAndFeel (&switchLook.get());
+    hostMidi.setBounds (boxX, switchY, switchWidth, switchHeight);
+    hostMidi.setTooltip ("Off when the track also reaches the instrument directly, so no note is played twice");
+    hostMidi.onClick = [this] { post (codeHostMidiPassed, hostMidi.getToggleState() ? 1 : 0); };
+    addChildComponent (hostMidi);
+
     // The three buttons other than "OK" share one id, so each reports by its own callback.
     ok.onClick = [this] { post (codeOk, 0); };
     poll.onClick = [this] { post (codePoll, 0); };
     receive.onClick = [this] { post (codeReceive, 0); };
     transmit.onClick = [this] { post (codeTransmit, 0); };
     monitor.onClick = [this] { post (codeMonitor, 0); };
+}
+
+MIDI_Setup::~MIDI_Setup()
+{
+    hostMidi.setLookAndFeel (nullptr);
+}
+
+void MIDI_Setup::showHostMidiSwitch (bool passed)
+{
+    hostMidi.setToggleState (passed, juce::dontSendNotification);
+    hostMidi.setVisible (true);
 }
 
 void MIDI_Setup::setPortNames (const juce::StringArray& inputs, const juce::StringArray& outputs)
