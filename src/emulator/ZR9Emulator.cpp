@@ -26,9 +26,11 @@ namespace
 
         void sendNow (const juce::MidiMessage& m) override
         {
+            // Shown as it goes on the line, before the instrument takes it: its reply
+            // comes from the reply line's thread and must not be shown before it.
             zr9->line().carried ((size_t) m.getRawDataSize());
-            zr9->receive (m.getRawData(), (size_t) m.getRawDataSize());
             written (m);
+            zr9->receive (m.getRawData(), (size_t) m.getRawDataSize());
         }
         bool isInProcess() const noexcept override { return true; }
 
