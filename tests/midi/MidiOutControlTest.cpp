@@ -3,6 +3,7 @@
 #include "support/HeldUpPorts.h"
 #include "support/ManualClock.h"
 
+#include <mutex>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -207,4 +208,132 @@ TEST (MidiOutControl, ClosingDropsWhatWaitsAndAnotherPortStartsClean)
     out.sendController (1, 7, 9);
     ASSERT_TRUE (out.waitUntilSent (5000));
     EXPECT_EQ (ports.written(), (std::vector<Bytes> { controller (1, 7, 9) })) << "the note meant for the closed port stayed behind";
+}
+
+namespace
+{
+/** Records what the ports show it, with the thread each message was shown on. */
+class RecordingTap final : public MidiTap
+{
+public:
+    struct Seen
+    {
+        monitor::Direction direction;
+        int port;
+        Bytes bytes;
+        std::thread::id thread;
+    };
+
+    void tap (monitor::Direction direction, int port, const std::uint8_t* bytes, std::size_t size) noexcept override
+    {
+        const std::lock_guard<std::mutex> sl (lock);
+        seen.push_back ({ direction, port, Bytes (bytes, bytes + size), std::this_thread::get_id() });
+    }
+
+    std::vector<Seen> all() const
+    {
+        const std::lock_guard<std::mutex> sl (lock);
+        return seen;
+    }
+
+    std::vector<Bytes> bytes() const
+    {
+        std::vector<Bytes> out;
+        for (const auto& s : all())
+            out.push_back (s.bytes);
+        return out;
+    }
+
+private:
+    mutable std::mutex lock;
+    std::vector<Seen> seen;
+};
+
+std::vector<Bytes> sentBytes (const FakeMidiLog& log)
+{
+    std::vector<Bytes> out;
+    for (const auto& s : log.sent)
+        out.push_back (s.bytes);
+    return out;
+}
+} // namespace
+
+TEST (MidiOutControl, TheTapSeesEachWriteOnceInOrderOnTheSendingThread)
+{
+    ManualClock clock;
+    HeldUpPorts ports;
+    RecordingTap tap;
+    MIDI_OUT_Control out (ports, clock);
+    out.setTap (&tap);
+    ASSERT_TRUE (out.open (1));
+    out.setTimedSending (true);
+
+    const auto m600 = sysExOfLength (600);
+    out.sendController (1, 7, 1);
+    out.sendSysEx (m600.data(), m600.size());
+    juce::MidiBuffer run;
+    for (int n = 20; n <= 22; ++n)
+        run.addEvent (juce::MidiMessage::controllerEvent (2, n, n), 0);
+    out.sendBuffer (run);
+    ASSERT_TRUE (out.sendTimed (timedNote (64, clock.nowUs() + 2'000)));
+    ASSERT_TRUE (out.waitUntilSent (5000));
+    clock.step (2);
+    ASSERT_TRUE (ports.waitForWritten (1 + 3 + 3 + 1));
+    ASSERT_TRUE (out.waitUntilSent (5000));
+
+    const auto written = ports.written();
+    ASSERT_EQ (written.size(), 8u);
+    EXPECT_EQ (tap.bytes(), written) << "each message and piece shown once, in the order it was written";
+    EXPECT_EQ (written.back(), (Bytes { 0x90, 64, 100 }));
+    const auto seen = tap.all();
+    for (const auto& s : seen)
+    {
+        EXPECT_EQ (s.direction, monitor::Direction::out);
+        EXPECT_EQ (s.port, 1);
+        EXPECT_NE (s.thread, std::this_thread::get_id()) << "a device port is written from the sending thread";
+        EXPECT_EQ (s.thread, seen.front().thread);
+    }
+}
+
+TEST (MidiOutControl, AnInProcessPortShowsItsWritesOnTheCallersThreadAndTimedOnesFromTheSendingThread)
+{
+    ManualClock clock;
+    FakeMidiPorts ports (1, 2);
+    RecordingTap tap;
+    MIDI_OUT_Control out (ports, clock);
+    out.setTap (&tap);
+    ASSERT_TRUE (out.open (2));
+    out.setTimedSending (true);
+
+    const auto m300 = sysExOfLength (300);
+    out.sendController (3, 10, 64);
+    out.sendSysEx (m300.data(), m300.size());
+    out.sendPitchWheel (1, 8192);
+    const auto atOnce = tap.all();
+    ASSERT_EQ (atOnce.size(), 4u) << "shown before the sends returned";
+    for (const auto& s : atOnce)
+    {
+        EXPECT_EQ (s.direction, monitor::Direction::out);
+        EXPECT_EQ (s.port, 2);
+        EXPECT_EQ (s.thread, std::this_thread::get_id());
+    }
+    EXPECT_EQ (tap.bytes(), sentBytes (*ports.log));
+
+    ASSERT_TRUE (out.sendTimed (timedNote (65, clock.nowUs())));
+    clock.step (1);
+    ASSERT_TRUE (out.waitUntilSent (5000));
+    const auto seen = tap.all();
+    ASSERT_EQ (seen.size(), 5u);
+    EXPECT_EQ (seen.back().bytes, (Bytes { 0x90, 65, 100 }));
+    EXPECT_NE (seen.back().thread, std::this_thread::get_id());
+    EXPECT_EQ (tap.bytes(), sentBytes (*ports.log)) << "shown once each, as written";
+
+    // Another port opened later shows its writes as its own number; a closed control shows nothing.
+    out.close();
+    out.sendController (1, 1, 1);
+    EXPECT_EQ (tap.all().size(), 5u);
+    ASSERT_TRUE (out.open (1));
+    out.sendController (1, 1, 2);
+    ASSERT_EQ (tap.all().size(), 6u);
+    EXPECT_EQ (tap.all().back().port, 1);
 }
