@@ -77,6 +77,9 @@ TEST (ThreadsTogether, AHostsAudioThreadTheInputTheSendingAndTheMessageThreadAtO
     MainComp main (*processor);
     controller.connection().openInputPort (1);
     controller.connection().openOutputPort (1);
+    // The processor's own port scan finds the emulator first: a pair it tries again is
+    // opened afresh, which drops the host's notes still waiting for the port it closed.
+    ASSERT_TRUE (runMessageLoopUntil ([&] { return controller.scan().state() == PortScan::State::connected; }, 5000));
     processor->prepareToPlay (48000.0, 256);
 
     // The instrument plays a controller sweep; the host plays a note in every block and records.
