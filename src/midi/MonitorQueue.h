@@ -115,6 +115,8 @@ std::size_t MonitorQueue::drain (Take&& take, std::size_t limit)
                 return handed; // its writer is still at it
 
         const std::size_t kept = std::min<std::size_t> (first.size, monitor::longestKept);
+        // Read before the first slot is freed: a writer may take it at once.
+        const Record record { first.timeMs, (monitor::Direction) first.direction, first.port, assembly.get(), kept, first.size };
         for (std::size_t i = 0; i < pieces; ++i)
         {
             auto& slot = slots[(tail + i) & mask];
@@ -122,7 +124,6 @@ std::size_t MonitorQueue::drain (Take&& take, std::size_t limit)
             // Free for the writer that claims this position one round later.
             slot.sequence.store (tail + i + mask + 1, std::memory_order_release);
         }
-        const Record record { first.timeMs, (monitor::Direction) first.direction, first.port, assembly.get(), kept, first.size };
         tail += pieces;
         ++handed;
         take (record);

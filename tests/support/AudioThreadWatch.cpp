@@ -54,6 +54,12 @@ void* operator new[] (std::size_t size, std::align_val_t a) { return orThrow (al
 void* operator new (std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept { return allocateAligned (size, a); }
 void* operator new[] (std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept { return allocateAligned (size, a); }
 
+// Inlined into a caller that took its memory from the replaced operator new, the
+// std::free below looks to some builds' checks like a mismatch; it is the match.
+#if defined(__GNUC__) && ! defined(__clang__)
+    #pragma GCC diagnostic push
+    #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void operator delete (void* p) noexcept { std::free (p); }
 void operator delete[] (void* p) noexcept { std::free (p); }
 void operator delete (void* p, std::size_t) noexcept { std::free (p); }
@@ -66,6 +72,9 @@ void operator delete (void* p, std::size_t, std::align_val_t) noexcept { std::fr
 void operator delete[] (void* p, std::size_t, std::align_val_t) noexcept { std::free (p); }
 void operator delete (void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free (p); }
 void operator delete[] (void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free (p); }
+#if defined(__GNUC__) && ! defined(__clang__)
+    #pragma GCC diagnostic pop
+#endif
 
 // ------------------------------------------------------------ the mutex lock, counted
 
