@@ -5,6 +5,7 @@
 #include "controller/MidiCntrState.h"
 #include "library/LibraryFolder.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -96,7 +97,7 @@ MidiMonitor::MidiMonitor (MidiCntrState& c, std::shared_ptr<FileMan> files)
                        juce::dontSendNotification);
     emptyNote.setFont (arial (15.0f));
     emptyNote.setJustificationType (juce::Justification::centred);
-    emptyNote.setColour (juce::Label::textColourId, panelcolours::textDim);
+    emptyNote.setColour (juce::Label::textColourId, skin::colours::textDim);
     emptyNote.setInterceptsMouseClicks (false, false);
     addAndMakeVisible (emptyNote);
 
@@ -109,10 +110,10 @@ MidiMonitor::MidiMonitor (MidiCntrState& c, std::shared_ptr<FileMan> files)
     addAndMakeVisible (detail);
 
     status.setFont (arial (13.0f));
-    status.setColour (juce::Label::textColourId, panelcolours::textDim);
+    status.setColour (juce::Label::textColourId, skin::colours::textDim);
     addAndMakeVisible (status);
     missedNote.setFont (arial (13.0f, true));
-    missedNote.setColour (juce::Label::textColourId, panelcolours::warning);
+    missedNote.setColour (juce::Label::textColourId, skin::colours::warning);
     missedNote.setJustificationType (juce::Justification::centredRight);
     addAndMakeVisible (missedNote);
 
@@ -371,10 +372,10 @@ juce::String MidiMonitor::portName (monitor::Direction direction, int port) cons
 
 void MidiMonitor::paintRowBackground (juce::Graphics& g, int row, int width, int height, bool selected)
 {
-    g.fillAll (selected ? panelcolours::rowChosen : (row % 2 == 0 ? panelcolours::rowEven : panelcolours::rowOdd));
+    g.fillAll (selected ? skin::colours::chosenFace : (row % 2 == 0 ? skin::colours::rowEven : skin::colours::track));
     if (selected)
     {
-        g.setColour (panelcolours::rowChosenEdge);
+        g.setColour (skin::colours::accent);
         g.drawRect (0, 0, width, height);
     }
 }
@@ -388,17 +389,17 @@ void MidiMonitor::paintCell (juce::Graphics& g, int row, int column, int width, 
     const bool in = m.direction == monitor::Direction::in;
 
     juce::String cell;
-    auto colour = selected ? juce::Colours::white : panelcolours::text;
+    auto colour = selected ? juce::Colours::white : skin::colours::listText;
     auto font = arial (13.0f);
     switch (column)
     {
         case timeColumn:
             cell = text (monitortext::time (m.timeMs - recorder.originMs()));
-            colour = selected ? colour : panelcolours::textDim;
+            colour = selected ? colour : skin::colours::textDim;
             break;
         case directionColumn:
             cell = text (monitortext::direction (m.direction));
-            colour = in ? juce::Colour (0xff6fd48a) : panelcolours::number;
+            colour = in ? skin::colours::monitorIncoming : skin::colours::number;
             font = arial (13.0f, true);
             break;
         case portColumn:
@@ -434,7 +435,7 @@ void MidiMonitor::selectedRowsChanged (int)
 
 void MidiMonitor::paint (juce::Graphics& g)
 {
-    g.fillAll (panelcolours::background);
+    g.fillAll (skin::colours::window);
 }
 
 void MidiMonitor::resized()

@@ -1,12 +1,13 @@
 #include "MidiMonitorWindow.h"
 
 #include "ui/PanelLookAndFeel.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
 MidiMonitorWindow::MidiMonitorWindow (std::unique_ptr<MidiMonitor> m)
-    : juce::DocumentWindow ("MIDI MONITOR", panelcolours::background, juce::DocumentWindow::closeButton, false),
+    : juce::DocumentWindow ("MIDI MONITOR", skin::colours::window, juce::DocumentWindow::closeButton, false),
       content (m.get())
 {
     setUsingNativeTitleBar (true);
