@@ -185,7 +185,7 @@ TEST_F (Decoded, ControllerAddressesByLiveRowOrParameter)
     EXPECT_EQ (pan.channel, 2);
     EXPECT_EQ (address (0, { 1, 0, 1, 0, 20 }, -6).text, "Level Ch.1 = -6 dB");
     EXPECT_EQ (address (15, { 1, 0, 5, 0, 2 }, 80).text, "Aux 1 Level Ch.16 = 80%");
-    EXPECT_EQ (address (0, { 1, 0, 5, 0, 1 }, 12).text, "RFU Ch.1 = 12 Little Booth");
+    EXPECT_EQ (address (0, { 1, 0, 5, 0, 1 }, 12).text, "Insert FXC Ch.1 = 12 Little Booth");
     EXPECT_EQ (address (0, { 12, 0, 0, 0, 11 }, 2).text, "Playing Mode = MULTI");
     // The playing mode is only ever sent on channel 1; elsewhere the address names no row.
     EXPECT_EQ (address (1, { 12, 0, 0, 0, 11 }, 2).text, "Address 12 0 0 0 11 Ch.2 = 2");
