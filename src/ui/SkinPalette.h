@@ -53,6 +53,8 @@ const juce::Colour tableRowChosen { 0xff3a2a26 };
 const juce::Colour lampOff { 0xff3a2420 };
 /** A MIDI port's lamp when the port is open. */
 const juce::Colour portLampOn { 0xff3ccf4e };
+/** The MIDI monitor's incoming direction mark. */
+const juce::Colour monitorIncoming { 0xff6fd48a };
 
 // ------------------------------------------------------- faces and edges, dark to light
 

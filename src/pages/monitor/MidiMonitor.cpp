@@ -399,7 +399,7 @@ void MidiMonitor::paintCell (juce::Graphics& g, int row, int column, int width, 
             break;
         case directionColumn:
             cell = text (monitortext::direction (m.direction));
-            colour = in ? juce::Colour (0xff6fd48a) : skin::colours::number;
+            colour = in ? skin::colours::monitorIncoming : skin::colours::number;
             font = arial (13.0f, true);
             break;
         case portColumn:
