@@ -3,7 +3,7 @@
 #   ./zr9.sh run [PROGRAM OPTIONS]   install what is missing, build, start the program
 #   ./zr9.sh test                    install what is missing, build, run every test
 #   ./zr9.sh bench                   build and run the benchmarks
-#   ./zr9.sh fuzz [SECONDS]          build and run the fuzz targets (needs clang)
+#   ./zr9.sh fuzz [SECONDS]          build and run each fuzz target SECONDS, two at a time (needs clang)
 #   ./zr9.sh check                   check every #include against src/layers.txt
 #   ./zr9.sh sanitize                the tests under Address/UndefinedBehavior and Thread sanitizers
 set -euo pipefail

@@ -5,8 +5,25 @@
 
 #include <memory>
 
+namespace juce
+{
+// The framework's own step of its message loop on Linux: it hands out the next
+// waiting message and returns false when none waits (the program itself needs
+// no modal loops).
+bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
+} // namespace juce
+
 namespace zr9::bench
 {
+
+/** Runs this thread's message loop for a while: timers and asynchronous updates, napping 1 ms while none waits. */
+inline void runMessageLoopFor (int milliseconds)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) juce::jmax (0, milliseconds);
+    while (juce::Time::getMillisecondCounter() < end)
+        if (! juce::dispatchNextMessageOnSystemQueue (true))
+            juce::Thread::sleep (1);
+}
 
 /** A library folder of its own under the temporary folder; nothing is written there, as the processor keeps nothing. */
 inline juce::File freshFolder()

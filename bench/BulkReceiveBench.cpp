@@ -37,7 +37,7 @@ struct Rig
     ~Rig()
     {
         processor.reset();
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (5); // the async updates that are left
+        bench::runMessageLoopFor (5); // the async updates that are left
     }
 
     MidiCntrState& controller() { return processor->controller(); }

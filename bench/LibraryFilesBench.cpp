@@ -1,168 +1,201 @@
-// The library both ways, timed:
-//
-// - transmitPaced: 24 programs sent to an emulator paced like a 31,250-baud
-//   cable, without and with verify (arg 0 / 1), against the time the bytes
-//   need on the cable (both directions) plus the run's named waits;
-// - exportBank / importBank: a full bank of 2,048 programs written to a bank
-//   file, and read back, planned and stored into a library that holds the
-//   factory programs (so most of them replace one);
-// - exportSysex / importSysex: the same with a ".syx" file.
+// The library's files shared by instances on one folder: merging a changed
+// bank of 2,048 programs with a file another instance changed (the merge
+// alone, and the whole save: lock, read, index, merge, write, flush), one
+// look of the change watch at a folder nobody changed, and the shutdown of
+// an instance that changed nothing (what it writes to the library, settings
+// aside).
 
 #include "BenchProcessor.h"
 
-#include "emulator/ZR9Emulator.h"
-#include "library/ObjectFiles.h"
-#include "model/ImportPlan.h"
+#include "library/BankFileSync.h"
+#include "library/BankFiles.h"
+#include "library/FolderLock.h"
+#include "model/BankMerge.h"
 
 #include <benchmark/benchmark.h>
 
-namespace juce
-{
-// The framework's own step of its message loop on Linux: the next waiting message, false when none waits.
-bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
-} // namespace juce
+#include <cstdio>
+#include <map>
 
 using namespace zr9;
 
 namespace
 {
-/** A library program for every number 1 to 2048: the factory programs in turn, renamed by number. */
-void fillProgramBank (ObjProgramBankClass& programs)
+constexpr int programCap = 2048;
+constexpr int recordSize = 460;
+
+Bytes recordOf (const std::string& name, int seed)
 {
-    const auto factory = programs.bank().idList (4);
-    std::vector<Bytes> records;
-    for (int n = 1; n <= 2048; ++n)
-    {
-        auto r = programs.bank().record (factory[(size_t) (n - 1) % factory.size()]);
-        const auto name = ("Bench " + std::to_string (n) + "                    ").substr (0, 20);
-        std::copy (name.begin(), name.end(), r.begin());
-        records.push_back (std::move (r));
-    }
-    std::vector<BankIndex::Replacement> all;
-    for (int n = 1; n <= 2048; ++n)
-        all.push_back ({ n, ByteView (records[(size_t) n - 1]) });
-    programs.storeRecords (all);
+    Bytes r ((size_t) recordSize);
+    for (size_t i = 0; i < r.size(); ++i)
+        r[i] = i < 20 ? (std::uint8_t) (i < name.size() ? name[i] : ' ') : (std::uint8_t) (i * 7 + (size_t) seed);
+    return r;
 }
 
-struct Library
+/** A program bank with a record at every number from 1 to 2,048, in the bank format. */
+BankIndex fullBank()
 {
-    Library() { processor = bench::makeProcessor (folder); }
-    ~Library() { folder.deleteRecursively(); }
-    ObjProgramBankClass& programs() { return processor->controller().model().programBank(); }
+    const auto* info = findBankType (typeProgram);
+    Bytes b (info->bankTag, info->bankTag + 10);
+    for (int n = 1; n <= programCap + 1; ++n)
+    {
+        char digits[5];
+        std::snprintf (digits, sizeof (digits), "%04d", n);
+        char innerClose[10], recordClose[10];
+        makeCloseTag (info->innerTag, innerClose);
+        makeCloseTag (info->recordTag, recordClose);
+        b.insert (b.end(), info->recordTag, info->recordTag + 10);
+        b.insert (b.end(), digits, digits + 4);
+        b.insert (b.end(), info->innerTag, info->innerTag + 10);
+        if (n <= programCap)
+        {
+            const auto r = recordOf ("Program " + std::to_string (n), n);
+            b.insert (b.end(), r.begin(), r.end());
+        }
+        b.insert (b.end(), innerClose, innerClose + 10);
+        b.insert (b.end(), recordClose, recordClose + 10);
+        b.insert (b.end(), digits, digits + 4);
+    }
+    char close[10];
+    makeCloseTag (info->bankTag, close);
+    b.insert (b.end(), close, close + 10);
+    BankIndex bank;
+    bank.index (typeProgram, std::move (b), programCap);
+    return bank;
+}
 
-    juce::ScopedJuceInitialiser_GUI gui;
-    juce::File folder = bench::freshFolder();
-    std::unique_ptr<RevuDIAudioProcessor> processor;
+/** Replaces every `step`-th record from `first` on, as a fetch or a series of writes would. */
+BankIndex changedEvery (const BankIndex& from, int first, int step, const std::string& by)
+{
+    auto b = from;
+    for (int n = first; n <= programCap; n += step)
+        b.store (n, ByteView (recordOf (by + " " + std::to_string (n), n + 1)));
+    return b;
+}
+
+/** Both sides changed a quarter of the bank; 128 numbers on both sides. */
+struct ChangedSides
+{
+    BankIndex base = fullBank();
+    BankIndex mine = changedEvery (base, 1, 4, "Mine");
+    BankIndex theirs = changedEvery (base, 2, 4, "Theirs");
+    ChangedSides() { theirs = changedEvery (theirs, 1, 16, "Theirs too"); }
 };
 
-void exportTo (benchmark::State& state, objectfiles::Format format)
+void mergeChangedProgramBanks (benchmark::State& state)
 {
-    Library source;
-    fillProgramBank (source.programs());
-    const auto numbers = source.programs().bank().idList (4);
-    const auto file = source.folder.getChildFile (format == objectfiles::Format::bank ? "all.zr9bank" : "all.syx");
-    source.folder.createDirectory();
+    static const ChangedSides sides;
     for (auto _ : state)
-        if (objectfiles::exportObjects (source.programs().bank(), numbers, format, file).written != 2048)
-            state.SkipWithError ("the export failed");
-    state.counters["file_MB"] = (double) file.getSize() / 1.0e6;
+    {
+        auto merged = bankmerge::merge (sides.base, sides.mine, sides.theirs);
+        benchmark::DoNotOptimize (merged.bytes.data());
+    }
+    state.counters["bank_bytes"] = (double) sides.base.bytes().size();
 }
+BENCHMARK (mergeChangedProgramBanks)->Unit (benchmark::kMillisecond);
 
-void importFrom (benchmark::State& state, objectfiles::Format format)
+/** The whole save of a changed bank over a file another instance changed: lock, read, index, merge, index, write, flush. */
+void saveMergingAnotherInstancesFile (benchmark::State& state)
 {
-    Library source;
-    fillProgramBank (source.programs());
-    const auto file = source.folder.getChildFile (format == objectfiles::Format::bank ? "all.zr9bank" : "all.syx");
-    source.folder.createDirectory();
-    objectfiles::exportObjects (source.programs().bank(), source.programs().bank().idList (4), format, file);
-
-    Library target;
-    const auto factory = target.programs().snapshot();
-    int stored = 0;
+    static const ChangedSides sides;
+    const auto folder = bench::freshFolder();
+    folder.createDirectory();
+    const auto file = folder.getChildFile ("ZR9_ProgramData.dat");
+    FolderLock lock (folder);
     for (auto _ : state)
     {
         state.PauseTiming();
-        target.programs().setBank (*factory);
+        writeDataFile (file, sides.base.bytes().data(), sides.base.bytes().size());
+        ObjBankHolder holder (typeProgram);
+        holder.setBank (sides.base);
+        BankFileSync sync (holder, file);
+        holder.setBank (sides.mine);
+        writeDataFile (file, sides.theirs.bytes().data(), sides.theirs.bytes().size()); // the other instance's write
         state.ResumeTiming();
-        const auto contents = objectfiles::read (file);
-        const auto plan = planImport (contents, target.programs().bank(), ImportDestination::ownNumbers);
-        stored = applyImport (plan, contents, target.programs());
+
+        auto held = lock.acquire (FolderLock::writeWaitMs);
+        const auto outcome = sync.save();
+        if (outcome.kind != BankFileSync::Outcome::Kind::merged)
+            state.SkipWithError ("not merged");
     }
-    if (stored != 2048)
-        state.SkipWithError ("not every program was stored");
-}
-
-void exportBank (benchmark::State& state) { exportTo (state, objectfiles::Format::bank); }
-void exportSysex (benchmark::State& state) { exportTo (state, objectfiles::Format::sysex); }
-void importBank (benchmark::State& state) { importFrom (state, objectfiles::Format::bank); }
-void importSysex (benchmark::State& state) { importFrom (state, objectfiles::Format::sysex); }
-BENCHMARK (exportBank)->Unit (benchmark::kMillisecond)->UseRealTime();
-BENCHMARK (importBank)->Unit (benchmark::kMillisecond)->UseRealTime();
-BENCHMARK (exportSysex)->Unit (benchmark::kMillisecond)->UseRealTime();
-BENCHMARK (importSysex)->Unit (benchmark::kMillisecond)->UseRealTime();
-
-/** Delivers the messages that wait for the next `ms` milliseconds; the shipped build has no modal loops to do it. */
-void pumpMessagesFor (int ms)
-{
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms;
-    while (juce::Time::getMillisecondCounter() < end)
-        if (! juce::dispatchNextMessageOnSystemQueue (true))
-            juce::Thread::sleep (1);
-}
-
-void transmitPaced (benchmark::State& state)
-{
-    const bool verify = state.range (0) != 0;
-    juce::ScopedJuceInitialiser_GUI gui;
-    const auto folder = bench::freshFolder();
-    auto emulatorPorts = std::make_shared<emulator::EmulatorPortProvider> (nullptr);
-    auto& line = emulatorPorts->emulator().line();
-    line.setCablePacingUs (emulator::ReplyLine::midiCableUsPerByte);
-    auto processor = bench::makeProcessor (folder, emulatorPorts);
-    auto& controller = processor->controller();
-    controller.connection().openInputPort (1);
-    controller.connection().openOutputPort (1);
-    controller.connection().sendIdentityRequest();
-    pumpMessagesFor (1000);
-
-    // 24 programs the instrument does not hold, in the user range.
-    auto& programs = controller.model().programBank();
-    for (int i = 0; i < 24; ++i)
-    {
-        auto r = programs.bank().record (1 + i);
-        programs.storeRecord (1500 + i, ByteView (r));
-    }
-
-    double ratio = 0.0;
-    for (auto _ : state)
-    {
-        const auto bytesBefore = line.bytesToInstrument() + line.bytesFromInstrument();
-        const auto start = juce::Time::getMillisecondCounterHiRes();
-        const auto refusal = controller.bulkTransmit().start (typeProgram, 1500, 1523, verify);
-        if (! refusal.empty())
-        {
-            state.SkipWithError (refusal.c_str());
-            break;
-        }
-        while (controller.bulkTransmit().isActive())
-            pumpMessagesFor (2);
-        const double elapsedMs = juce::Time::getMillisecondCounterHiRes() - start;
-        const auto& summary = controller.bulkTransmit().summary();
-        if (summary.sent != 24 || (verify && summary.verified != 24))
-            state.SkipWithError ("not every program was sent and verified");
-
-        const auto bytes = line.bytesToInstrument() + line.bytesFromInstrument() - bytesBefore;
-        const double cableMs = (double) bytes * emulator::ReplyLine::midiCableUsPerByte / 1000.0;
-        const double waitsMs = 24.0 * BulkTransmit::storeWaitMs;
-        ratio = elapsedMs / (cableMs + waitsMs);
-        state.counters["cable_s"] = cableMs / 1000.0;
-        state.counters["waits_s"] = waitsMs / 1000.0;
-        state.counters["bytes"] = (double) bytes;
-    }
-    state.counters["run_over_cable_and_waits"] = ratio;
-    processor.reset();
-    pumpMessagesFor (5);
     folder.deleteRecursively();
 }
-BENCHMARK (transmitPaced)->Arg (0)->Arg (1)->Iterations (1)->Unit (benchmark::kSecond)->UseRealTime();
+BENCHMARK (saveMergingAnotherInstancesFile)->Unit (benchmark::kMillisecond);
+
+/** A persistent processor on a library folder that holds every file. */
+struct KeptLibrary
+{
+    KeptLibrary()
+    {
+        auto first = make();
+        auto& programs = first->controller().model().programBank();
+        programs.storeRecord (1500, ByteView (recordOf ("Kept", 1)));
+        for (const auto type : savedBankTypes)
+            if (auto* holder = first->controller().model().holderFor (type); holder != nullptr && type != typeProgram)
+                holder->storeRecord (1025, ByteView (recordOf ("Kept", 2)));
+        first.reset(); // writes every bank, the preset bank and the settings
+    }
+
+    std::unique_ptr<RevuDIAudioProcessor> make() const
+    {
+        ProcessorOptions options;
+        options.documentsBase = folder;
+        options.persistent = true;
+        options.useDevices = false;
+        options.ports = std::make_shared<JuceMidiPorts>();
+        return std::make_unique<RevuDIAudioProcessor> (options);
+    }
+
+    /** Every library file but the settings with its stamp. */
+    std::map<juce::String, FileStamp> stamps() const
+    {
+        std::map<juce::String, FileStamp> all;
+        for (const auto& f : folder.getChildFile ("Library/ZR9").findChildFiles (juce::File::findFiles, false))
+            if (f.getFileName() != "halvipZR9.dat")
+                all[f.getFileName()] = stampOf (f);
+        return all;
+    }
+
+    ~KeptLibrary() { folder.deleteRecursively(); }
+
+    juce::ScopedJuceInitialiser_GUI gui;
+    juce::File folder = bench::freshFolder();
+};
+
+void watchLookAtAnUnchangedFolder (benchmark::State& state)
+{
+    KeptLibrary library;
+    auto processor = library.make();
+    auto& files = processor->libraryFiles();
+    for (auto _ : state)
+        files.checkForChanges();
+    state.counters["looks_per_second"] = 1000.0 / LibraryFiles::watchIntervalMs;
+}
+BENCHMARK (watchLookAtAnUnchangedFolder)->Unit (benchmark::kMicrosecond);
+
+void shutdownOfAnInstanceThatChangedNothing (benchmark::State& state)
+{
+    KeptLibrary library;
+    double written = 0.0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        auto processor = library.make();
+        const auto before = library.stamps();
+        state.ResumeTiming();
+
+        processor.reset();
+
+        state.PauseTiming();
+        for (const auto& [name, stamp] : library.stamps())
+        {
+            const auto was = before.find (name);
+            if (was == before.end() || was->second != stamp)
+                written += (double) stamp.size;
+        }
+        state.ResumeTiming();
+    }
+    state.counters["library_bytes_written"] = written;
+}
+BENCHMARK (shutdownOfAnInstanceThatChangedNothing)->Unit (benchmark::kMillisecond)->Iterations (20);
 } // namespace

@@ -38,7 +38,7 @@ struct FullBank
             record[30] = (std::uint8_t) (n % 11);
             bank.storeRecord (n, ByteView (record));
         }
-        page = std::make_unique<PrgSelClass> (processor->controller(), processor->persistentLibrary());
+        page = std::make_unique<PrgSelClass> (processor->controller(), processor->libraryFiles().favorites());
         page->setSize (866, 710);
         page->setVisible (true);
         page->openOn (1);

@@ -3,7 +3,7 @@
 #include "MainComp.h"
 #include "WindowSize.h"
 #include "ui/AppInfo.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -24,6 +24,7 @@ HelloWorldWindow::HelloWorldWindow (ProcessorOptions options)
     auto* content = new MainComp (*audioProcessor);
     // A program of its own may open windows of its own.
     content->setLibraryManagerInOwnWindow (true);
+    content->setMidiMonitorInOwnWindow (true);
     setContentOwned (content, false);
     setResizable (true, false);
     setResizeLimits (MainComp::minimumWidth, MainComp::minimumHeight, 16384, 16384);

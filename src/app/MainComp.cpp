@@ -3,6 +3,7 @@
 #include "library/RevuDIAudioProcessor.h"
 #include "ui/JuceFileMan.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -53,6 +54,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
     buildChildren();
     controller.notifications().addListener (this);
     controller.scan().addListener (this);
+    processor.libraryFiles().notices().addListener (this);
     lastAppliedMode = controller.getLiveValue (LiveTable::rowPlayingMode);
     bar->showPlayingMode (controller.playingMode());
     bar->button (AppBar::buttonKeys)->setSelected (controller.editorMemory().isKeyboardOpen());
@@ -65,7 +67,9 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 
 MainComp::~MainComp()
 {
+    closeMidiMonitor();
     closeLibraryManager();
+    processor.libraryFiles().notices().removeListener (this);
     closeUpdateHostPanel();
     processor.removeChangeListener (this);
     statusRestore->stop();
@@ -238,7 +242,7 @@ void MainComp::paint (juce::Graphics& g)
 {
     const int w = getWidth(), h = getHeight();
     g.fillAll (skin::colours::window);
-    g.setColour (skin::colours::band);
+    g.setColour (skin::colours::black);
     g.fillRect (0, 0, w, barHeight);
     if (! controller.editorMemory().isKeyboardOpen())
         g.drawImage (footerStrip, 0, h - footerStripFromBottom, w, footerHeight, 0, 0, footerStrip.getWidth(), footerStrip.getHeight());
@@ -256,6 +260,7 @@ void MainComp::resized()
     controller.settings().set (Setting::width, w);
     controller.settings().set (Setting::height, h);
     layoutLibraryPanels();
+    layoutMonitorPanel();
     if (isMidiSetupShown())
         setupPanel->setBounds (0, barHeight, w, h - barHeight - footerStripFromBottom);
     if (transferSelection != nullptr)
@@ -301,7 +306,10 @@ void MainComp::gskButtonPressed (int number)
 
 void MainComp::setPlayingMode (int mode)
 {
-    controller.switchPlayingMode (mode);
+    {
+        const ScopedLiveGesture gesture (controller.gestures(), LiveTable::rowPlayingMode);
+        controller.switchPlayingMode (mode);
+    }
     lastAppliedMode = mode;
     bar->showPlayingMode (mode);
     if (mode == 1)

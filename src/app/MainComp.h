@@ -4,6 +4,7 @@
 #include "ui/KeyPlayClass.h"
 #include "pages/mixer/ChMixerComp.h"
 #include "library/FileMan.h"
+#include "library/LibraryNotices.h"
 #include "pages/arrangements/ArrangeMenu.h"
 #include "pages/controls/ControlsComp.h"
 #include "pages/players/KeyboardPanel.h"
@@ -14,6 +15,7 @@
 #include "ui/PageCommands.h"
 #include "pages/editors/ProgramEditor.h"
 #include "pages/midisetup/RecTrn.h"
+#include "pages/monitor/MidiMonitorWindow.h"
 #include "pages/arrangements/UpdHostCont.h"
 #include "pages/editors/SetupEditor.h"
 #include "app/VersionPanel.h"
@@ -46,6 +48,7 @@ class MainComp : public juce::AudioProcessorEditor,
                  public SlideListener,
                  public MIDI_SetupListener,
                  private PortScan::Listener,
+                 private LibraryNotices::Listener,
                  private juce::AsyncUpdater
 {
 public:
@@ -144,6 +147,21 @@ public:
     MIDI_Setup* midiSetupPanel() noexcept { return setupPanel.get(); }
     bool isMidiSetupShown() const noexcept { return setupPanel != nullptr && setupPanel->isVisible(); }
 
+    // ------------------------------------------------------------ MIDI monitor
+    /**
+        Opens the MIDI monitor, or brings it to the front: from the MIDI setup
+        panel's "MIDI MONITOR" and a double-click on "MIDI". It opens in a
+        window of its own (the stand-alone program) or as a panel over the
+        lower part of the pages (the editor in a plug-in host).
+    */
+    void openMidiMonitor();
+    void closeMidiMonitor();
+    MidiMonitor* midiMonitor() const noexcept;
+    MidiMonitorWindow* midiMonitorWindow() const noexcept { return monitorWindow.get(); }
+    void setMidiMonitorInOwnWindow (bool ownWindow) noexcept { monitorInOwnWindow = ownWindow; }
+    /** The panel's height over the pages, when it is not in a window. */
+    static constexpr int monitorPanelHeight = 330;
+
     /** Opens the receive/transmit panel with direction 2012 or 2013; 0 closes it. */
     void setTransferPanelShown (int direction);
     RecTrn* transferPanel() noexcept { return transferSelection.get(); }
@@ -223,6 +241,8 @@ private:
     };
 
     void buildChildren();
+    /** What the library's files did (another instance's version kept, a file kept aside) goes to the status line. */
+    void libraryNotice (const juce::String& text) override { showStatusMessage (text); }
     void layoutPages();
     void showOnlyPage (int slot);
     void showMixer();
@@ -260,6 +280,7 @@ private:
     /** How the selectors reach files: the file dialogs, the bank files and the status line. */
     SelectorFiles::Access selectorFileAccess();
     void writeDialogFinished (int code);
+    void layoutMonitorPanel();
 
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
@@ -292,6 +313,9 @@ private:
     std::unique_ptr<ClockTimer> statusRestore;
     std::unique_ptr<WriteSnd> writer;
     std::unique_ptr<juce::MouseListener> editorShortcuts;
+    bool monitorInOwnWindow = false;
+    std::unique_ptr<MidiMonitor> monitorPanel;
+    std::unique_ptr<MidiMonitorWindow> monitorWindow;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
 };

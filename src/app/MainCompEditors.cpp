@@ -17,7 +17,7 @@ namespace
         Opens the editors without the selectors: a double-click on a channel's
         program in the mixer's header opens that channel's program editor, one
         on "PROGRAM" the program editor of the keyboard's channel, one on
-        "MULTI" the setup editor.
+        "MULTI" the setup editor. One on "MIDI" opens the MIDI monitor.
     */
     class EditorShortcuts final : public juce::MouseListener
     {
@@ -62,6 +62,8 @@ void MainComp::installEditorShortcuts()
         shortcuts->watch (*b, [this] { openProgramEditor (controller.midiChannel() - 1); });
     if (auto* b = bar->button (AppBar::buttonMulti))
         shortcuts->watch (*b, [this] { openSetupEditor(); });
+    if (auto* b = bar->button (AppBar::buttonMidi))
+        shortcuts->watch (*b, [this] { openMidiMonitor(); });
     editorShortcuts = std::move (shortcuts);
 }
 

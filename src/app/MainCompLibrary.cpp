@@ -38,7 +38,8 @@ void MainComp::openLibraryManager()
     }
 
     auto manager = std::make_unique<Lib_Manager_Comp> (controller, processor, fileMan,
-                                                       processor.library().file (WorkingLibraryFile::fileName));
+                                                       processor.library().file (WorkingLibraryFile::fileName),
+                                                       processor.libraryFiles().access());
     manager->addChangeListener (this);
     if (libraryInOwnWindow)
     {

@@ -50,6 +50,8 @@ void MainComp::refreshMidiSetup()
     setupPanel->refresh (settings.number (Setting::inputPort), connection.isInputOpen(),
                          settings.number (Setting::outputPort), connection.isOutputOpen(),
                          settings.number (Setting::setupValue), settings.deviceOption());
+    if (processor.isPlugIn())
+        setupPanel->showHostMidiSwitch (settings.passesHostMidi());
 }
 
 void MainComp::checkIdentityAndSave()
@@ -77,6 +79,11 @@ void MainComp::midiSetupCommand (int code, int value)
             checkIdentityAndSave();
             break;
 
+        case MIDI_Setup::codeHostMidiPassed:
+            controller.settings().setPassesHostMidi (value == 1);
+            controller.settings().save();
+            break;
+
         case MIDI_Setup::codeRestartScan:
             setScanMode (false);
             setScanMode (true);
@@ -101,6 +108,11 @@ void MainComp::midiSetupCommand (int code, int value)
         case MIDI_Setup::codeInputPickedLower:
         case MIDI_Setup::codeOptionChosen:
             checkIdentityAndSave();
+            break;
+
+        case MIDI_Setup::codeMonitor:
+            pageCommand (pagecommand::midiSetup, 0);
+            openMidiMonitor();
             break;
 
         case MIDI_Setup::codeReceive:

@@ -96,13 +96,13 @@ ObjectSelector& MainComp::makeSelector (int slot)
     {
         case slotProgramSelector:
         {
-            auto programs = std::make_unique<PrgSelClass> (controller, processor.persistentLibrary());
+            auto programs = std::make_unique<PrgSelClass> (controller, processor.libraryFiles().favorites());
             programs->onChannelChosen = [this] { channelChanged(); };
             programs->onEdit = [this, list = programs.get()] (int) { openProgramEditor (list->channel()); };
             made = std::move (programs);
             break;
         }
-        case slotSetupSelector:      made = std::make_unique<StpSelClass> (controller, processor.persistentLibrary()); break;
+        case slotSetupSelector:      made = std::make_unique<StpSelClass> (controller, processor.libraryFiles().favorites()); break;
         case slotFxChainSelector:    made = std::make_unique<FxcSelClass> (controller); break;
         case slotKeyMapSelector:     made = std::make_unique<KmpSelClass> (controller); break;
         case slotIntonationSelector: made = std::make_unique<IntSelClass> (controller); break;

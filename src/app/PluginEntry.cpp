@@ -48,6 +48,7 @@ namespace
 ProcessorOptions pluginProcessorOptions()
 {
     ProcessorOptions options;
+    options.plugIn = true;
     options.makeEditor = [] (RevuDIAudioProcessor& p) -> juce::AudioProcessorEditor* { return new RevuDIAudioProcessorEditor (p); };
     if (juce::SystemStats::getEnvironmentVariable (emulatorVariable, {}).trim() == "1")
         options.ports = emulatorPorts();

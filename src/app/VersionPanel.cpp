@@ -1,7 +1,9 @@
 #include "VersionPanel.h"
 
 #include "ui/AppInfo.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -22,9 +24,9 @@ void VersionPanel::showFor (int displayMilliseconds)
 
 void VersionPanel::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colour (0xe0101010));
+    g.fillAll (skin::colours::versionVeil);
     const auto box = getLocalBounds().withSizeKeepingCentre (420, 220);
-    g.setColour (juce::Colour (0xff232323));
+    g.setColour (skin::colours::sectionFace);
     g.fillRoundedRectangle (box.toFloat(), 10.0f);
     g.setColour (skin::colours::accent);
     g.drawRoundedRectangle (box.toFloat().reduced (1.5f), 10.0f, 3.0f);
@@ -33,12 +35,12 @@ void VersionPanel::paint (juce::Graphics& g)
     g.drawImageAt (logo, box.getCentreX() - logo.getWidth() / 2, box.getY() + 40);
 
     g.setColour (skin::colours::text);
-    g.setFont (juce::Font ("Arial", 16.0f, juce::Font::plain));
+    g.setFont (skin::font (16.0f));
     g.drawText ("Editor and Librarian", box.withTrimmedTop (90).withHeight (24), juce::Justification::centred);
-    g.setFont (juce::Font ("Arial", 14.0f, juce::Font::plain));
+    g.setFont (skin::font (14.0f));
     g.drawText (juce::String ("Version ") + appinfo::version, box.withTrimmedTop (120).withHeight (20), juce::Justification::centred);
     g.setColour (skin::colours::text.darker (0.4f));
-    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
+    g.setFont (skin::font (12.0f));
     g.drawText ("Click to close", box.withTrimmedTop (180).withHeight (20), juce::Justification::centred);
 }
 

@@ -12,6 +12,7 @@ ControllerSettings::ControllerSettings (std::unique_ptr<SettingsStorage> s) : st
     if (c < 1 || c > channelCount)
         set (Setting::midiChannel, 1);
     channel = c < 1 || c > channelCount ? 1 : c;
+    hostMidiPassed = number (Setting::hostMidiNotPassed) != 1;
 }
 
 ControllerSettings::~ControllerSettings()
@@ -79,6 +80,12 @@ void ControllerSettings::applyStartupDefaults()
     SettingsList::applyStartupDefaults (entries);
     for (size_t i = 0; i < options.size(); ++i)
         options[i] = SettingsList::toInt (entries[(size_t) optionWordEntries[i]]);
+}
+
+void ControllerSettings::setPassesHostMidi (bool on)
+{
+    hostMidiPassed = on;
+    set (Setting::hostMidiNotPassed, on ? 0 : 1);
 }
 
 void ControllerSettings::setMidiChannel (int c)

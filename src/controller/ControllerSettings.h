@@ -73,6 +73,10 @@ public:
     /** Takes a channel of 1 to 16 and keeps it as setting 42; others are ignored. */
     void setMidiChannel (int midiChannel);
 
+    /** Whether a plug-in passes its host's MIDI on to the instrument (setting 19); any thread. On unless switched off. */
+    bool passesHostMidi() const noexcept { return hostMidiPassed.load(); }
+    void setPassesHostMidi (bool on);
+
     /** The option of the MIDI setup panel (setting 43). */
     bool deviceOption() const { return number (Setting::deviceOption) == 1; }
     void setDeviceOption (bool on) { set (Setting::deviceOption, on ? 1 : 0); }
@@ -85,6 +89,7 @@ private:
     mutable std::mutex lock;
     std::vector<std::string> entries;
     std::atomic<int> channel { 1 };
+    std::atomic<bool> hostMidiPassed { true };
     std::array<std::atomic<int>, optionWordCount> options {};
     bool reset = false;
 };

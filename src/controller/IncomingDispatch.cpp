@@ -26,6 +26,9 @@ namespace
 
 void IncomingDispatch::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message)
 {
+    // The MIDI monitor sees everything that arrives, also what a pause drops.
+    p.monitor.tap (monitor::Direction::in, p.connection.inputPortNumber(), message.getRawData(), (size_t) message.getRawDataSize());
+
     // While the instrument changes over everything that arrives is dropped.
     if (p.pause.isPaused())
         return;
@@ -105,7 +108,10 @@ void IncomingDispatch::handleProgramChange (int c, int program)
     const int before = p.live.get (row);
     p.programs.set (*combined, c);
     if (*combined != before)
+    {
+        p.live.changes().mark (row);
         p.notifications.postParameterChange (row, *combined);
+    }
 }
 
 // ------------------------------------------------------------- System Exclusive

@@ -16,6 +16,7 @@ class HostMidi;
 class InputPause;
 class LiveValues;
 class MidiConnection;
+class MidiTap;
 class Notifications;
 class ProgramAudition;
 class RK2Class;
@@ -46,6 +47,7 @@ public:
         TransferMailbox& transfers;
         RK2Class& model;
         HostMidi& host;
+        MidiTap& monitor;
         ProgramAudition& audition;
     };
 

@@ -82,6 +82,22 @@ namespace
     }
 
     std::string channelSuffix (int channel) { return " Ch." + std::to_string (channel + 1); }
+
+    /**
+        The name table gives the three effect-chain rows of a channel the one
+        key "RFU"; a host lists the rows by name, so each is named for its
+        chain instead.
+    */
+    const char* chainRowName (RowKind kind) noexcept
+    {
+        if (kind == RowKind::insertChain)
+            return "Insert FXC";
+        if (kind == RowKind::aux1Chain)
+            return "AUX 1 FXC";
+        if (kind == RowKind::aux2Chain)
+            return "AUX 2 FXC";
+        return nullptr;
+    }
 } // namespace
 
 LiveTable::LiveTable() : values (new std::atomic<int>[(size_t) rowCount])
@@ -132,6 +148,8 @@ std::string LiveTable::name (int row) const
     switch (r.group)
     {
         case groupChannel:
+            if (const auto* chain = chainRowName (r.kind))
+                return chain + channelSuffix (r.channel);
             return channelParameterName (r.nameKey) + channelSuffix (r.channel);
         case groupController:
             // Controller rows carry no name key: they are named by their controller number.

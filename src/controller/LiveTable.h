@@ -79,7 +79,11 @@ public:
     }
 
     // ------------------------------------------------- what a plug-in host sees
-    /** "Pan Ch.3", "MIDI 7 Ch.1", "Playing Mode"; empty beyond the table. */
+    /**
+        "Pan Ch.3", "MIDI 7 Ch.1", "Playing Mode"; the effect-chain rows
+        "Insert FXC Ch.1", "AUX 1 FXC Ch.1", "AUX 2 FXC Ch.1". Empty beyond
+        the table.
+    */
     std::string name (int row) const;
     /**
         The value within the row's range as 0 to 1; 0 beyond the table. Values

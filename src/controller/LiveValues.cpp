@@ -5,10 +5,10 @@
 #include "Notifications.h"
 #include "ProgramAudition.h"
 
+#include "model/LiveRowAddresses.h"
 #include "model/MidiControllers.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace zr9
 {
@@ -16,31 +16,12 @@ namespace zr9
 namespace
 {
     constexpr int panCentreOffset = 63;
-    constexpr int playingModeChannel = 1;
-    constexpr messages::Address playingModeAddress { 12, 0, 0, 0, 11 };
 
     // What one message can carry: a 7-bit data byte, a 14-bit word, a value offset by 8192.
     constexpr int maxDataByte = 127;
     constexpr int maxWord = 16383;
     constexpr int minAddressValue = -8192;
     constexpr int maxAddressValue = 8191;
-
-    /** The controller-address of the channel slots that are sent as one; empty for the others. */
-    std::optional<messages::Address> channelSlotAddress (int slot)
-    {
-        switch (slot)
-        {
-            case LiveTable::slotInsertChain: return messages::Address { 1, 0, 5, 0, 1 };
-            case LiveTable::slotInsertOut:   return messages::Address { 1, 0, 5, 0, 0 };
-            case LiveTable::slotAux1Chain:   return messages::Address { 1, 0, 5, 1, 1 };
-            case LiveTable::slotAux1Level:   return messages::Address { 1, 0, 5, 0, 2 };
-            case LiveTable::slotAux2Chain:   return messages::Address { 1, 0, 5, 2, 1 };
-            case LiveTable::slotAux2Level:   return messages::Address { 1, 0, 5, 0, 3 };
-            case LiveTable::slotPan:         return messages::Address { 1, 0, 1, 0, 22 };
-            case LiveTable::slotLevel:       return messages::Address { 1, 0, 1, 0, 20 };
-            default:                         return std::nullopt;
-        }
-    }
 } // namespace
 
 LiveValues::LiveValues (LiveTable& t, ChannelPrograms& p, MidiConnection& c, Notifications& n)
@@ -65,6 +46,7 @@ void LiveValues::set (int value, int row, bool sendIt)
             audition->programChanged (info.channel);
         // The row follows the channel even when the program's bytes are unknown.
         rows.store (row, value);
+        changed.mark (row);
         if (sendIt)
             send (row, value);
         notifications.postParameterChange (row, value);
@@ -75,6 +57,7 @@ void LiveValues::set (int value, int row, bool sendIt)
         programs.rebuildEffects (info.channel, info.slot, value);
 
     rows.store (row, value);
+    changed.mark (row);
     if (sendIt)
         send (row, value);
     notifications.postParameterChange (row, value);
@@ -85,6 +68,7 @@ bool LiveValues::takeReported (int row, int value)
     if (! LiveTable::isRow (row) || rows.get (row) == value)
         return false;
     rows.store (row, value);
+    changed.mark (row);
     notifications.postParameterChange (row, value);
     return true;
 }
@@ -124,7 +108,7 @@ void LiveValues::send (int row, int value)
     switch (info.kind)
     {
         case RowKind::addressed: case RowKind::insertChain: case RowKind::aux1Chain: case RowKind::aux2Chain:
-            if (const auto address = channelSlotAddress (info.slot))
+            if (const auto address = liveaddress::ofChannelSlot (info.slot))
                 sendControllerAddress (*address, value, midiChannel);
             break;
         case RowKind::channelProgram:
@@ -135,7 +119,7 @@ void LiveValues::send (int row, int value)
             break;
         case RowKind::playingMode:
             if (value == 1 || value == 2)
-                sendControllerAddress (playingModeAddress, value, playingModeChannel);
+                sendControllerAddress (liveaddress::playingMode, value, liveaddress::playingModeChannel + 1);
             break;
         case RowKind::controller:
             output.sendController (midiChannel, info.sourceOffset, std::clamp (value, 0, maxDataByte));

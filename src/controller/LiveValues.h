@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangedRows.h"
 #include "LiveTable.h"
 
 #include "midi/InstrumentMessages.h"
@@ -18,7 +19,8 @@ class ProgramAudition;
     The live values: the one path by which a live row changes, from a page,
     the processor or an incoming message. A change is stored, sent to the
     instrument by the rule of its row kind when the caller asks for sending,
-    and posted to the pages as a parameter change.
+    and posted to the pages as a parameter change. Every stored change is
+    marked in changes(), for the plug-in's total recall.
 
     Any thread: values are single atomic integers; a channel program change
     is serialised by ChannelPrograms; sending only queues at the output.
@@ -34,6 +36,9 @@ public:
     LiveTable& table() noexcept { return rows; }
     const LiveTable& table() const noexcept { return rows; }
     int get (int row) const noexcept { return rows.get (row); }
+    /** The rows changed since the current arrangement was applied. */
+    ChangedRows& changes() noexcept { return changed; }
+    const ChangedRows& changes() const noexcept { return changed; }
 
     /** Stores the value, sends it when asked, and posts the change. */
     void set (int value, int row, bool send);
@@ -64,6 +69,7 @@ private:
     MidiConnection& connection;
     Notifications& notifications;
     ProgramAudition* audition = nullptr;
+    ChangedRows changed;
 
     mutable std::mutex addressLock;
     SentAddress lastAddress;

@@ -6,13 +6,14 @@ namespace zr9
 MidiCntrState::MidiCntrState (MidiPortProvider& ports, std::unique_ptr<SettingsStorage> storage, std::shared_ptr<Clock> clock)
     : clockSource (std::move (clock)),
       settingsPart (std::move (storage)),
-      connectionPart (ports, notificationsPart, settingsPart),
+      connectionPart (ports, notificationsPart, settingsPart, *clockSource),
       scanPart (connectionPart, settingsPart, *clockSource),
       dispatch ({ inputPause, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart, mailbox, rk2, hostMidiPart,
-                  auditionPart })
+                  monitorQueue, auditionPart })
 {
     liveValues.setAudition (&auditionPart);
     connectionPart.setInputCallback (dispatch);
+    connectionPart.output().setTap (&monitorQueue);
 }
 
 MidiCntrState::~MidiCntrState()

@@ -1,22 +1,8 @@
 #pragma once
 
-// The controller state and its threads
-// ------------------------------------
-// Message thread: pages, the port scan and every other timer, opening and
-//   closing ports, bank stores (each published whole, see ObjBankHolder),
-//   the settings file and every other file.
-// MIDI input thread: IncomingDispatch. It assembles and routes what arrives,
-//   writes live values (atomic), held keys and the channel bookkeeping (under
-//   their locks), changes the connection (under its lock), reads banks only
-//   through published snapshots, posts notifications and setup parts for the
-//   message thread, and queues messages at the output. It never touches a
-//   file or a widget and never waits for the message thread.
-// Output sending thread: the output port's own; it hands queued messages to
-//   the device in order. A long System Exclusive message waits for it to
-//   finish what was queued before it.
-// Host audio thread: the processor's block and parameter calls. It takes no
-//   lock the message thread holds for long, allocates nothing and touches no
-//   file or device; what it must send is handed over through a queue.
+// The controller state and its threads: README.md, section "Threads", says
+// which thread runs each part and what crosses between them. It is the one
+// statement of that contract; keep it there, and keep this file's parts to it.
 
 #include "BulkReceive.h"
 #include "BulkTransmit.h"
@@ -28,6 +14,8 @@
 #include "HostMidi.h"
 #include "IncomingDispatch.h"
 #include "InputPause.h"
+#include "LiveGestures.h"
+#include "LiveRecall.h"
 #include "LiveTable.h"
 #include "LiveValues.h"
 #include "MidiConnection.h"
@@ -44,6 +32,7 @@
 
 #include "midi/Clock.h"
 #include "midi/MidiPorts.h"
+#include "midi/MonitorQueue.h"
 #include "model/RK2Class.h"
 
 #include <memory>
@@ -59,6 +48,7 @@ namespace zr9
     - settings(): the settings list and its storage;
     - connection() and scan(): the ports, the identity check, the port scan;
     - live(): the live values and how each is sent;
+    - gestures(): the user's moves of live rows, told to a plug-in host;
     - programs(): which program each channel plays;
     - keys(): the held keys;
     - notes(): playing notes and wheels from the computer, and the channel they use;
@@ -71,8 +61,11 @@ namespace zr9
     - model(): the instrument model with every bank;
     - editorMemory(): what the editor keeps while it comes and goes;
     - plugBank(): the 64 arrangements a plug-in host sees as its programs;
+    - recall(): what a plug-in's project keeps of the instrument, and its return;
     - hostMidi(): the MIDI a plug-in host sends and receives.
     - favorites(): the 32 favourites and the favourites grid's offset.
+    - monitor(): what the MIDI monitor records of every message that leaves
+      through the output and arrives on the input, while it records.
 */
 class MidiCntrState
 {
@@ -98,6 +91,7 @@ public:
     PortScan& scan() noexcept { return scanPart; }
     LiveValues& live() noexcept { return liveValues; }
     const LiveValues& live() const noexcept { return liveValues; }
+    LiveGestures& gestures() noexcept { return gesturesPart; }
     ChannelPrograms& programs() noexcept { return channelPrograms; }
     HeldKeys& keys() noexcept { return heldKeys; }
     NotePlayer& notes() noexcept { return notePlayer; }
@@ -111,9 +105,11 @@ public:
     EditorMemory& editorMemory() noexcept { return memory; }
     PlugBank& plugBank() noexcept { return arrangements; }
     const PlugBank& plugBank() const noexcept { return arrangements; }
+    LiveRecall& recall() noexcept { return recallPart; }
     HostMidi& hostMidi() noexcept { return hostMidiPart; }
     FavoritesBlock& favorites() noexcept { return favoritesPart; }
     Clock& clock() noexcept { return *clockSource; }
+    MonitorQueue& monitor() noexcept { return monitorQueue; }
     /** The MIDI input callback the opened input port delivers to. */
     IncomingDispatch& input() noexcept { return dispatch; }
 
@@ -121,6 +117,16 @@ public:
     int getLiveValue (int row) const noexcept { return liveValues.get (row); }
     /** The one path for changing a live value: stores it, sends it when asked, and posts the change. */
     void setLiveValue (int value, int row, bool send) { liveValues.set (value, row, send); }
+    /**
+        A value the user chose in one step (from a list, a menu or a button):
+        set with sending inside a gesture of its own, so a host in touch
+        automation records it.
+    */
+    void chooseLiveValue (int value, int row)
+    {
+        const ScopedLiveGesture gesture (gesturesPart, row);
+        liveValues.set (value, row, true);
+    }
     /** The channel's current program; 1 when it has none yet. */
     int currentProgram (int channel) const noexcept { return channelPrograms.current (channel); }
     /** The MIDI channel the player and the selectors use, 1 to 16. */
@@ -147,6 +153,7 @@ public:
 
 private:
     std::shared_ptr<Clock> clockSource;
+    MonitorQueue monitorQueue { *clockSource }; // outlives the ports, whose threads tap it
     ControllerSettings settingsPart;
     Notifications notificationsPart;
     RK2Class rk2;
@@ -160,10 +167,12 @@ private:
     PortScan scanPart;
     NotePlayer notePlayer { connectionPart, settingsPart };
     LiveValues liveValues { liveTable, channelPrograms, connectionPart, notificationsPart };
-    HostMidi hostMidiPart { { *clockSource, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart } };
+    HostMidi hostMidiPart { { *clockSource, heldKeys, liveValues, channelPrograms, notificationsPart, connectionPart, settingsPart } };
     IncomingDispatch dispatch;
     EditorMemory memory;
     PlugBank arrangements { liveValues, inputPause, notificationsPart };
+    LiveRecall recallPart { arrangements, liveValues, inputPause, *clockSource };
+    LiveGestures gesturesPart { notificationsPart };
     BulkReceive bulk { mailbox, connectionPart, rk2, *clockSource };
     FavoritesBlock favoritesPart;
     ObjectEditing editing { connectionPart, liveValues, rk2 };

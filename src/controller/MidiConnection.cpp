@@ -5,8 +5,8 @@
 namespace zr9
 {
 
-MidiConnection::MidiConnection (MidiPortProvider& p, Notifications& n, ControllerSettings& s)
-    : ports (p), notifications (n), settings (s)
+MidiConnection::MidiConnection (MidiPortProvider& p, Notifications& n, ControllerSettings& s, Clock& clock)
+    : ports (p), notifications (n), settings (s), out (p, clock)
 {
 }
 

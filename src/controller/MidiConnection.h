@@ -37,7 +37,8 @@ public:
         bool unsupported = false;   // another instrument, or another member of the family
     };
 
-    MidiConnection (MidiPortProvider& ports, Notifications& notifications, ControllerSettings& settings);
+    /** `clock` times what the output sends (see MIDI_OUT_Control). */
+    MidiConnection (MidiPortProvider& ports, Notifications& notifications, ControllerSettings& settings, Clock& clock);
     ~MidiConnection();
 
     // ------------------------------------------------------------------ ports
@@ -90,7 +91,7 @@ private:
     ControllerSettings& settings;
     juce::MidiInputCallback* inputCallback = nullptr;
 
-    MIDI_OUT_Control out { ports };
+    MIDI_OUT_Control out;
     std::unique_ptr<MidiInputPort> input;
     std::atomic<bool> inputOpen { false };
     std::atomic<int> inputPort { 0 };

@@ -23,6 +23,12 @@ void Notifications::postParameterChange (int row, int value)
     tellListeners();
 }
 
+void Notifications::postGesture (int row, bool starting)
+{
+    if (auto* observer = parameterObserver.load())
+        observer->liveGestureChanged (row, starting);
+}
+
 void Notifications::addListener (stateListener* listener)
 {
     if (listener != nullptr)

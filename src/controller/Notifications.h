@@ -25,14 +25,17 @@ public:
 
 /**
     Told of every live change as it is posted, on the posting thread (the
-    MIDI input thread, the message thread or a host's thread): the processor,
-    which tells the plug-in host. It must not block.
+    MIDI input thread, the message thread or a host's thread), and of the
+    user's gestures on live rows (message thread): the processor, which tells
+    the plug-in host. It must not block.
 */
 class ParameterObserver
 {
 public:
     virtual ~ParameterObserver() = default;
     virtual void liveValueChanged (int row) = 0;
+    /** The user begins (true) or ends (false) one move of a live row: the changes between belong together. */
+    virtual void liveGestureChanged (int row, bool starting) = 0;
 };
 
 /**
@@ -56,6 +59,8 @@ public:
 
     void postStateCode (std::uint32_t code);
     void postParameterChange (int row, int value);
+    /** Tells the observer that a gesture on a row begins or ends; message thread. */
+    void postGesture (int row, bool starting);
 
     /** Adds a listener (once); the most recently added is told first. */
     void addListener (stateListener* listener);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi/InstrumentMessages.h"
+#include "model/LiveRowAddresses.h"
 
 #include <string>
 
@@ -29,8 +30,8 @@ public:
     static constexpr int programKind = 11;
     static constexpr int setupKind = 114;
     /** The instrument's addresses of a program's category and sub-type. */
-    static constexpr messages::Address categoryAddress { 1, 0, 0, 0, 0 };
-    static constexpr messages::Address subTypeAddress { 1, 0, 0, 0, 1 };
+    static constexpr messages::Address categoryAddress = liveaddress::programCategory;
+    static constexpr messages::Address subTypeAddress = liveaddress::programSubType;
 
     ObjectEditing (MidiConnection& connection, LiveValues& live, RK2Class& model);
 

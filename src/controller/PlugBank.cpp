@@ -93,7 +93,24 @@ Bytes PlugBank::bankBytes() const
     return bank;
 }
 
+bool PlugBank::replaceBankIf (const Bytes& expected, const Bytes& replacement)
+{
+    const std::lock_guard<std::mutex> sl (lock);
+    if (bank != expected || replacement.size() != bank.size())
+        return false;
+    bank = replacement;
+    return true;
+}
+
 Bytes PlugBank::buildCurrent (const juce::String& text, int slot)
+{
+    auto r = currentRecord (text, slot);
+    const std::lock_guard<std::mutex> sl (lock);
+    scratchRecord = r;
+    return r;
+}
+
+Bytes PlugBank::currentRecord (const juce::String& text, int slot) const
 {
     Bytes r = scratch();
     if (r.size() != (std::size_t) arrangement::recordSize)
@@ -101,8 +118,6 @@ Bytes PlugBank::buildCurrent (const juce::String& text, int slot)
     arrangement::writeName (r, toName (text.isEmpty() ? juce::String (untitled) : text));
     for (const auto& field : arrangement::liveFields())
         arrangement::writeField (r, field, live.get (field.row));
-    const std::lock_guard<std::mutex> sl (lock);
-    scratchRecord = r;
     return r;
 }
 
@@ -135,6 +150,7 @@ int PlugBank::apply (ByteView given)
         const int row = arrangement::programRow (c);
         live.set (live.get (row), row, true);
     }
+    live.changes().clear();
     notifications.postStateCode (statecode::refreshPages);
     return mode;
 }

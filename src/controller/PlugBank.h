@@ -51,6 +51,12 @@ public:
     int loadBankState (ByteView blob);
     /** The bank's 19,200 bytes. */
     Bytes bankBytes() const;
+    /**
+        Replaces the bank's bytes with `replacement` (of the bank's size) when
+        they are still `expected`; false, and no change, when another thread
+        changed them meanwhile or the sizes differ.
+    */
+    bool replaceBankIf (const Bytes& expected, const Bytes& replacement);
 
     /**
         The current arrangement from the live state, under `name` (cut or
@@ -59,6 +65,8 @@ public:
         The result becomes the scratch record.
     */
     Bytes buildCurrent (const juce::String& name, int slot);
+    /** What buildCurrent gives, leaving the scratch record as it is. */
+    Bytes currentRecord (const juce::String& name, int slot) const;
     Bytes scratch() const;
 
     /**
@@ -67,7 +75,9 @@ public:
         sending; the playing mode (a mode other than 2 is taken as 1) is
         switched with its input pause; in multi mode row 2304 is sent; then the
         program of every channel 1 to 16 is sent, also where it did not
-        change; and the pages are told to refresh. Returns the mode applied.
+        change; from then on no live row counts as changed since the
+        arrangement; and the pages are told to refresh. Returns the mode
+        applied.
     */
     int apply (ByteView record);
 

@@ -26,20 +26,13 @@ namespace
 
         void sendNow (const juce::MidiMessage& m) override
         {
+            // Shown as it goes on the line, before the instrument takes it: its reply
+            // comes from the reply line's thread and must not be shown before it.
             zr9->line().carried ((size_t) m.getRawDataSize());
+            written (m);
             zr9->receive (m.getRawData(), (size_t) m.getRawDataSize());
         }
-        void sendBlock (const juce::MidiBuffer& buffer, double, double) override
-        {
-            for (const auto meta : buffer)
-            {
-                zr9->line().carried ((size_t) meta.numBytes);
-                zr9->receive (meta.data, (size_t) meta.numBytes);
-            }
-        }
-        bool waitUntilQueueSent (int) override { return true; }
-        void startSendingThread() override {}
-        void stopSendingThread() override {}
+        bool isInProcess() const noexcept override { return true; }
 
     private:
         std::shared_ptr<ZR9Emulator> zr9;

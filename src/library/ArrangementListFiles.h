@@ -1,5 +1,8 @@
 #pragma once
 
+#include "FileStamp.h"
+#include "LibraryNotices.h"
+
 #include "model/ArrangementLibrary.h"
 #include "model/ArrangementListFile.h"
 
@@ -53,13 +56,22 @@ enum class ListWrite { written, nothingToWrite, failed };
 ListWrite writeListFile (const juce::File& file, const std::vector<Bytes>& entries);
 
 /**
-    "Lib.zr9arrlib", the working library: read when the library page opens
-    and written back when it closes, whether or not it was modified.
+    "Lib.zr9arrlib", the working library, shared by every instance on the
+    library folder: read when the library page opens and written back when
+    it closes, when the list changed since it was read.
 
-    A working file that held bytes but could not be read whole is never
-    replaced by what little came of it: when the list is still what was read
-    at opening, the file is left as it is; when the user changed the list,
-    the old file is first kept beside it as "Lib.zr9arrlib.unreadable".
+    - A working file that held bytes but could not be read whole is never
+      replaced by what little came of it: when the list is still what was
+      read at opening, the file is left as it is; when the user changed the
+      list, the old file is first kept beside it as "Lib.zr9arrlib.unreadable".
+    - When another instance wrote the file while this one had it open and
+      both changed the list, this instance's list is written and the other's
+      version is kept beside it as a dated copy ("Lib 2026-12-09
+      18.40.zr9arrlib"), which the notices tell: neither is dropped.
+    - While the list is as it was read, a version another instance wrote is
+      read in (reopenIfChanged), so an open page follows it.
+
+    Writing runs under the library folder's lock. Message thread.
 */
 class WorkingLibraryFile
 {
@@ -67,7 +79,7 @@ public:
     static constexpr const char* fileName = "Lib.zr9arrlib";
     static constexpr const char* unreadableSuffix = ".unreadable";
 
-    explicit WorkingLibraryFile (juce::File file) : path (std::move (file)) {}
+    explicit WorkingLibraryFile (juce::File file, SharedFileAccess shared = {}) : path (std::move (file)), access (shared) {}
 
     const juce::File& file() const noexcept { return path; }
 
@@ -77,13 +89,30 @@ public:
     bool needsKeeping() const noexcept { return keepBeforeWriting; }
     /** Writes the list back (see the class comment). */
     ListWrite close (const ArrangementLibrary& library);
-    /** Where an unreadable working file is kept before it is replaced. */
+    /** Where an unreadable working file is kept (once it was) before it is replaced. */
     juce::File keptFile() const;
+    /** Where the last close put another instance's version; none when it found none. */
+    const juce::File& lastDatedCopy() const noexcept { return datedCopy; }
+
+    /** True when the file on disk is not the version read or written here (one stat). */
+    bool changedOnDisk() const { return stampOf (path) != seen; }
+    /**
+        When another instance changed the file and the list is still as it was
+        read or written here, reads the file again into the list. True when it did.
+    */
+    bool reopenIfChanged (ArrangementLibrary& library);
 
 private:
+    /** Keeps another instance's version beside the file when both changed it; false when it could not. */
+    bool keepTheirs (const StampedRead& disk);
+
     juce::File path;
+    SharedFileAccess access;
     bool keepBeforeWriting = false;
     std::vector<Bytes> asOpened;
+    juce::MemoryBlock openedBytes;
+    FileStamp seen;
+    juce::File keptAs, datedCopy;
 };
 
 } // namespace zr9

@@ -1,9 +1,8 @@
 #include "BankFiles.h"
 
+#include "model/BankMerge.h"
 #include "model/BlankBank.h"
 #include "model/FactoryBanks.h"
-
-#include <algorithm>
 
 namespace zr9
 {
@@ -29,19 +28,26 @@ const char* bankFileName (int typeId) noexcept
 
 namespace
 {
-    juce::MemoryBlock storedBank (const LibraryFolder& library, int typeId, bool useFiles)
-    {
-        return useFiles ? readDataFile (library.file (bankFileName (typeId))) : juce::MemoryBlock();
-    }
-
     ByteView viewOf (const juce::MemoryBlock& block)
     {
         return { static_cast<const std::uint8_t*> (block.getData()), block.getSize() };
     }
 } // namespace
 
-void loadStartupBanks (RK2Class& model, const LibraryFolder& library, bool useFiles)
+std::map<int, StartupRead> loadStartupBanks (RK2Class& model, const LibraryFolder& library, bool useFiles)
 {
+    std::map<int, StartupRead> reads;
+    // The file's bytes when they are a whole bank of the type; nothing for a missing file or one that is no bank.
+    const auto stored = [&] (int type)
+    {
+        if (! useFiles)
+            return juce::MemoryBlock();
+        auto read = readStamped (library.file (bankFileName (type)));
+        const bool whole = read.readable && bankmerge::isWholeBank (type, viewOf (read.bytes));
+        reads[type] = { read.stamp, read.stamp.exists && read.stamp.size > 0 && ! whole };
+        return whole ? std::move (read.bytes) : juce::MemoryBlock();
+    };
+
     for (const auto type : startupBankTypes)
     {
         auto* holder = model.holderFor (type);
@@ -49,8 +55,8 @@ void loadStartupBanks (RK2Class& model, const LibraryFolder& library, bool useFi
         if (holder == nullptr || info == nullptr)
             continue;
 
-        const auto stored = storedBank (library, type, useFiles);
-        holder->indexBank (stored.getSize() > 0 ? viewOf (stored) : Factory_Banks_ZR9::image (type), info->cap);
+        const auto bytes = stored (type);
+        holder->indexBank (bytes.getSize() > 0 ? viewOf (bytes) : Factory_Banks_ZR9::image (type), info->cap);
     }
 
     // Without a factory image these start with an empty slot for every number
@@ -62,25 +68,13 @@ void loadStartupBanks (RK2Class& model, const LibraryFolder& library, bool useFi
         if (holder == nullptr || info == nullptr)
             continue;
 
-        const auto stored = storedBank (library, type, useFiles);
-        if (stored.getSize() > 0)
-            holder->indexBank (viewOf (stored), info->cap);
+        const auto bytes = stored (type);
+        if (bytes.getSize() > 0)
+            holder->indexBank (viewOf (bytes), info->cap);
         else
             holder->indexBank (ByteView (blankBankImage (type, info->cap + 1)), info->cap);
     }
-}
-
-bool saveBankFile (const RK2Class& model, const LibraryFolder& library, int typeId)
-{
-    if (std::find (savedBankTypes.begin(), savedBankTypes.end(), typeId) == savedBankTypes.end())
-        return false;
-    const auto* holder = model.holderFor (typeId);
-    if (holder == nullptr)
-        return false;
-    // The bank as last published: the same bytes whichever thread reads it.
-    const auto bank = holder->snapshot();
-    const auto& bytes = bank->bytes();
-    return writeDataFile (library.file (bankFileName (typeId)), bytes.data(), bytes.size());
+    return reads;
 }
 
 } // namespace zr9

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "FileStamp.h"
 #include "LibraryFolder.h"
 
 #include "model/RK2Class.h"
 
 #include <array>
+#include <map>
 
 namespace zr9
 {
@@ -18,20 +20,24 @@ const char* bankFileName (int typeId) noexcept;
     the file is missing or empty (or when `useFiles` is false), then songs,
     algorithms and samples, which start as banks of empty slots until objects
     are fetched. Each bank is indexed with its cap.
+
+    A file that is not a whole bank of its type (something else, or a bank
+    cut short) counts as missing: it is never indexed.
+
+    Returns, for every type read from the library folder, what was read;
+    nothing when `useFiles` is false.
 */
-void loadStartupBanks (RK2Class& model, const LibraryFolder& library, bool useFiles);
+struct StartupRead
+{
+    FileStamp stamp;         // the version of the file that was read (a missing file's stamp when it had none)
+    bool heldNoBank = false; // the file held bytes that are no whole bank
+};
+std::map<int, StartupRead> loadStartupBanks (RK2Class& model, const LibraryFolder& library, bool useFiles);
 
 /** The banks written back, in the order they are written; the arpeggiator bank is never written. */
 constexpr std::array<ObjectTypeId, 10> savedBankTypes {
     typeProgram, typeSetup, typeFxChain, typeKeyMap, typeIntonation, typeShiftPattern, typeVelocityPattern,
     typeSong, typeAlgorithm, typeSample
 };
-
-/**
-    Writes the bank of a type, byte for byte, to its data file (replacing the
-    old file only once the new one is whole). False for types that are never
-    written and when the write failed.
-*/
-bool saveBankFile (const RK2Class& model, const LibraryFolder& library, int typeId);
 
 } // namespace zr9

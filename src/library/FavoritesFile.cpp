@@ -1,39 +1,61 @@
 #include "FavoritesFile.h"
 
+#include "FolderLock.h"
+
 namespace zr9
 {
 
+namespace
+{
+    Bytes bytesOf (const juce::MemoryBlock& block)
+    {
+        const auto* p = static_cast<const std::uint8_t*> (block.getData());
+        return Bytes (p, p + block.getSize());
+    }
+} // namespace
+
 void FavoritesFile::load (FavoritesBlock& block)
 {
-    seen = stampNow();
-    if (! seen.exists)
-    {
+    const auto disk = readStamped (file);
+    seen = disk.stamp;
+    asRead = bytesOf (disk.bytes);
+    ++loads;
+    if (! disk.stamp.exists)
         block.clear();
-        return;
-    }
-    const auto content = readDataFile (file);
-    block.replace (ByteView (static_cast<const std::uint8_t*> (content.getData()), content.getSize()));
+    else
+        block.replace (ByteView (asRead));
 }
 
 bool FavoritesFile::save (const FavoritesBlock& block)
 {
     if (! block.isStorable())
         return false;
+
+    // A lock held past the wait belongs to an instance that stopped: the write is whole either way.
+    auto hold = access.lock != nullptr ? access.lock->acquire (FolderLock::writeWaitMs) : FolderLock::Hold();
+
+    datedCopy = juce::File();
+    const auto disk = readStamped (file);
+    const auto theirs = bytesOf (disk.bytes);
+    if (disk.stamp != seen && disk.stamp.exists && ! theirs.empty() && theirs != asRead && theirs != block.bytes())
+    {
+        // Both instances changed the favourites: this one's are written, the other's kept beside them.
+        const auto copy = datedSibling (file, disk.stamp.modified());
+        if (writeDataFile (copy, theirs.data(), theirs.size()))
+        {
+            datedCopy = copy;
+            access.tell (juce::String (fileName) + " was changed in another instance too: its version is kept as \""
+                         + copy.getFileName() + "\"");
+        }
+    }
+
     const bool written = writeDataFile (file, block.bytes().data(), block.bytes().size());
-    seen = stampNow();
+    if (written)
+    {
+        seen = stampOf (file);
+        asRead = block.bytes();
+    }
     return written;
-}
-
-bool FavoritesFile::changedOnDisk() const
-{
-    return ! (stampNow() == seen);
-}
-
-FavoritesFile::Stamp FavoritesFile::stampNow() const
-{
-    if (! file.existsAsFile())
-        return {};
-    return { true, file.getLastModificationTime().toMilliseconds(), file.getSize() };
 }
 
 } // namespace zr9

@@ -15,6 +15,8 @@ namespace
         { FileMan::kindImportObjects, "Import Objects", ".zr9bank", FileMan::modeOpen, "*.zr9bank;*.syx;*.dat", true },
         { FileMan::kindExportBank, "Export to a Bank File", ".zr9bank", FileMan::modeSave, nullptr, true },
         { FileMan::kindExportSysex, "Export to a System Exclusive File", ".syx", FileMan::modeSave, nullptr, true },
+        { FileMan::kindSaveMidiLog, "Save MIDI Log", ".txt", FileMan::modeSave, nullptr, false },
+        { FileMan::kindSaveSysEx, "Save System Exclusive", ".syx", FileMan::modeSave, nullptr, false },
     };
 } // namespace
 

@@ -22,6 +22,8 @@ namespace zr9
     | 10   | "Import Objects"    | ".zr9bank", ".syx", ".dat" | 98 open |
     | 110  | "Export to a Bank File" | ".zr9bank" | 99 save |
     | 111  | "Export to a System Exclusive File" | ".syx" | 99 save |
+    | 112  | "Save MIDI Log"     | ".txt"      | 99 save  |
+    | 113  | "Save System Exclusive" | ".syx"  | 99 save  |
 
     The object files' dialogs (10, 110, 111) open where the last of them
     left off; the others start in the documents folder.
@@ -45,6 +47,8 @@ public:
     static constexpr int kindImportObjects = 10;
     static constexpr int kindExportBank = 110;
     static constexpr int kindExportSysex = 111;
+    static constexpr int kindSaveMidiLog = 112;
+    static constexpr int kindSaveSysEx = 113;
 
     struct Kind
     {

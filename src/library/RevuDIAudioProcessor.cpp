@@ -1,12 +1,12 @@
 #include "RevuDIAudioProcessor.h"
 
-#include "BankFiles.h"
 #include "LiveParameter.h"
 #include "SettingsFile.h"
 
 #include "midi/JuceMidiPorts.h"
 #include "model/DisplayTypes.h"
 #include "model/ModelObjectNames.h"
+#include "model/RecallState.h"
 
 #include <climits>
 
@@ -54,11 +54,11 @@ RevuDIAudioProcessor::RevuDIAudioProcessor (ProcessorOptions o)
       libraryFolder (options.documentsBase),
       state (*options.ports,
              options.persistent ? std::make_unique<SettingsFile> (libraryFolder) : std::unique_ptr<SettingsStorage>(),
-             options.clock),
-      presetBank (libraryFolder.file (PresetBankFile::fileName))
+             options.clock)
 {
-    loadStartupBanks (state.model(), libraryFolder, options.persistent);
-    readPresetBank();
+    files.loadAtStartup();
+    // Another instance's arrangements came in: the host shows the new names.
+    files.onPresetBankFollowed = [this] { updateHostDisplay (juce::AudioProcessorListener::ChangeDetails().withProgramChanged (true)); };
     state.start (options.useDevices);
 
     parameters.reserve ((size_t) LiveTable::rowCount);
@@ -80,20 +80,7 @@ RevuDIAudioProcessor::~RevuDIAudioProcessor()
 {
     hostDelivery->stop();
     state.notifications().setParameterObserver (nullptr);
-    writePresetBank();
-    librarySaver.saveAtShutdown();
-}
-
-void RevuDIAudioProcessor::readPresetBank()
-{
-    if (options.persistent)
-        presetBank.read (state.plugBank());
-}
-
-void RevuDIAudioProcessor::writePresetBank()
-{
-    if (options.persistent)
-        presetBank.write (state.plugBank());
+    files.saveAtShutdown();
 }
 
 // ------------------------------------------------------------------ host parameters
@@ -146,6 +133,17 @@ void RevuDIAudioProcessor::liveValueChanged (int row)
     parameters[(size_t) row]->tellHostIfChanged();
 }
 
+void RevuDIAudioProcessor::liveGestureChanged (int row, bool starting)
+{
+    if (auto* p = liveParameter (row))
+    {
+        if (starting)
+            p->beginChangeGesture();
+        else
+            p->endChangeGesture();
+    }
+}
+
 void RevuDIAudioProcessor::deliverHostChanges()
 {
     hostParameters.deliver ([this] (int row, int value) { state.setLiveValue (value, row, true); });
@@ -179,7 +177,7 @@ void RevuDIAudioProcessor::changeProgramName (int slot, const juce::String& name
 
 void RevuDIAudioProcessor::getStateInformation (juce::MemoryBlock& destination)
 {
-    const auto blob = state.plugBank().bankState();
+    const auto blob = RecallState::make (ByteView (state.plugBank().bankBytes()), state.recall().current (currentSlot.load()));
     destination.replaceAll (blob.data(), blob.size());
 }
 
@@ -207,8 +205,17 @@ void RevuDIAudioProcessor::getCurrentProgramStateInformation (juce::MemoryBlock&
 
 void RevuDIAudioProcessor::setStateInformation (const void* data, int size)
 {
-    if (data != nullptr && size > 0)
-        state.plugBank().loadBankState (ByteView (static_cast<const std::uint8_t*> (data), (size_t) size));
+    if (data == nullptr || size <= 0)
+        return;
+    const ByteView blob (static_cast<const std::uint8_t*> (data), (size_t) size);
+    if (state.plugBank().loadBankState (blob) == 0)
+        return;
+    if (const auto recall = RecallState::read (blob))
+    {
+        if (PlugBank::isSlot (recall->slot))
+            currentSlot = recall->slot;
+        state.recall().restore (*recall);
+    }
 }
 
 bool RevuDIAudioProcessor::loadArrangementState (const void* data, int size)
@@ -243,7 +250,7 @@ void RevuDIAudioProcessor::prepareToPlay (double sampleRate, int blockSizeSample
     rateCode = sampleRateCodeFor (sampleRate);
     samplesPerBlock = blockSizeSamples;
     state.keys().clear();
-    state.hostMidi().discardForHost();
+    state.hostMidi().prepare (sampleRate, blockSizeSamples);
     hostDelivery->start (hostDeliveryMs);
 }
 
@@ -252,7 +259,7 @@ void RevuDIAudioProcessor::releaseResources()
     hostDelivery->stop();
     deliverHostChanges(); // what came with the last blocks
     state.keys().clear();
-    state.hostMidi().discardForHost();
+    state.hostMidi().release();
 }
 
 RevuDIAudioProcessor::PlayPosition RevuDIAudioProcessor::playPosition() const noexcept
@@ -262,31 +269,7 @@ RevuDIAudioProcessor::PlayPosition RevuDIAudioProcessor::playPosition() const no
 
 void RevuDIAudioProcessor::processBlock (juce::AudioBuffer<float>& audio, juce::MidiBuffer& midi)
 {
-    auto& host = state.hostMidi();
-    for (const auto meta : midi)
-        host.receiveFromHost (meta.data, meta.numBytes);
-    midi.clear();
-
-    // What the instrument played since the last block, spread over this one as it was spaced in time.
-    std::array<ShortMessage, maxMessagesPerBlock> out;
-    const int n = host.takeForHost (out.data(), maxMessagesPerBlock);
-    if (n > 0)
-    {
-        std::uint64_t first = out[0].timeMs, last = out[0].timeMs;
-        for (int i = 1; i < n; ++i)
-        {
-            first = std::min (first, out[(size_t) i].timeMs);
-            last = std::max (last, out[(size_t) i].timeMs);
-        }
-        const int lastSample = juce::jmax (0, audio.getNumSamples() - 1);
-        const double span = (double) (last - first);
-        for (int i = 0; i < n; ++i)
-        {
-            const auto& m = out[(size_t) i];
-            const int at = span > 0.0 ? (int) std::lround ((double) (m.timeMs - first) / span * lastSample) : 0;
-            midi.addEvent (m.bytes, (int) m.size, juce::jlimit (0, lastSample, at));
-        }
-    }
+    state.hostMidi().processBlock (midi, audio.getNumSamples());
 
     for (int ch = getTotalNumInputChannels(); ch < getTotalNumOutputChannels(); ++ch)
         if (ch < audio.getNumChannels())

@@ -2,9 +2,8 @@
 
 #include "ArrangementHost.h"
 #include "HostParameterInbox.h"
+#include "LibraryFiles.h"
 #include "LibraryFolder.h"
-#include "PresetBankFile.h"
-#include "LibrarySaving.h"
 
 #include "controller/MidiCntrState.h"
 
@@ -28,6 +27,8 @@ struct ProcessorOptions
     std::shared_ptr<Clock> clock;
     /** False when no port may be opened and no instrument looked for. */
     bool useDevices = true;
+    /** True in a plug-in, which has a host whose MIDI it may pass on to the instrument. */
+    bool plugIn = false;
     /** Makes the editor a host opens; the processor has no editor without it. */
     std::function<juce::AudioProcessorEditor* (class RevuDIAudioProcessor&)> makeEditor;
 };
@@ -42,9 +43,12 @@ struct ProcessorOptions
     Threads: program, state and bank calls come from the message thread or a
     host's thread of its own; processBlock and host parameter changes may come
     from the host's audio thread, which only hands things over through
-    lock-free queues. What the host sent is applied on the message thread:
-    every `hostDeliveryMs` while the host runs audio (between prepareToPlay
-    and releaseResources), and at once when it was sent from there.
+    lock-free queues. The host's MIDI goes from there to the output's sending
+    thread, timed by the audio clock (HostMidi). Its effect on the
+    controller's state, and the parameters the host set, are applied on the
+    message thread: every `hostDeliveryMs` while the host runs audio (between
+    prepareToPlay and releaseResources), and parameters at once when they
+    were set from there.
 */
 class RevuDIAudioProcessor : public juce::AudioProcessor,
                              public juce::ChangeBroadcaster,
@@ -56,8 +60,6 @@ public:
     static constexpr int defaultEditorHeight = 730;
     static constexpr double defaultSampleRate = 44100.0;
     static constexpr int hostDeliveryMs = 5;
-    /** At most this many messages go to the host in one block; the rest wait for the next. */
-    static constexpr int maxMessagesPerBlock = 256;
 
     explicit RevuDIAudioProcessor (ProcessorOptions options = {});
     ~RevuDIAudioProcessor() override;
@@ -70,10 +72,19 @@ public:
     const LibraryFolder& library() const noexcept { return libraryFolder; }
     /** False when nothing may be read from or written to the library folder. */
     bool isPersistent() const noexcept { return options.persistent; }
+    /** True when a plug-in host runs the processor, false in the stand-alone program. */
+    bool isPlugIn() const noexcept { return options.plugIn; }
     /** The library folder where files may be kept; nullptr when nothing may be written. */
     const LibraryFolder* persistentLibrary() const noexcept { return options.persistent ? &libraryFolder : nullptr; }
-    /** Writes the library's data file of one object type now (after an object was kept there by hand). */
-    void saveLibraryBank (int typeId) { librarySaver.saveBank (typeId); }
+    /**
+        Writes the library's data file of one object type now, when this
+        instance changed the bank: the step after any store into a bank
+        (an object kept by hand, imported). Merged with what another instance
+        wrote meanwhile; nothing unless persistent.
+    */
+    void saveLibraryBank (int typeId) { files.saveBank (typeId); }
+    /** The library folder's files as this instance shares them with others: banks, favourites, the lock, the notices. */
+    LibraryFiles& libraryFiles() noexcept { return files; }
     double sampleRate() const noexcept { return rate.load(); }
     /** 48000 → 1, 88200 → 2, 96000 → 3, 176400 → 4, 192000 → 5, any other rate → 0. */
     int sampleRateCode() const noexcept { return rateCode.load(); }
@@ -102,7 +113,7 @@ public:
     juce::String liveParameterText (int row, int value);
     LiveParameter* liveParameter (int row) const noexcept;
 
-    /** Applies what the host sent (parameters, MIDI); message thread. Runs by itself every hostDeliveryMs while audio runs. */
+    /** Applies what the host sent (parameters, MIDI's effect on the pages); message thread. Runs by itself every hostDeliveryMs while audio runs. */
     void deliverHostChanges();
 
     // ------------------------------------------------------------- arrangements
@@ -127,7 +138,7 @@ public:
     juce::String hostSlotName (int slot) override { return getProgramName (slot); }
     void chooseHostSlot (int slot) override { setCurrentProgram (slot); }
 
-    const PresetBankFile& presetBankFile() const noexcept { return presetBank; }
+    const PresetBankFile& presetBankFile() const noexcept { return files.presetBank(); }
 
     juce::Point<int> editorSize() const noexcept { return { editorWidth.load(), editorHeight.load() }; }
     void setEditorSize (int w, int h) noexcept { editorWidth = w; editorHeight = h; }
@@ -148,18 +159,25 @@ public:
     int getNumPrograms() override { return PlugBank::slotCount; }
     int getCurrentProgram() override { return currentSlot.load(); }
     void setCurrentProgram (int slot) override;
-    const juce::String getProgramName (int slot) override { return state.plugBank().name (slot); }
+    /** The slot's name as a host shows and finds it: without the blanks that pad the record's 24 characters. */
+    const juce::String getProgramName (int slot) override { return state.plugBank().name (slot).trimEnd(); }
     void changeProgramName (int slot, const juce::String& name) override;
+    /** The bank state, then what the instrument plays now (RecallState): the host keeps it in the project. */
     void getStateInformation (juce::MemoryBlock&) override;
     void getCurrentProgramStateInformation (juce::MemoryBlock&) override;
+    /**
+        Takes over the bank a state carries; when it also carries a recall
+        block, the host's current program becomes the one saved and the
+        instrument is brought back (LiveRecall). A bank state alone, as
+        earlier versions saved it, only replaces the bank.
+    */
     void setStateInformation (const void* data, int size) override;
     void setCurrentProgramStateInformation (const void* data, int size) override;
 
 private:
     static ProcessorOptions withDefaults (ProcessorOptions options);
     void liveValueChanged (int row) override;
-    void readPresetBank();
-    void writePresetBank();
+    void liveGestureChanged (int row, bool starting) override;
 
     ProcessorOptions options;
     LibraryFolder libraryFolder;
@@ -167,8 +185,7 @@ private:
     HostParameterInbox hostParameters;
     std::vector<LiveParameter*> parameters;
     MidiCntrState state;
-    PresetBankFile presetBank;
-    LibrarySaver librarySaver { state, libraryFolder, options.persistent };
+    LibraryFiles files { state, libraryFolder, options.persistent };
     std::atomic<int> currentSlot { 0 };
     std::atomic<bool> updateHost { false };
     std::atomic<double> rate { defaultSampleRate };

@@ -1,10 +1,14 @@
 #include "Clock.h"
 
+#include <thread>
+
 namespace zr9
 {
 
 namespace
 {
+    constexpr std::uint64_t usPerMs = 1000;
+
     class SystemTimer final : public ClockTimer, private juce::Timer
     {
     public:
@@ -23,6 +27,8 @@ namespace
     {
     public:
         std::uint64_t nowMs() const noexcept override { return (std::uint64_t) juce::Time::getMillisecondCounterHiRes(); }
+        double preciseMs() const noexcept override { return juce::Time::getMillisecondCounterHiRes(); }
+        std::uint64_t nowUs() const noexcept override { return (std::uint64_t) (preciseMs() * (double) usPerMs); }
 
         std::unique_ptr<ClockTimer> makeTimer (std::function<void()> tick) override
         {
@@ -34,6 +40,19 @@ namespace
             const auto now = nowMs();
             if (dueMs > now)
                 wake.wait ((double) (dueMs - now));
+        }
+
+        void waitUntilUs (std::uint64_t dueUs, juce::WaitableEvent& wake) override
+        {
+            const auto now = nowUs();
+            if (dueUs <= now)
+                return;
+            const auto waitUs = dueUs - now;
+            // The event waits whole milliseconds; the caller looks again and sleeps what is left.
+            if (waitUs >= usPerMs)
+                wake.wait ((int) (waitUs / usPerMs));
+            else
+                std::this_thread::sleep_for (std::chrono::microseconds (waitUs));
         }
     };
 } // namespace

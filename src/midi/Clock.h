@@ -34,6 +34,15 @@ public:
     /** Milliseconds from an arbitrary start; any thread. */
     virtual std::uint64_t nowMs() const noexcept = 0;
 
+    /** The same time with the fraction of a millisecond where the clock has one; any thread, never blocks. */
+    virtual double preciseMs() const noexcept { return (double) nowMs(); }
+
+    /**
+        Microseconds from the same start; any thread, the host's audio thread
+        included (it neither locks nor waits). What MIDI is timed by.
+    */
+    virtual std::uint64_t nowUs() const noexcept { return nowMs() * 1000; }
+
     /** A timer whose ticks run on the message thread (or inside the stepping call of a test clock). */
     virtual std::unique_ptr<ClockTimer> makeTimer (std::function<void()> tick) = 0;
 
@@ -42,6 +51,9 @@ public:
         signalled, whichever comes first; returns at once when dueMs has passed.
     */
     virtual void waitUntil (std::uint64_t dueMs, juce::WaitableEvent& wake) = 0;
+
+    /** As waitUntil, to the microsecond where the clock can tell. */
+    virtual void waitUntilUs (std::uint64_t dueUs, juce::WaitableEvent& wake) { waitUntil ((dueUs + 999) / 1000, wake); }
 
     /** The system's clock, shared by everything that is given no other. */
     static std::shared_ptr<Clock> system();

@@ -1,7 +1,5 @@
 #include "JuceMidiPorts.h"
 
-#include "OutputQueue.h"
-
 namespace zr9
 {
 
@@ -26,25 +24,19 @@ namespace
         std::unique_ptr<juce::MidiInput> device;
     };
 
-    /** A device output whose queued messages are served by our own sending thread, so the queue can be waited for. */
+    /** A device output; the output control's sending thread writes to it. */
     class JuceOutput final : public MidiOutputPort
     {
     public:
-        explicit JuceOutput (std::unique_ptr<juce::MidiOutput> d)
-            : device (std::move (d)), queue ([this] (const juce::MidiMessage& m) { device->sendMessageNow (m); })
+        explicit JuceOutput (std::unique_ptr<juce::MidiOutput> d) : device (std::move (d)) {}
+        void sendNow (const juce::MidiMessage& m) override
         {
+            device->sendMessageNow (m);
+            written (m);
         }
-        ~JuceOutput() override { queue.stop(); }
-
-        void sendNow (const juce::MidiMessage& m) override { device->sendMessageNow (m); }
-        void sendBlock (const juce::MidiBuffer& b, double startMs, double rate) override { queue.push (b, startMs, rate); }
-        bool waitUntilQueueSent (int timeoutMs) override { return queue.waitUntilSent (timeoutMs); }
-        void startSendingThread() override { queue.start(); }
-        void stopSendingThread() override { queue.stop(); }
 
     private:
         std::unique_ptr<juce::MidiOutput> device;
-        OutputQueue queue;
     };
 } // namespace
 

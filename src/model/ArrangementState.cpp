@@ -38,8 +38,10 @@ Bytes BankState::make (ByteView bank)
     b.reserve ((std::size_t) size);
     append (b, tag, tagSize);
     append (b, version, versionSize);
-    for (int i = 0; i < arrangement::bankSize; ++i)
-        b.push_back ((std::uint8_t) bank.byte (i));
+    // The bank's bytes up to the 64th record, then zeros for a shorter bank.
+    const auto kept = std::min (bank.size(), (std::size_t) arrangement::bankSize);
+    b.insert (b.end(), bank.data(), bank.data() + kept);
+    b.resize ((std::size_t) size, 0);
     return b;
 }
 

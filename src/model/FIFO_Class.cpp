@@ -30,8 +30,12 @@ sysex::Message TransferRequest::message (int device) const
 
 void FIFO_Class::handOver (const Bytes& body)
 {
+    Bytes message;
+    message.reserve (body.size() + 1);
+    message.push_back (sysex::start);
+    message.insert (message.end(), body.begin(), body.end());
     const std::lock_guard<std::mutex> sl (mailboxLock);
-    mailbox.push_back ({ ++lettersHandedOver, body });
+    mailbox.push_back ({ ++lettersHandedOver, std::move (message) });
     if (mailbox.size() > mailboxCapacity)
         mailbox.pop_front();
     code = mailboxWaiting;
@@ -109,12 +113,7 @@ TransferAction FIFO_Class::take (const Letter& letter)
     if (! active || (! pending && ! deferred))
         return {};
 
-    // The reader counts offsets from the 0xF0 the mailbox does not keep.
-    Bytes message;
-    message.reserve (letter.body.size() + 1);
-    message.push_back (sysex::start);
-    message.insert (message.end(), letter.body.begin(), letter.body.end());
-    const auto reply = sysex::readTransferReply (sysex::Reader (message));
+    const auto reply = sysex::readTransferReply (sysex::Reader (letter.message));
     if (reply.kind != Kind::data && reply.kind != Kind::information && reply.kind != Kind::refusal)
         return {}; // acknowledgements, other sub-codes, other commands, garbage
 

@@ -113,11 +113,15 @@ public:
     enum class Phase { idle, information, chunks };
     enum class StopReason { none, finished, cancelled, noAnswer };
 
-    /** A message handed over, without its leading 0xF0, numbered in the order it arrived. */
+    /**
+        A message handed over, numbered in the order it arrived. Its 0xF0 is
+        put back in front when it is handed over, since the readers count
+        offsets from it: the letter is read as it is, without another copy.
+    */
     struct Letter
     {
         std::uint64_t sequence = 0;
-        Bytes body;
+        Bytes message;
     };
 
     // ------------------------------------------------------------ mailbox

@@ -4,6 +4,7 @@
 #include "SysexFormat.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zr9
 {
@@ -76,8 +77,10 @@ void ObjProgramEditClass::recompose (const std::function<void (program::Pieces&)
         {
             const long long at = (long long) SubObjLayerClass::size * k;
             const ByteView source = k < maxLayers ? layers[(size_t) k].record.view() : ByteView (old).slice (at, SubObjLayerClass::size);
-            for (int i = 0; i < SubObjLayerClass::size; ++i)
-                pieces.layers[(size_t) (at + i)] = (std::uint8_t) source.byte (i);
+            // The layer's bytes as far as the source has them; the zeros laid out above stand for the rest.
+            const auto n = std::min (source.size(), (std::size_t) SubObjLayerClass::size);
+            if (n > 0)
+                std::memcpy (pieces.layers.data() + at, source.data(), n);
         }
     }
     edited = ObjectRecord (program::compose (pieces));

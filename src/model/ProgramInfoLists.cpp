@@ -92,7 +92,7 @@ std::string infoText (ByteView record, int k)
 
     long long entry = infoHeaderSize;
     for (int i = 0; i < k && info.contains (entry + infoEntryTextLengthLowOffset); ++i)
-        entry += infoEntryHeadSize + info.byte (entry + infoEntryTextLengthLowOffset);
+        entry += infoEntryHeadSize + info.data()[entry + infoEntryTextLengthLowOffset];
 
     if (! info.contains (entry, infoEntryHeadSize))
         return {};

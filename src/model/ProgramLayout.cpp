@@ -26,8 +26,9 @@ long long infoBlockSizeAt (ByteView bytes, long long start) noexcept
 
     // Once an entry's length byte lies beyond the view it reads 0, and so
     // does every later one: those entries are head only.
+    // (The length byte was just found inside the view: it is read without a second check.)
     for (; walked < count && bytes.contains (entry + infoEntryTextLengthLowOffset); ++walked)
-        entry += infoEntryHeadSize + bytes.byte (entry + infoEntryTextLengthLowOffset);
+        entry += infoEntryHeadSize + bytes.data()[entry + infoEntryTextLengthLowOffset];
 
     entry += (long long) (count - walked) * infoEntryHeadSize;
     return entry - start;

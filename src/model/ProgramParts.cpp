@@ -3,6 +3,9 @@
 #include "ProgramLayout.h"
 #include "SysexFormat.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace zr9::program
 {
 
@@ -10,9 +13,12 @@ namespace
 {
 Bytes range (ByteView v, long long from, long long size)
 {
+    // Bytes outside the view read 0: the part that lies inside it is copied in one go.
     Bytes out (size > 0 ? (std::size_t) size : 0, 0);
-    for (long long i = 0; i < size; ++i)
-        out[(std::size_t) i] = (std::uint8_t) v.byte (from + i);
+    const long long first = std::max (from, 0LL);
+    const long long last = std::min (from + size, (long long) v.size());
+    if (first < last)
+        std::memcpy (out.data() + (first - from), v.data() + first, (std::size_t) (last - first));
     return out;
 }
 
@@ -36,6 +42,8 @@ Bytes compose (const Pieces& pieces)
 {
     Bytes out = range (ByteView (pieces.head), 0, headSize);
     const auto further = range (ByteView (pieces.further), 0, furtherSize);
+    // Room for the whole record at once: a program of many layers is not copied again at every piece.
+    out.reserve ((std::size_t) headSize + (std::size_t) furtherSize + pieces.layers.size() + 1 + pieces.trailing.size());
     out.insert (out.end(), further.begin(), further.end());
     out.insert (out.end(), pieces.layers.begin(), pieces.layers.end());
     out.push_back (0);

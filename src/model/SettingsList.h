@@ -20,6 +20,7 @@ enum class Setting : int
     outputOption = 8,
     initMarker = 10,    // "333" once the start-up defaults were written
     startupOption = 17,
+    hostMidiNotPassed = 19, // 1: a plug-in keeps its host's MIDI from the instrument; 0 (the default) passes it on
     midiChannel = 42,   // 1 to 16
     deviceOption = 43,  // the option of the MIDI setup panel
     libraryOption = 47,

@@ -1,6 +1,7 @@
 #include "AppFoot.h"
 
-#include "SkinImages.h"
+#include "SkinFonts.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {
@@ -32,7 +33,7 @@ void AppFoot::setReservedRight (int pixels)
 void AppFoot::paint (juce::Graphics& g)
 {
     g.setColour (skin::colours::text);
-    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
+    g.setFont (skin::font (12.0f, true));
     g.drawText (status, getLocalBounds().withTrimmedLeft (8).withTrimmedRight (reservedRight), juce::Justification::centredLeft, true);
 }
 

@@ -1,7 +1,10 @@
 #include "GskCont.h"
 
+#include "SkinFonts.h"
+#include "SkinPalette.h"
 #include "ValueEntry.h"
 
+#include "midi/Clock.h"
 #include "model/ValueText.h"
 
 #include <algorithm>
@@ -15,11 +18,6 @@ namespace
     constexpr float textFontHeight = 10.5f;
     constexpr float captionFontHeight = 9.5f;
     constexpr int firstObjectReferenceDisplay = 2001; // display types from here name an object by number
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 } // namespace
 
 GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
@@ -42,16 +40,16 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
         dial->onDoubleClick = [this] { beginTyping(); };
         dial->onDragStart = [this]
         {
+            endGesture(); // a wheel run still open
+            beginGesture();
             dragging = true;
-            if (onGestureStart != nullptr)
-                onGestureStart();
         };
         dial->onDragEnd = [this]
         {
             dragging = false;
-            if (onGestureEnd != nullptr)
-                onGestureEnd();
+            endGesture();
         };
+        dial->onNotch = [this] { notch(); };
         // A centred control goes back to zero on an Alt-click.
         if (setup.style != GskStyle::chainChooser && setup.minimum < 0 && setup.maximum > 0)
             dial->setDoubleClickReturnValue (true, 0.0, juce::ModifierKeys::altModifier);
@@ -60,7 +58,12 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
     else if (isButtonStyle (setup.style))
     {
         toggle = std::make_unique<GskToggle> (setup.style, setup.caption);
-        toggle->onClick = [this] { userChose (toggle->getToggleState() ? setup.maximum : setup.minimum); };
+        toggle->onClick = [this]
+        {
+            beginGesture();
+            userChose (toggle->getToggleState() ? setup.maximum : setup.minimum);
+            endGesture();
+        };
         addAndMakeVisible (*toggle);
     }
     else
@@ -69,7 +72,7 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
     }
 
     entry.setJustificationType (juce::Justification::centred);
-    entry.setFont (arial (textFontHeight));
+    entry.setFont (skin::font (textFontHeight));
     entry.onTextChange = [this] { enterText (entry.getText()); };
     entry.onEditorHide = [this] { entry.setVisible (false); };
     addChildComponent (entry);
@@ -79,6 +82,9 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
 
 GskCont::~GskCont()
 {
+    // A run cut short by the page going: its binding hears the end; the page, going too, does not.
+    if (gestureOpen && binding.endGesture != nullptr)
+        binding.endGesture();
     setLookAndFeel (nullptr);
 }
 
@@ -134,6 +140,45 @@ void GskCont::userChose (int v)
         onUserChange (v);
 }
 
+// ---------------------------------------------------------------------- gestures
+
+void GskCont::beginGesture()
+{
+    if (gestureOpen)
+        return;
+    gestureOpen = true;
+    if (binding.beginGesture != nullptr)
+        binding.beginGesture();
+    if (onGestureStart != nullptr)
+        onGestureStart();
+}
+
+void GskCont::endGesture()
+{
+    if (runEnd != nullptr)
+        runEnd->stop();
+    if (! gestureOpen)
+        return;
+    gestureOpen = false;
+    if (binding.endGesture != nullptr)
+        binding.endGesture();
+    if (onGestureEnd != nullptr)
+        onGestureEnd();
+}
+
+void GskCont::notch()
+{
+    if (dragging)
+        return; // an arrow key while the mouse drags belongs to the drag
+    if (runEnd == nullptr)
+    {
+        auto& clock = binding.clock != nullptr ? *binding.clock : *Clock::system();
+        runEnd = clock.makeTimer ([this] { endGesture(); });
+    }
+    beginGesture();
+    runEnd->start (wheelRunQuietMs); // each notch puts the run's end off again
+}
+
 bool GskCont::enterText (const juce::String& typed)
 {
     const auto chosen = valueFromTyped (typed, setup.minimum, setup.maximum, [this] (int v) { return textOf (v); });
@@ -150,7 +195,9 @@ bool GskCont::enterText (const juce::String& typed)
     }
     else
     {
+        beginGesture();
         userChose (*chosen);
+        endGesture();
     }
     return true;
 }
@@ -225,14 +272,14 @@ void GskCont::paint (juce::Graphics& g)
 
     if (const auto area = captionArea(); ! area.isEmpty())
     {
-        g.setColour (gskcolours::controlDim);
-        g.setFont (arial (captionFontHeight, true));
+        g.setColour (skin::colours::textDim);
+        g.setFont (skin::font (captionFontHeight, true));
         g.drawText (setup.caption.toUpperCase(), area, juce::Justification::centred, false);
     }
     if (! entry.isVisible())
     {
-        g.setColour (isEnabled() ? gskcolours::control : gskcolours::controlDim);
-        g.setFont (arial (textFontHeight));
+        g.setColour (isEnabled() ? skin::colours::control : skin::colours::textDim);
+        g.setFont (skin::font (textFontHeight));
         g.drawFittedText (text(), textArea(), juce::Justification::centred, 1, 0.8f);
     }
 }

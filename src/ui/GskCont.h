@@ -13,6 +13,7 @@
 namespace zr9
 {
 
+class ClockTimer;
 class ObjectNameSource;
 
 /**
@@ -27,6 +28,13 @@ class ObjectNameSource;
     value; Shift gives fine steps. Every value the user chooses goes to the
     binding's sink and then to `onUserChange`; values shown with showValue()
     or refresh() go nowhere.
+
+    Each move of the user's is one gesture, told to the binding and to
+    onGestureStart and onGestureEnd around the values it chooses: a drag
+    from press to release, a typed value, an Alt-click, a click on a
+    two-state control, and a run of wheel notches or arrow keys, which ends
+    wheelRunQuietMs after its last notch. A drag that begins during a run
+    ends the run first, so gestures never overlap.
 
     Sliding styles are the framework's Slider (GskSlider), two-state styles
     its ToggleButton (GskToggle), both drawn by GskLookAndFeel. Message thread.
@@ -44,6 +52,8 @@ public:
         juce::String caption;
     };
 
+    /** A run of wheel notches or arrow keys ends when none came for this long. */
+    static constexpr int wheelRunQuietMs = 400;
     static constexpr int textHeight = 14;
     static constexpr int captionHeight = 12;
 
@@ -79,10 +89,10 @@ public:
 
     /** Called after the user chose a new value and the binding took it. */
     std::function<void (int)> onUserChange;
-    /** A drag of the control begins and ends: the values between belong to one move of the user's. */
+    /** A move of the user's begins and ends (see above): the values between belong to it. */
     std::function<void()> onGestureStart, onGestureEnd;
-    /** True while the user drags the control. */
-    bool isInGesture() const noexcept { return dragging; }
+    /** True from a move's start to its end. */
+    bool isInGesture() const noexcept { return gestureOpen; }
 
     /** The framework widget that does the work; null for the other family of styles. */
     GskSlider* slider() noexcept { return dial.get(); }
@@ -95,6 +105,9 @@ public:
 private:
     int clamped (int value) const noexcept;
     void userChose (int value);
+    void beginGesture();
+    void endGesture();
+    void notch();
     void showOnWidgets();
     juce::Rectangle<int> captionArea() const;
     juce::Rectangle<int> textArea() const;
@@ -104,7 +117,9 @@ private:
     GskBinding binding;
     const ObjectNameSource* names;
     int shown;
+    bool gestureOpen = false;
     bool dragging = false;
+    std::unique_ptr<ClockTimer> runEnd; // made at the first wheel notch or arrow key
 
     juce::SharedResourcePointer<GskLookAndFeel> lookAndFeel;
     std::unique_ptr<GskSlider> dial;

@@ -3,6 +3,8 @@
 #include "ControlPictures.h"
 #include "GskSlider.h"
 #include "GskToggle.h"
+#include "SkinFonts.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {
@@ -15,11 +17,6 @@ namespace
     constexpr float chooserCorner = 3.0f;
     constexpr float chooserCaptionHeight = 11.0f;
 
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
-
     juce::Point<float> onCircle (juce::Point<float> centre, float radius, float angle)
     {
         return centre.getPointOnCircumference (radius, angle);
@@ -28,14 +25,14 @@ namespace
 
 GskLookAndFeel::GskLookAndFeel() : knob (skin::knobFace()), cap (skin::faderCap())
 {
-    setColour (juce::TextEditor::backgroundColourId, gskcolours::entryBackground);
-    setColour (juce::TextEditor::textColourId, gskcolours::control);
-    setColour (juce::TextEditor::highlightColourId, gskcolours::chooserHover.withAlpha (0.6f));
-    setColour (juce::TextEditor::outlineColourId, gskcolours::chooserFrame);
-    setColour (juce::TextEditor::focusedOutlineColourId, gskcolours::chooserHover);
-    setColour (juce::CaretComponent::caretColourId, gskcolours::control);
-    setColour (juce::Label::textColourId, gskcolours::control);
-    setColour (juce::Label::textWhenEditingColourId, gskcolours::control);
+    setColour (juce::TextEditor::backgroundColourId, skin::colours::entryFace);
+    setColour (juce::TextEditor::textColourId, skin::colours::control);
+    setColour (juce::TextEditor::highlightColourId, skin::colours::focus.withAlpha (0.6f));
+    setColour (juce::TextEditor::outlineColourId, skin::colours::lcdFrame);
+    setColour (juce::TextEditor::focusedOutlineColourId, skin::colours::focus);
+    setColour (juce::CaretComponent::caretColourId, skin::colours::control);
+    setColour (juce::Label::textColourId, skin::colours::control);
+    setColour (juce::Label::textWhenEditingColourId, skin::colours::control);
 }
 
 std::pair<juce::String, juce::String> GskLookAndFeel::splitReference (const juce::String& text)
@@ -71,7 +68,7 @@ void GskLookAndFeel::drawKnob (juce::Graphics& g, juce::Rectangle<float> area, f
     // The whole range as a dark ring, the value's part of it lit.
     juce::Path ring;
     ring.addCentredArc (centre.x, centre.y, ringRadius, ringRadius, 0.0f, startAngle, endAngle, true);
-    g.setColour (gskcolours::track);
+    g.setColour (skin::colours::track);
     g.strokePath (ring, juce::PathStrokeType (ringThickness, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
 
     float from = startAngle;
@@ -81,7 +78,7 @@ void GskLookAndFeel::drawKnob (juce::Graphics& g, juce::Rectangle<float> area, f
     {
         juce::Path lit;
         lit.addCentredArc (centre.x, centre.y, ringRadius, ringRadius, 0.0f, std::min (from, angle), std::max (from, angle), true);
-        g.setColour (slider.isEnabled() ? gskcolours::control : gskcolours::controlDim);
+        g.setColour (slider.isEnabled() ? skin::colours::control : skin::colours::textDim);
         g.strokePath (lit, juce::PathStrokeType (ringThickness, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
     }
 
@@ -90,12 +87,12 @@ void GskLookAndFeel::drawKnob (juce::Graphics& g, juce::Rectangle<float> area, f
 
     const float pointerInner = face.getWidth() * 0.12f;
     const float pointerOuter = face.getWidth() * 0.5f - 2.0f;
-    g.setColour (gskcolours::control);
+    g.setColour (skin::colours::control);
     g.drawLine ({ onCircle (centre, pointerInner, angle), onCircle (centre, pointerOuter, angle) }, pointerWidth);
 
     if (slider.hasKeyboardFocus (false))
     {
-        g.setColour (gskcolours::chooserHover.withAlpha (0.7f));
+        g.setColour (skin::colours::focus.withAlpha (0.7f));
         g.drawEllipse (bounds.reduced (0.5f), 1.0f);
     }
 }
@@ -105,10 +102,10 @@ void GskLookAndFeel::drawKnob (juce::Graphics& g, juce::Rectangle<float> area, f
 void GskLookAndFeel::drawChooser (juce::Graphics& g, juce::Rectangle<float> area, juce::Slider& slider)
 {
     const auto box = area.reduced (0.5f);
-    g.setColour (gskcolours::chooserFace);
+    g.setColour (skin::colours::chooserFace);
     g.fillRoundedRectangle (box, chooserCorner);
     const bool hot = slider.isMouseOverOrDragging() || slider.hasKeyboardFocus (false);
-    g.setColour (hot ? gskcolours::chooserHover : gskcolours::chooserFrame);
+    g.setColour (hot ? skin::colours::focus : skin::colours::lcdFrame);
     g.drawRoundedRectangle (box, chooserCorner, 1.0f);
 
     auto inner = area.reduced (3.0f, 1.0f);
@@ -121,16 +118,16 @@ void GskLookAndFeel::drawChooser (juce::Graphics& g, juce::Rectangle<float> area
     if (const auto* gsk = dynamic_cast<GskSlider*> (&slider))
         caption = gsk->caption();
     // The number keeps its width; the caption gets what is left, squeezed if it must be.
-    const auto numberFont = arial (9.5f);
+    const auto numberFont = skin::font (9.5f);
     const float numberWidth = std::min (top.getWidth(), numberFont.getStringWidthFloat (number) + 2.0f);
-    g.setColour (gskcolours::chooserText);
+    g.setColour (skin::colours::number);
     g.setFont (numberFont);
     g.drawText (number, top.removeFromRight (numberWidth), juce::Justification::centredRight, false);
-    g.setColour (gskcolours::chooserCaption);
-    g.setFont (arial (8.5f, true));
+    g.setColour (skin::colours::lcdCaption);
+    g.setFont (skin::font (8.5f, true));
     g.drawFittedText (caption.toUpperCase(), top.toNearestInt(), juce::Justification::centredLeft, 1, 0.7f);
 
-    g.setFont (arial (10.5f));
+    g.setFont (skin::font (10.5f));
     g.drawFittedText (name, inner.toNearestInt(), juce::Justification::centredLeft, 1, 0.75f);
 }
 
@@ -158,7 +155,7 @@ void GskLookAndFeel::drawLinearSlider (juce::Graphics& g, int x, int y, int widt
     const float top = (float) y, bottom = (float) (y + height);
 
     // Scale marks at the ends and, where the range holds it, at zero.
-    g.setColour (gskcolours::controlDim);
+    g.setColour (skin::colours::textDim);
     const auto mark = [&] (double value, float length)
     {
         if (value < slider.getMinimum() || value > slider.getMaximum())
@@ -172,16 +169,16 @@ void GskLookAndFeel::drawLinearSlider (juce::Graphics& g, int x, int y, int widt
     mark (0.0, 7.0f);
 
     const juce::Rectangle<float> slot (centreX - 2.0f, top, 4.0f, bottom - top);
-    g.setColour (gskcolours::track);
+    g.setColour (skin::colours::track);
     g.fillRoundedRectangle (slot, 2.0f);
-    g.setColour (gskcolours::control.withAlpha (slider.isEnabled() ? 0.55f : 0.25f));
+    g.setColour (skin::colours::control.withAlpha (slider.isEnabled() ? 0.55f : 0.25f));
     g.fillRoundedRectangle (slot.withTop (sliderPos), 2.0f);
 
     const auto capArea = juce::Rectangle<float> ((float) faderCapWidth, (float) faderCapHeight).withCentre ({ centreX, sliderPos });
     g.drawImage (cap, capArea, juce::RectanglePlacement::stretchToFit);
     if (slider.hasKeyboardFocus (false))
     {
-        g.setColour (gskcolours::chooserHover.withAlpha (0.7f));
+        g.setColour (skin::colours::focus.withAlpha (0.7f));
         g.drawRoundedRectangle (capArea.expanded (1.0f), 2.0f, 1.0f);
     }
 }
@@ -199,42 +196,42 @@ void GskLookAndFeel::drawToggleButton (juce::Graphics& g, juce::ToggleButton& bu
 
     const bool on = button.getToggleState();
     auto area = button.getLocalBounds().toFloat().reduced (0.5f);
-    g.setFont (arial (10.0f, true));
+    g.setFont (skin::font (10.0f, true));
 
     const auto style = gsk->style();
     if (style == GskStyle::button)
     {
-        auto face = on ? gskcolours::lampOn : juce::Colour (0xff2c2c2c);
+        auto face = on ? skin::colours::accent : skin::colours::buttonFace;
         if (down)
             face = face.darker (0.3f);
         else if (highlighted)
             face = face.brighter (0.15f);
         g.setColour (face);
         g.fillRoundedRectangle (area, 3.0f);
-        g.setColour (gskcolours::controlDim);
+        g.setColour (skin::colours::textDim);
         g.drawRoundedRectangle (area, 3.0f, 1.0f);
-        g.setColour (on ? juce::Colours::white : gskcolours::control);
+        g.setColour (on ? skin::colours::white : skin::colours::control);
         g.drawText (button.getButtonText(), area, juce::Justification::centred, false);
     }
     else if (style == GskStyle::smallSwitch)
     {
         const auto slot = area.removeFromLeft (std::min (area.getWidth(), 22.0f)).withSizeKeepingCentre (22.0f, 10.0f);
-        g.setColour (gskcolours::track);
+        g.setColour (skin::colours::track);
         g.fillRoundedRectangle (slot, 5.0f);
         const auto knobArea = slot.withWidth (10.0f).translated (on ? slot.getWidth() - 10.0f : 0.0f, 0.0f);
-        g.setColour (on ? gskcolours::lampOn : gskcolours::controlDim);
+        g.setColour (on ? skin::colours::accent : skin::colours::textDim);
         g.fillEllipse (knobArea);
-        g.setColour (gskcolours::control);
+        g.setColour (skin::colours::control);
         g.drawText (button.getButtonText(), area.withTrimmedLeft (3.0f), juce::Justification::centredLeft, false);
     }
     else // a toggle: a lamp beside its text
     {
         const auto lamp = area.removeFromLeft (12.0f).withSizeKeepingCentre (8.0f, 8.0f);
-        g.setColour (on ? gskcolours::lampOn : gskcolours::lampOff);
+        g.setColour (on ? skin::colours::accent : skin::colours::lampOff);
         g.fillEllipse (lamp);
-        g.setColour (gskcolours::controlDim);
+        g.setColour (skin::colours::textDim);
         g.drawEllipse (lamp, 1.0f);
-        g.setColour (gskcolours::control);
+        g.setColour (skin::colours::control);
         g.drawText (button.getButtonText(), area.withTrimmedLeft (3.0f), juce::Justification::centredLeft, false);
     }
 }

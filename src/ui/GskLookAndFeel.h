@@ -5,22 +5,6 @@
 namespace zr9
 {
 
-/** The colours of the skin's value controls. */
-namespace gskcolours
-{
-    const juce::Colour control { 0xffdddddd };      // knobs, faders and their texts
-    const juce::Colour controlDim { 0xff8c8c8c };   // captions, scale marks
-    const juce::Colour track { 0xff1e1e1e };         // the unlit part of a knob's ring, the fader's slot
-    const juce::Colour chooserFace { 0xff13202a };
-    const juce::Colour chooserFrame { 0xff3d5566 };
-    const juce::Colour chooserHover { 0xff6f93ab };
-    const juce::Colour chooserText { 0xfff2c462 };
-    const juce::Colour chooserCaption { 0xff9db4c4 };
-    const juce::Colour lampOn { 0xffe0462e };
-    const juce::Colour lampOff { 0xff3a2420 };
-    const juce::Colour entryBackground { 0xff101010 };
-} // namespace gskcolours
-
 /**
     Draws the skin's value controls (GskSlider, GskToggle) in each of their
     styles: knobs with their face picture, pointer and value ring (a centre

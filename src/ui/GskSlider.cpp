@@ -112,8 +112,25 @@ void GskSlider::mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWhee
         return;
 
     const int steps = wheelStep (isFineModifier (e.mods)) * (amount > 0.0f ? 1 : -1);
+    if (onNotch != nullptr)
+    {
+        onNotch();
+        setValue (getValue() + steps, juce::sendNotificationSync);
+        return;
+    }
     const ScopedDragNotification gesture (*this);
     setValue (getValue() + steps, juce::sendNotificationSync);
+}
+
+bool GskSlider::keyPressed (const juce::KeyPress& key)
+{
+    // The keys the framework's slider steps with.
+    const bool steps = ! key.getModifiers().isAnyModifierKeyDown()
+                    && (key == juce::KeyPress::upKey || key == juce::KeyPress::downKey
+                        || key == juce::KeyPress::leftKey || key == juce::KeyPress::rightKey);
+    if (steps && isEnabled() && onNotch != nullptr)
+        onNotch();
+    return juce::Slider::keyPressed (key);
 }
 
 } // namespace zr9

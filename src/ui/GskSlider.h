@@ -41,6 +41,12 @@ public:
     std::function<juce::String (int)> formatter;
     /** Called on a double-click. */
     std::function<void()> onDoubleClick;
+    /**
+        Called just before a wheel notch or an arrow key moves the value, so
+        the owner can make a run of them one gesture. Without it, each notch
+        is a drag of its own (the framework's drag notification).
+    */
+    std::function<void()> onNotch;
 
     /** Steps one wheel notch moves without and with the fine modifier. */
     int wheelStep (bool fine) const noexcept;
@@ -59,6 +65,7 @@ public:
     void mouseDrag (const juce::MouseEvent& e) override;
     void mouseDoubleClick (const juce::MouseEvent& e) override;
     void mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel) override;
+    bool keyPressed (const juce::KeyPress& key) override;
 
 private:
     static inline const juce::Identifier referenceProperty { "showsReferences" };

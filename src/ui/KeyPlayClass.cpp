@@ -3,7 +3,8 @@
 #include "KeyNames.h"
 
 #include "controller/MidiCntrState.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -210,12 +211,12 @@ void KeyPlayClass::paint (juce::Graphics& g)
     const auto tag = area.removeFromLeft (tagWidth).reduced (1, 2).toFloat();
     g.setColour (focused ? skin::colours::accent : skin::colours::buttonFace);
     g.fillRoundedRectangle (tag, 3.0f);
-    g.setColour (focused ? juce::Colours::white : skin::colours::text.withAlpha (0.6f));
-    g.setFont (juce::Font ("Arial", 10.0f, juce::Font::bold));
+    g.setColour (focused ? skin::colours::white : skin::colours::text.withAlpha (0.6f));
+    g.setFont (skin::font (10.0f, true));
     g.drawText (tagText, tag, juce::Justification::centred);
 
     area.removeFromLeft (8);
-    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
+    g.setFont (skin::font (12.0f));
     if (status.isNotEmpty())
     {
         g.setColour (skin::colours::text);

@@ -1,6 +1,7 @@
 #include "LibBut.h"
 
-#include "SkinImages.h"
+#include "SkinFonts.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {
@@ -16,15 +17,15 @@ void LibBut::paintButton (juce::Graphics& g, bool highlighted, bool down)
     const auto area = getLocalBounds().toFloat().reduced (0.5f);
     auto face = skin::colours::buttonFace;
     if (down)
-        face = skin::colours::buttonSelected;
+        face = skin::colours::chosenFace;
     else if (highlighted)
         face = face.brighter (0.2f);
     g.setColour (face);
     g.fillRoundedRectangle (area, 4.0f);
-    g.setColour (highlighted || down ? skin::colours::accent : juce::Colour (0xff5a5a5a));
+    g.setColour (highlighted || down ? skin::colours::accent : skin::colours::buttonEdge);
     g.drawRoundedRectangle (area, 4.0f, 1.0f);
-    g.setColour (down ? juce::Colours::white : skin::colours::text);
-    g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
+    g.setColour (down ? skin::colours::white : skin::colours::text);
+    g.setFont (skin::font (12.0f, true));
     g.drawText (getButtonText(), getLocalBounds(), juce::Justification::centred);
 }
 

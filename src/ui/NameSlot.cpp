@@ -1,6 +1,8 @@
 #include "NameSlot.h"
 
+#include "SkinFonts.h"
 #include "SkinImages.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {
@@ -9,7 +11,6 @@ namespace
 {
     constexpr int shortNameLength = 10;
     constexpr int earlyBlankLimit = 4; // a first blank at positions 0 to 4 is skipped when a second follows
-    const juce::Colour frameGrey { 0xff777777 };
 } // namespace
 
 NameSlot::Lines NameSlot::splitName (const juce::String& name)
@@ -70,19 +71,19 @@ void NameSlot::paint (juce::Graphics& g)
     if (highlighted)
     {
         const auto r = getLocalBounds();
-        g.setColour (juce::Colours::black);
+        g.setColour (skin::colours::black);
         g.drawRect (r, 1);
-        g.setColour (frameGrey);
+        g.setColour (skin::colours::outline);
         g.drawRect (r.reduced (1), 1);
     }
 
     g.setColour (numberColour);
-    g.setFont (juce::Font ("Arial", 10.0f, juce::Font::plain));
+    g.setFont (skin::font (10.0f));
     g.drawText (number, 6, 1, 60, 14, juce::Justification::topLeft, false);
     if (compact)
         return;
 
-    g.setFont (juce::Font ("Arial", 11.0f, juce::Font::plain));
+    g.setFont (skin::font (11.0f));
     g.setColour (firstColour);
     g.drawText (nameLines.first, 6, 16, 148, 13, juce::Justification::topLeft, false);
     g.setColour (secondColour);

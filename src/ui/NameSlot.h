@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SkinPalette.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <vector>
@@ -49,7 +51,7 @@ private:
     bool highlighted = false;
     juce::String number;
     Lines nameLines;
-    juce::Colour numberColour { 0xffcccccc }, firstColour { 0xffffffff }, secondColour { 0xffb0b0b0 };
+    juce::Colour numberColour = skin::colours::text, firstColour = skin::colours::white, secondColour = skin::colours::nameSecondLine;
     juce::Image background;
     std::vector<int> events;
 };

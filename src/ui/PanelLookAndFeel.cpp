@@ -1,6 +1,7 @@
 #include "PanelLookAndFeel.h"
 
-#include "SkinImages.h"
+#include "SkinFonts.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {
@@ -13,49 +14,49 @@ namespace
 
 PanelLookAndFeel::PanelLookAndFeel()
 {
-    using namespace panelcolours;
-    setColour (juce::ResizableWindow::backgroundColourId, background);
+    using namespace skin::colours;
+    setColour (juce::ResizableWindow::backgroundColourId, window);
 
-    setColour (juce::ListBox::backgroundColourId, listBackground);
-    setColour (juce::ListBox::outlineColourId, fieldEdge);
-    setColour (juce::ListBox::textColourId, text);
-    setColour (juce::TableHeaderComponent::backgroundColourId, skin::colours::buttonFace);
+    setColour (juce::ListBox::backgroundColourId, listFace);
+    setColour (juce::ListBox::outlineColourId, edge);
+    setColour (juce::ListBox::textColourId, listText);
+    setColour (juce::TableHeaderComponent::backgroundColourId, buttonFace);
     setColour (juce::TableHeaderComponent::textColourId, textDim);
-    setColour (juce::TableHeaderComponent::outlineColourId, fieldEdge);
-    setColour (juce::TableHeaderComponent::highlightColourId, skin::colours::buttonFace.brighter (0.1f));
+    setColour (juce::TableHeaderComponent::outlineColourId, edge);
+    setColour (juce::TableHeaderComponent::highlightColourId, buttonFace.brighter (0.1f));
 
-    setColour (juce::ComboBox::backgroundColourId, skin::colours::buttonFace);
-    setColour (juce::ComboBox::outlineColourId, fieldEdge);
-    setColour (juce::ComboBox::focusedOutlineColourId, fieldFocus);
-    setColour (juce::ComboBox::textColourId, text);
+    setColour (juce::ComboBox::backgroundColourId, buttonFace);
+    setColour (juce::ComboBox::outlineColourId, edge);
+    setColour (juce::ComboBox::focusedOutlineColourId, accent);
+    setColour (juce::ComboBox::textColourId, listText);
     setColour (juce::ComboBox::arrowColourId, textDim);
 
-    setColour (juce::TextEditor::backgroundColourId, fieldBackground);
-    setColour (juce::TextEditor::outlineColourId, fieldEdge);
-    setColour (juce::TextEditor::focusedOutlineColourId, fieldFocus);
-    setColour (juce::TextEditor::textColourId, text);
-    setColour (juce::TextEditor::highlightColourId, rowChosen);
-    setColour (juce::TextEditor::highlightedTextColourId, juce::Colours::white);
-    setColour (juce::CaretComponent::caretColourId, fieldFocus);
+    setColour (juce::TextEditor::backgroundColourId, well);
+    setColour (juce::TextEditor::outlineColourId, edge);
+    setColour (juce::TextEditor::focusedOutlineColourId, accent);
+    setColour (juce::TextEditor::textColourId, listText);
+    setColour (juce::TextEditor::highlightColourId, chosenFace);
+    setColour (juce::TextEditor::highlightedTextColourId, white);
+    setColour (juce::CaretComponent::caretColourId, accent);
 
-    setColour (juce::Label::textColourId, text);
-    setColour (juce::ScrollBar::thumbColourId, juce::Colour (0xff5a5a5a));
-    setColour (juce::ScrollBar::trackColourId, listBackground);
+    setColour (juce::Label::textColourId, listText);
+    setColour (juce::ScrollBar::thumbColourId, buttonEdge);
+    setColour (juce::ScrollBar::trackColourId, listFace);
 
-    setColour (juce::PopupMenu::backgroundColourId, skin::colours::buttonFace);
-    setColour (juce::PopupMenu::textColourId, text);
-    setColour (juce::PopupMenu::highlightedBackgroundColourId, rowChosen);
-    setColour (juce::PopupMenu::highlightedTextColourId, juce::Colours::white);
+    setColour (juce::PopupMenu::backgroundColourId, buttonFace);
+    setColour (juce::PopupMenu::textColourId, listText);
+    setColour (juce::PopupMenu::highlightedBackgroundColourId, chosenFace);
+    setColour (juce::PopupMenu::highlightedTextColourId, white);
 }
 
 juce::Font PanelLookAndFeel::getComboBoxFont (juce::ComboBox&)
 {
-    return juce::Font ("Arial", fieldFontHeight, juce::Font::plain);
+    return skin::font (fieldFontHeight);
 }
 
 juce::Font PanelLookAndFeel::getPopupMenuFont()
 {
-    return juce::Font ("Arial", menuFontHeight, juce::Font::plain);
+    return skin::font (menuFontHeight);
 }
 
 } // namespace zr9

@@ -1,7 +1,8 @@
 #include "ProgBar.h"
 
 #include "model/TransferTypes.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -17,27 +18,22 @@ namespace
     constexpr int reducedStatusY = 3, reducedStatusHeight = 18, reducedBarY = 23, reducedMargin = 6;
     constexpr float corner = 8.0f;
 
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
-
     void styleLabel (juce::Label& label, float height, bool bold)
     {
-        label.setFont (arial (height, bold));
+        label.setFont (skin::font (height, bold));
         label.setColour (juce::Label::textColourId, skin::colours::text);
         label.setJustificationType (juce::Justification::centredLeft);
     }
 
     void styleField (juce::TextEditor& field)
     {
-        field.setFont (arial (15.0f));
+        field.setFont (skin::font (15.0f));
         field.setInputRestrictions (6, "-0123456789");
         field.setJustification (juce::Justification::centredLeft);
         field.setIndents (6, 0);
-        field.setColour (juce::TextEditor::backgroundColourId, skin::colours::band);
+        field.setColour (juce::TextEditor::backgroundColourId, skin::colours::black);
         field.setColour (juce::TextEditor::textColourId, skin::colours::text);
-        field.setColour (juce::TextEditor::outlineColourId, juce::Colour (0xff4a4a4a));
+        field.setColour (juce::TextEditor::outlineColourId, skin::colours::edge);
         field.setColour (juce::TextEditor::focusedOutlineColourId, skin::colours::accent);
     }
 
@@ -356,16 +352,16 @@ void ProgBar::paint (juce::Graphics& g)
     const auto area = getLocalBounds().toFloat().reduced (1.0f);
     g.setColour (skin::colours::buttonFace);
     g.fillRoundedRectangle (area, corner);
-    g.setColour (juce::Colour (0xff4a4a4a));
+    g.setColour (skin::colours::edge);
     g.drawRoundedRectangle (area, corner, 1.5f);
 
     // The track shows the whole run; the filled part how far it has come.
     const auto track = barArea();
-    g.setColour (skin::colours::band);
+    g.setColour (skin::colours::black);
     g.fillRect (track.withWidth (fullWidth));
     g.setColour (skin::colours::accent);
     g.fillRect (track.withWidth (juce::jlimit (0, fullWidth, filled)));
-    g.setColour (juce::Colour (0xff4a4a4a));
+    g.setColour (skin::colours::edge);
     g.drawRect (track.withWidth (fullWidth));
 }
 

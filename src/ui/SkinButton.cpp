@@ -1,6 +1,7 @@
 #include "SkinButton.h"
 
-#include "SkinImages.h"
+#include "SkinFonts.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {
@@ -22,7 +23,7 @@ void SkinButton::setSelected (bool s)
 void SkinButton::paintButton (juce::Graphics& g, bool highlighted, bool down)
 {
     auto area = getLocalBounds().toFloat().reduced (0.5f);
-    auto face = selected ? skin::colours::buttonSelected : skin::colours::buttonFace;
+    auto face = selected ? skin::colours::chosenFace : skin::colours::buttonFace;
     if (down)
         face = face.darker (0.3f);
     else if (highlighted)
@@ -30,17 +31,17 @@ void SkinButton::paintButton (juce::Graphics& g, bool highlighted, bool down)
 
     g.setColour (face);
     g.fillRoundedRectangle (area, 4.0f);
-    g.setColour (selected ? skin::colours::accent : juce::Colour (0xff4a4a4a));
+    g.setColour (selected ? skin::colours::accent : skin::colours::edge);
     g.drawRoundedRectangle (area, 4.0f, 1.0f);
     // A button without a use yet stays in its place, greyed.
     const float alpha = isEnabled() ? 1.0f : 0.35f;
-    g.setColour ((selected ? juce::Colours::white : skin::colours::text).withMultipliedAlpha (alpha));
-    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::bold));
+    g.setColour ((selected ? skin::colours::white : skin::colours::text).withMultipliedAlpha (alpha));
+    g.setFont (skin::font (13.0f, true));
     g.drawText (getButtonText(), getLocalBounds(), juce::Justification::centred);
 
     if (! isEnabled())
     {
-        g.setColour (juce::Colours::black.withAlpha (0.5f));
+        g.setColour (skin::colours::black.withAlpha (0.5f));
         g.fillRoundedRectangle (area, 4.0f);
     }
 }

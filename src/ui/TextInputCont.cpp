@@ -1,6 +1,7 @@
 #include "TextInputCont.h"
 
-#include "SkinImages.h"
+#include "SkinFonts.h"
+#include "SkinPalette.h"
 
 namespace zr9
 {
@@ -11,9 +12,6 @@ namespace
     constexpr int messageHeight = 100;
     constexpr int fieldHeight = 36;
     constexpr int buttonGap = 20;
-    const juce::Colour veil { 0xc0000000 };
-    const juce::Colour boxFace { 0xff262424 };
-    const juce::Colour boxFrame { 0xff777777 };
 } // namespace
 
 TextInputCont::TextInputCont (textmsgListener& l) : listener (l)
@@ -21,16 +19,16 @@ TextInputCont::TextInputCont (textmsgListener& l) : listener (l)
     setWantsKeyboardFocus (true);
     setInterceptsMouseClicks (true, true);
 
-    messageLabel.setFont (juce::Font ("Arial", messagePoints, juce::Font::plain));
-    messageLabel.setColour (juce::Label::textColourId, juce::Colour (0xffede9e9));
+    messageLabel.setFont (skin::font (messagePoints));
+    messageLabel.setColour (juce::Label::textColourId, skin::colours::libraryText);
     messageLabel.setJustificationType (juce::Justification::centred);
     messageLabel.setMinimumHorizontalScale (0.6f);
     addAndMakeVisible (messageLabel);
 
-    field.setFont (juce::Font ("Arial", 20.0f, juce::Font::plain));
-    field.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0xff101010));
-    field.setColour (juce::TextEditor::textColourId, juce::Colours::white);
-    field.setColour (juce::TextEditor::outlineColourId, boxFrame);
+    field.setFont (skin::font (20.0f));
+    field.setColour (juce::TextEditor::backgroundColourId, skin::colours::entryFace);
+    field.setColour (juce::TextEditor::textColourId, skin::colours::white);
+    field.setColour (juce::TextEditor::outlineColourId, skin::colours::outline);
     field.setColour (juce::TextEditor::focusedOutlineColourId, skin::colours::accent);
     field.setSelectAllWhenFocused (true);
     field.addListener (this);
@@ -142,11 +140,11 @@ void TextInputCont::resized()
 
 void TextInputCont::paint (juce::Graphics& g)
 {
-    g.fillAll (veil);
+    g.fillAll (skin::colours::veil);
     const auto b = box().toFloat().reduced (1.0f);
-    g.setColour (boxFace);
+    g.setColour (skin::colours::questionFace);
     g.fillRoundedRectangle (b, 10.0f);
-    g.setColour (boxFrame);
+    g.setColour (skin::colours::outline);
     g.drawRoundedRectangle (b, 10.0f, 2.0f);
 }
 

@@ -1,4 +1,5 @@
 #include "app/MainComp.h"
+#include "library/SettingsFile.h"
 #include "support/ProcessorFixture.h"
 
 using namespace zr9;
@@ -179,4 +180,40 @@ TEST_F (MidiSetupFixture, AWindowClosedDuringTheScanLeavesTheScanRunningAndTheNe
     EXPECT_TRUE (controller().connection().isConnected());
     second.deliverNotifications();
     EXPECT_EQ (second.footer().statusText(), "HALVORN ZR9: ON-LINE");
+}
+
+TEST (MidiSetupHostSwitch, OnlyAPlugInShowsTheSwitchAndItIsKeptInTheSettings)
+{
+    TempFolder folder;
+    const auto clock = std::make_shared<ManualClock>();
+    {
+        auto standAlone = makeTestProcessor (folder, std::make_shared<FakeMidiPorts>(), clock);
+        MainComp main (*standAlone);
+        main.pageCommand (pagecommand::midiSetup, 1);
+        EXPECT_FALSE (main.midiSetupPanel()->isHostMidiSwitchShown()) << "the stand-alone program has no host";
+    }
+
+    auto options = processorOptions (folder, std::make_shared<FakeMidiPorts>(), clock, Files::kept);
+    options.plugIn = true;
+    {
+        RevuDIAudioProcessor plugIn (options);
+        MainComp main (plugIn);
+        main.pageCommand (pagecommand::midiSetup, 1);
+        auto* panel = main.midiSetupPanel();
+        ASSERT_TRUE (panel->isHostMidiSwitchShown());
+        EXPECT_TRUE (panel->hostMidiSwitch().getToggleState()) << "on unless switched off";
+        EXPECT_TRUE (plugIn.controller().settings().passesHostMidi());
+
+        panel->hostMidiSwitch().triggerClick();
+        runMessageLoopFor (50);
+        EXPECT_FALSE (panel->hostMidiSwitch().getToggleState());
+        EXPECT_FALSE (plugIn.controller().settings().passesHostMidi());
+        EXPECT_EQ (readSettingsEntries (folder.libraryFile (SettingsFile::fileName))[19], "1") << "written at once";
+    }
+
+    RevuDIAudioProcessor next (options);
+    EXPECT_FALSE (next.controller().settings().passesHostMidi()) << "the next instance keeps it off";
+    MainComp main (next);
+    main.pageCommand (pagecommand::midiSetup, 1);
+    EXPECT_FALSE (main.midiSetupPanel()->hostMidiSwitch().getToggleState());
 }

@@ -55,7 +55,8 @@ TEST_F (UpdateHostFixture, OkStoresTheCurrentArrangementIntoTheHostsSlotWhichThe
     panel->ok();
     EXPECT_EQ (main->updateHostPanel(), nullptr);
     EXPECT_FALSE (processor->isUpdateHostMode());
-    EXPECT_EQ (processor->getProgramName (5), "Gig Opener              ");
+    EXPECT_EQ (processor->getProgramName (5), "Gig Opener");
+    EXPECT_EQ (processor->controller().plugBank().name (5), "Gig Opener              ");
     EXPECT_EQ (processor->getProgramName (1).trimEnd(), "Hip Hop") << "other slots keep theirs";
 
     main.reset();

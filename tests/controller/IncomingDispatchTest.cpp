@@ -1,8 +1,11 @@
 #include "controller/MidiCntrState.h"
 #include "model/SevenBitPacking.h"
 #include "model/SysexFormat.h"
+#include "support/HeldUpPorts.h"
 #include "support/TestController.h"
 #include "support/TestHelpers.h"
+
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -254,4 +257,43 @@ TEST_F (DispatchFixture, SetupPartsReachTheMultiOnTheMessageThread)
     feed (common);
     EXPECT_TRUE (runMessageLoopUntil ([&] { return controller.model().multi().record.byte (23) == 0x05; }));
     EXPECT_EQ (controller.model().multi().name(), std::string (20, 'N'));
+}
+
+TEST (DispatchDuringALongSend, AnIdentityReplyIsAnsweredWithoutTheInputThreadWaiting)
+{
+    HeldUpPorts ports;
+    TestController test (ports);
+    auto& controller = test.controller;
+    ASSERT_TRUE (controller.connection().openOutputPort (1));
+
+    // A 2,400-byte part dump is on its way through a device that is slow to take it.
+    Bytes dump (2400, 0x21);
+    dump.front() = 0xF0;
+    dump.back() = 0xF7;
+    ports.hold();
+    controller.connection().output().sendSysEx (dump.data(), dump.size());
+    ASSERT_TRUE (ports.waitForWritesBegun (1)) << "the first piece is being written";
+
+    // The instrument answers an identity request meanwhile, on the MIDI input thread.
+    juce::WaitableEvent answered;
+    std::thread input ([&] {
+        controller.input().handleIncomingMidiMessage (nullptr, juce::MidiMessage (zr9Reply.data(), (int) zr9Reply.size()));
+        answered.signal();
+    });
+    EXPECT_TRUE (answered.wait (5000)) << "the input thread came back while the device was still held up";
+    EXPECT_TRUE (controller.connection().isConnected());
+    ports.letGo();
+    input.join();
+
+    // The dump (ten pieces), then the greeting (row 250 as seven controllers), then the request for global part 3.
+    ASSERT_TRUE (ports.waitForWritten (10 + 7 + 1));
+    const auto written = ports.written();
+    ASSERT_EQ (written.size(), 18u);
+    Bytes joined;
+    for (size_t i = 0; i < 10; ++i)
+        joined.insert (joined.end(), written[i].begin(), written[i].end());
+    EXPECT_EQ (joined, dump);
+    for (size_t i = 10; i < 17; ++i)
+        EXPECT_EQ (written[i][0], 0xBF) << "a controller on channel 16";
+    EXPECT_EQ (written[17], globalPart3Request);
 }

@@ -63,7 +63,10 @@ TEST (LiveTable, ParameterNamesByGroup)
 {
     const LiveTable table;
     EXPECT_EQ (table.name (41), "Pan Ch.3");
-    EXPECT_EQ (table.name (0), "RFU Ch.1");
+    EXPECT_EQ (table.name (0), "Insert FXC Ch.1") << "the chain rows are named for their chains, not the table's \"RFU\"";
+    EXPECT_EQ (table.name (16 + 3), "AUX 1 FXC Ch.2");
+    EXPECT_EQ (table.name (16 * 15 + 6), "AUX 2 FXC Ch.16");
+    EXPECT_EQ (LiveTable::channelParameterName (table.info (0).nameKey), "RFU");
     EXPECT_EQ (table.name (1), "Insert Out Ch.1");
     EXPECT_EQ (table.name (255), "Program No. Ch.16");
     EXPECT_EQ (table.name (254), "Program Bank Ch.16");

@@ -160,7 +160,8 @@ TEST_F (EmulatorFixture, KeepsWhatItWasTold)
         run.addEvent (juce::MidiMessage::controllerEvent (5, 110 + i, address[i]), 0);
     run.addEvent (juce::MidiMessage::controllerEvent (5, 118, (8192 + 40) / 128), 0);
     run.addEvent (juce::MidiMessage::controllerEvent (5, 119, (8192 + 40) % 128), 0);
-    output->sendBlock (run, 0, 44100);
+    for (const auto meta : run)
+        output->sendNow (meta.getMessage());
     EXPECT_EQ (zr9.parameter ({ 1, 0, 1, 0, 22 }, 5), 40);
     EXPECT_EQ (zr9.parameter ({ 1, 0, 1, 0, 22 }, 4, -99), -99);
 

@@ -19,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
     ObjMultiClass multi;
     // The messages follow one another, each ended by its 0xF7.
     size_t start = 0;
+    bool decoded = false;
     for (size_t i = 0; i < size; ++i)
     {
         if (data[i] != 0xF7)
@@ -28,24 +29,33 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
         if (! part)
             continue;
         const ByteView bytes (part->data.data(), part->data.size());
+        bool programChanged = true;
         switch (part->target)
         {
             case sysex::PartTarget::programCommon: program.setCommonPart (part->name, bytes); break;
             case sysex::PartTarget::programPart2: program.setFurtherPart (bytes); break;
             case sysex::PartTarget::programLayer: program.loadLayer (part->element, bytes); break;
             case sysex::PartTarget::programPart4: program.setInfoPart (bytes); break;
-            case sysex::PartTarget::setupCommon: multi.setHeader (part->name, bytes); break;
-            case sysex::PartTarget::setupPart1: multi.setCommon (bytes); break;
-            case sysex::PartTarget::setupZone: multi.loadZone (part->element, bytes); break;
-            default: break;
+            case sysex::PartTarget::setupCommon: multi.setHeader (part->name, bytes); programChanged = false; break;
+            case sysex::PartTarget::setupPart1: multi.setCommon (bytes); programChanged = false; break;
+            case sysex::PartTarget::setupZone: multi.loadZone (part->element, bytes); programChanged = false; break;
+            default: programChanged = false; break;
         }
-        const auto record = program.record();
-        if (! record.empty() && (long long) record.size() < program::infoBlockOffset (ByteView (record)))
+        // The record's size and its layer count (byte 60) through the edit
+        // object's accessors, rather than a copy of the whole record per message.
+        const int recordSize = program.recordSize();
+        if (recordSize > 0 && recordSize < program::infoBlockBase + (long long) program::layerSize * program.layerCount())
             std::abort();
         if (multi.record.size() > 0 && multi.record.size() < (int) ObjectRecord::nameLength)
             std::abort();
-        program.decodeBlocks();
-        (void) program.infoText (3);
+        // A program the message left as it was decodes as it did after the
+        // last message, so it is decoded again only when it may have changed.
+        if (programChanged || ! decoded)
+        {
+            decoded = true;
+            program.decodeBlocks();
+            (void) program.infoText (3);
+        }
     }
     return 0;
 }

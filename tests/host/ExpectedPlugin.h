@@ -12,13 +12,15 @@ constexpr int liveRowCount = 2314;
 constexpr int programCount = 64;
 constexpr int bankStateSize = 19226;
 constexpr const char* bankTag = "ZR9PianoPlugBank";
+/** The tag of what a project keeps of the instrument, right after the bank state. */
+constexpr const char* recallTag = "ZR9PianoLiveVals";
 constexpr const char* pluginName = "Halvorn ZR9";
 constexpr const char* lv2Uri = "http://halvorn.invalid/plugins/zr9";
 
 /** The name of every live row: 16 channel blocks, 16 controller blocks, ten global rows. */
 inline juce::StringArray expectedParameterNames()
 {
-    const char* channelNames[16] = { "RFU", "Insert Out", "FX Alloc", "RFU", "Aux 1 Level", "AUX 1 Out", "RFU", "Aux 2 Level",
+    const char* channelNames[16] = { "Insert FXC", "Insert Out", "FX Alloc", "AUX 1 FXC", "Aux 1 Level", "AUX 1 Out", "AUX 2 FXC", "Aux 2 Level",
                                      "AUX 2 Out", "Pan", "Level", "Program", "Solo", "Mute", "Program Bank", "Program No." };
     const char* globalNames[10] = { "RFU Multi", "Playing Mode", "AUX 1 Override", "AUX 1 Ovr On/Off", "AUX 1 Ovr Mod",
                                     "AUX 2 Override", "AUX 2 Ovr On/Off", "AUX 2 Ovr Mod", "Multi Bank No", "Multi Prog No" };

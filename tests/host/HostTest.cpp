@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <map>
+#include <set>
 #include <cstdlib>
 #include <iostream>
 
@@ -109,7 +110,10 @@ struct EmulatorLog
 
 // ---------------------------------------------------------------- state blobs
 
-/** Where the plug-in's bank state lies inside a host's state blob: raw, or inside the framework's base-64 text, nested. */
+/**
+    The plug-in's own state inside a host's state blob, from its bank state to
+    the blob's end: raw, or inside the framework's base-64 text, nested.
+*/
 std::optional<juce::MemoryBlock> findBankState (const juce::MemoryBlock& blob, int depth = 0)
 {
     const auto* bytes = static_cast<const char*> (blob.getData());
@@ -117,7 +121,7 @@ std::optional<juce::MemoryBlock> findBankState (const juce::MemoryBlock& blob, i
     const int tagSize = (int) strlen (bankTag);
     for (int i = 0; i + tagSize <= size; ++i)
         if (memcmp (bytes + i, bankTag, (size_t) tagSize) == 0)
-            return i + bankStateSize <= size ? std::optional<juce::MemoryBlock> (juce::MemoryBlock (bytes + i, (size_t) bankStateSize))
+            return i + bankStateSize <= size ? std::optional<juce::MemoryBlock> (juce::MemoryBlock (bytes + i, (size_t) (size - i)))
                                              : std::nullopt;
     if (depth > 3)
         return std::nullopt;
@@ -190,6 +194,15 @@ int parameterIndex (juce::AudioPluginInstance& p, const juce::String& name)
     return -1;
 }
 
+/** The program a host finds by its exact name, as a DAW's preset search does; -1 when none has it. */
+int programIndex (juce::AudioPluginInstance& p, const juce::String& name)
+{
+    for (int s = 0; s < p.getNumPrograms(); ++s)
+        if (p.getProgramName (s) == name)
+            return s;
+    return -1;
+}
+
 void processOneBlock (juce::AudioPluginInstance& p, juce::MidiBuffer& midi)
 {
     juce::AudioBuffer<float> audio (juce::jmax (2, p.getTotalNumOutputChannels()), 512);
@@ -228,26 +241,32 @@ void checkNamesAndPrograms (juce::AudioPluginInstance& p, const juce::PluginDesc
     }
     else
     {
-        // This host orders parameters by their identifiers: each name must be there as often as the rows carry it
-        // (three effect-chain rows of a channel are all named "RFU").
-        std::map<juce::String, int> wanted, found;
-        for (const auto& name : expected)
-            ++wanted[name];
+        // This host orders parameters by their identifiers: each name must be there once.
+        std::map<juce::String, int> found;
         for (auto* param : params)
             ++found[param->getName (100)];
         int matched = 0;
-        for (const auto& [name, n] : wanted)
-            matched += juce::jmin (n, found[name]);
-        check (matched == liveRowCount, juce::String (matched) + " of 2314 live parameters found under the instrument's names, in the host's order");
+        for (const auto& name : expected)
+            matched += found[name] == 1 ? 1 : 0;
+        check (matched == liveRowCount, juce::String (matched) + " of 2314 live parameters found once each under the instrument's names, in the host's order");
     }
+    // Every live row has a name of its own, so a host's lists tell the effect chains apart.
+    std::set<juce::String> distinct (expected.begin(), expected.end());
+    check ((int) distinct.size() == liveRowCount && parameterIndex (p, "Insert FXC Ch.1") >= 0 && parameterIndex (p, "AUX 2 FXC Ch.16") >= 0,
+           "the effect-chain rows are \"Insert FXC Ch.1\", \"AUX 1 FXC Ch.1\", \"AUX 2 FXC Ch.1\" and so on, every name once");
     std::cout << "  (the host sees " << params.size() << " parameters in all; the format's own: "
               << others.joinIntoString (", ").substring (0, 200) << ")" << std::endl;
 
     check (p.getNumPrograms() == programCount, juce::String (p.getNumPrograms()) + " programs");
     const auto dashes = juce::String::repeatedString ("-", 24);
     juce::StringArray names;
+    int padded = 0;
     for (int s = 0; s < p.getNumPrograms(); ++s)
-        names.add (p.getProgramName (s).trimEnd());
+    {
+        names.add (p.getProgramName (s));
+        padded += names[s] != names[s].trimEnd() ? 1 : 0;
+    }
+    check (padded == 0, "program names come without padding blanks (" + juce::String (padded) + " padded)");
     const bool slotOrder = names.size() == programCount && names[0] == "EDM" && names[1] == "Hip Hop" && names[2] == "Rock";
     int blanks = 0;
     for (const auto& n : names)
@@ -265,13 +284,7 @@ void checkProgramChange (Host& host, juce::AudioPluginInstance& p, bool hostRead
     const bool onLine = waitFor ([&] { return host.log.has ("f0 7e 7f 06 01 f7") && host.log.has (controllerLine (16, 110, 1)); }, 8000);
     check (onLine, "the plug-in found the emulator and went on line");
 
-    const auto programNamed = [&] (const juce::String& name)
-    {
-        for (int s = 0; s < p.getNumPrograms(); ++s)
-            if (p.getProgramName (s).trimEnd() == name)
-                return s;
-        return -1;
-    };
+    const auto programNamed = [&] (const juce::String& name) { return programIndex (p, name); };
     // A host skips choosing the program that is current already, so "Rock" comes first.
     p.setCurrentProgram (programNamed ("Rock"));
     runFor (100);
@@ -340,6 +353,50 @@ void checkNotes (Host& host, juce::AudioPluginInstance& p)
     check (passed, "the notes of the block were passed on to the emulator");
 }
 
+void checkTotalRecall (Host& host, juce::AudioPluginInstance& p, const juce::PluginDescription& d)
+{
+    // By now "EDM" was chosen and then "Pan Ch.3" set to 0.75 (32) by the host, without an automation lane.
+    juce::MemoryBlock project;
+    p.getStateInformation (project);
+    const auto own = findBankState (project);
+    const int recallTagSize = (int) strlen (recallTag);
+    check (own.has_value() && (int) own->getSize() > bankStateSize + recallTagSize
+               && memcmp (static_cast<const char*> (own->getData()) + bankStateSize, recallTag, (size_t) recallTagSize) == 0,
+           "the project's state carries the bank and, after it, what the instrument plays ("
+               + juce::String (own.has_value() ? (int) own->getSize() : 0) + " bytes)");
+
+    host.log.clear();
+    auto opened = host.load (d);
+    if (opened == nullptr)
+        return;
+    opened->setStateInformation (project.getData(), (int) project.getSize());
+    const int pan = parameterIndex (*opened, "Pan Ch.3");
+    const bool readBack = pan >= 0 && waitFor ([&]
+    {
+        juce::MidiBuffer none;
+        processOneBlock (*opened, none); // some formats tell the host from inside the block
+        return std::abs (opened->getParameters()[pan]->getValue() - 0.75f) < 1.0e-4f;
+    }, 3000);
+    check (readBack, "a fresh instance given the project gives the host \"Pan Ch.3\" back as saved ("
+                         + (pan >= 0 ? opened->getParameters()[pan]->getCurrentValueAsText() : juce::String ("missing")) + ")");
+
+    juce::StringArray expected;
+    for (int c = 0; c < 16; ++c)
+        expected.add (channelProgramLine (c, edmPrograms[c]));
+    expected.add (controllerLine (3, 10, 95));
+    expected.addArray (controllerAddressLines (3, { 1, 0, 1, 0, 22 }, 32));
+    const bool recalled = waitFor ([&]
+    {
+        juce::MidiBuffer none;
+        processOneBlock (*opened, none);
+        return host.log.hasInOrder (expected);
+    }, 6000);
+    if (! recalled)
+        std::cout << "  (the emulator got: " << host.log.lines().joinIntoString (" | ").substring (0, 800) << ")" << std::endl;
+    check (recalled, "and the instrument gets \"EDM\" again, then the pan the host had set");
+    opened->releaseResources();
+}
+
 void checkEditorTwice (juce::AudioPluginInstance& p)
 {
     juce::Rectangle<int> sizes[2];
@@ -399,7 +456,7 @@ void checkStateAcrossInstances (Host& host, const juce::PluginDescription& d)
     const auto bankA = findBankState (stateA);
     check (bankA.has_value() && slotName (*bankA, 5).trimEnd() == "Host Test" && slotProgram (*bankA, 5, 15) == 777,
            "an instance built with that file gives the host a state (" + juce::String ((int) stateA.getSize())
-               + " bytes) carrying its 19,226-byte bank, slot 6 \"Host Test\"");
+               + " bytes) carrying its 19,226-byte bank, slot 6 \"Host Test\", and what follows it");
 
     factory.deleteFile(); // the fresh instance starts from the factory bank
     auto fresh = host.load (d);
@@ -409,7 +466,7 @@ void checkStateAcrossInstances (Host& host, const juce::PluginDescription& d)
     juce::MemoryBlock stateB;
     fresh->getStateInformation (stateB);
     const auto bankB = findBankState (stateB);
-    check (bankA.has_value() && bankB.has_value() && *bankA == *bankB, "a fresh instance restored from it holds the same bank, byte for byte");
+    check (bankA.has_value() && bankB.has_value() && *bankA == *bankB, "a fresh instance restored from it holds the same bank and recall, byte for byte");
     check (stateA == stateB, "and gives the host the same state blob, byte for byte");
 }
 
@@ -435,6 +492,7 @@ void testFormat (Host& host, juce::AudioPluginFormat& format, const juce::String
         checkProgramChange (host, *p, format.getName() != "VST3");
         checkParameterFromHost (host, *p);
         checkNotes (host, *p);
+        checkTotalRecall (host, *p, description);
         checkEditorTwice (*p);
         p->releaseResources();
     }

@@ -8,10 +8,9 @@
 namespace zr9::test
 {
 
-/** What left through a fake output, in order. */
+/** What left through a fake output, in order: a message, or a piece of a long System Exclusive message. */
 struct SentMessage
 {
-    bool immediate;  // sent at once from the calling thread, not through the queue
     std::vector<juce::uint8> bytes;
 };
 
@@ -19,10 +18,6 @@ struct SentMessage
 struct FakeMidiLog
 {
     std::vector<SentMessage> sent;
-    int queueWaits = 0;
-    int threadStops = 0;
-    int threadStarts = 0;
-    bool sendingThreadRunning = false;
     std::vector<int> openedOutputs;
     std::vector<int> openedInputs;
     juce::MidiInputCallback* inputCallback = nullptr;
@@ -37,7 +32,12 @@ struct FakeMidiLog
     void clear() { sent.clear(); }
 };
 
-/** A provider whose devices are fakes: an output that records, an input the test feeds. */
+/**
+    A provider whose devices are fakes: an output that records, an input the
+    test feeds. The output is in-process: what the program sends is recorded
+    at once on the caller's thread, and only a host's timed messages are
+    recorded from the output's sending thread.
+*/
 class FakeMidiPorts final : public MidiPortProvider
 {
 public:

@@ -11,6 +11,14 @@ juce::MouseEvent pointerEvent (juce::Component& component, juce::Point<float> po
              0.0f, 0.0f, 0.0f, 0.0f, 0.0f, &component, &component, now, pressedAt, now, 1, false };
 }
 
+juce::MouseEvent wheelEvent (juce::Component& component, int n)
+{
+    const auto when = juce::Time::getCurrentTime() + juce::RelativeTime::milliseconds (n);
+    const auto centre = component.getLocalBounds().getCentre().toFloat();
+    return { juce::Desktop::getInstance().getMainMouseSource(), centre, juce::ModifierKeys(),
+             0.0f, 0.0f, 0.0f, 0.0f, 0.0f, &component, &component, when, centre, when, 0, false };
+}
+
 juce::MouseWheelDetails wheelNotch (float deltaY)
 {
     juce::MouseWheelDetails wheel;

@@ -19,6 +19,9 @@ inline juce::MouseEvent hoverEvent (juce::Component& component, juce::Point<floa
     return pointerEvent (component, position, position, false);
 }
 
+/** The event of the n-th wheel notch over the component's centre: each carries a time of its own, as the system gives them. */
+juce::MouseEvent wheelEvent (juce::Component& component, int n);
+
 /** A notch of the mouse wheel; positive turns up. */
 juce::MouseWheelDetails wheelNotch (float deltaY);
 

@@ -54,6 +54,18 @@ void runMessageLoopFor (int milliseconds)
     dispatchUntil (juce::Time::getMillisecondCounter() + (juce::uint32) juce::jmax (0, milliseconds));
 }
 
+bool waitForOtherProcess (const std::function<bool()>& done, int timeoutMs)
+{
+    const auto until = juce::Time::getMillisecondCounter() + (juce::uint32) juce::jmax (0, timeoutMs);
+    while (! done())
+    {
+        if (juce::Time::getMillisecondCounter() > until)
+            return false;
+        juce::Thread::yield();
+    }
+    return true;
+}
+
 std::vector<std::string> readSettingsEntries (const juce::File& file)
 {
     std::vector<std::string> entries;

@@ -28,6 +28,12 @@ bool runMessageLoopUntil (const std::function<bool()>& done, int timeoutMs = 200
 /** Runs the message loop for a fixed time, delivering timers and asynchronous updates. */
 void runMessageLoopFor (int milliseconds);
 
+/**
+    Waits in real time, without the message loop, until `done` holds or the
+    time is up: for what another process does. Returns whether it held.
+*/
+bool waitForOtherProcess (const std::function<bool()>& done, int timeoutMs = 10000);
+
 /** A left-button mouse event on the component at the given point, for calling its mouse handlers directly. */
 juce::MouseEvent mouseEventOn (juce::Component& component, juce::Point<float> at = {});
 

@@ -8,9 +8,9 @@ namespace zr9::test
 {
 
 /**
-    A provider whose outputs send through a real sending thread, as the
-    platform's devices do: queued messages reach the wrapped output's
-    immediate send from the queue's own thread. Inputs are the wrapped ones.
+    A provider whose outputs are written to from the output control's
+    sending thread, as the platform's devices are, although the wrapped
+    outputs are in-process. Inputs are the wrapped ones.
 */
 class ThreadedOutputs final : public MidiPortProvider
 {

@@ -1,5 +1,6 @@
 #include "model/DisplayTypes.h"
 #include "model/ValueText.h"
+#include "support/ManualClock.h"
 #include "support/TestHelpers.h"
 #include "ui/GskCont.h"
 #include "ui/ValueEntry.h"
@@ -39,6 +40,40 @@ struct Bound
     }
     int stored;
     std::vector<int> written;
+    std::unique_ptr<GskCont> control;
+};
+
+/** A control whose binding writes down each gesture and value in order: "(", the values, ")". */
+struct Traced
+{
+    explicit Traced (GskCont::Setup setup, int initial = 0)
+    {
+        GskBinding b;
+        b.read = [initial] { return initial; };
+        b.write = [this] (int v) { trace.push_back (std::to_string (v)); };
+        b.beginGesture = [this] { trace.push_back ("("); };
+        b.endGesture = [this] { trace.push_back (")"); };
+        b.clock = &clock;
+        control = std::make_unique<GskCont> (setup, std::move (b));
+        control->setBounds (0, 0, 54, 60);
+        control->onGestureStart = [this] { ++starts; };
+        control->onGestureEnd = [this] { ++ends; };
+    }
+    std::string traced() const
+    {
+        std::string s;
+        bool afterValue = false;
+        for (const auto& t : trace)
+        {
+            const bool value = t != "(" && t != ")";
+            s += (value && afterValue ? " " : "") + t;
+            afterValue = value;
+        }
+        return s;
+    }
+    test::ManualClock clock;
+    std::vector<std::string> trace;
+    int starts = 0, ends = 0;
     std::unique_ptr<GskCont> control;
 };
 
@@ -248,4 +283,68 @@ TEST (GskCont, ADoubleClickOpensTheTextEntryOfSlidingControls)
     Bound toggle (setupOf (GskStyle::toggle, 0, 1, display::onOff), 0);
     toggle.control->beginTyping();
     EXPECT_FALSE (toggle.control->isTyping());
+}
+
+TEST (GskCont, EachMoveOfTheUserIsOneGestureAroundItsValues)
+{
+    Traced aux (setupOf (GskStyle::knob, 0, 120, display::percent), 60);
+    auto& s = *aux.control->slider();
+    const juce::Point<float> down (27.0f, 20.0f);
+
+    // A drag, from press to release.
+    s.mouseDown (mouseAt (s, down.x, down.y, {}, down));
+    EXPECT_TRUE (aux.control->isInGesture());
+    s.mouseDrag (mouseAt (s, down.x, down.y - 40.0f, {}, down));
+    s.mouseDrag (mouseAt (s, down.x, down.y - 80.0f, {}, down));
+    s.mouseUp (mouseAt (s, down.x, down.y - 80.0f, {}, down));
+    EXPECT_EQ (aux.traced(), "(90 120)");
+    EXPECT_FALSE (aux.control->isInGesture());
+
+    // A typed value.
+    aux.trace.clear();
+    EXPECT_TRUE (aux.control->enterText ("25"));
+    EXPECT_EQ (aux.traced(), "(25)");
+
+    // A wheel run: notches 300 ms apart are one move, which ends when the wheel was quiet long enough.
+    aux.trace.clear();
+    s.mouseWheelMove (wheelEventOn (s, {}, 1), notch (0.2f));
+    aux.clock.step (300);
+    s.mouseWheelMove (wheelEventOn (s, {}, 2), notch (0.2f));
+    aux.clock.step (300);
+    s.mouseWheelMove (wheelEventOn (s, {}, 3), notch (0.2f));
+    aux.clock.step (GskCont::wheelRunQuietMs - 1);
+    EXPECT_EQ (aux.traced(), "(27 29 31");
+    aux.clock.step (1);
+    EXPECT_EQ (aux.traced(), "(27 29 31)");
+    EXPECT_EQ (aux.clock.runningTimers(), 0);
+
+    // Arrow keys make a run too; a drag that begins during a run ends the run first.
+    aux.trace.clear();
+    EXPECT_TRUE (s.keyPressed (juce::KeyPress (juce::KeyPress::upKey)));
+    EXPECT_TRUE (s.keyPressed (juce::KeyPress (juce::KeyPress::upKey)));
+    s.mouseDown (mouseAt (s, down.x, down.y, {}, down));
+    EXPECT_TRUE (s.keyPressed (juce::KeyPress (juce::KeyPress::downKey)));
+    aux.clock.step (GskCont::wheelRunQuietMs * 2);
+    EXPECT_TRUE (aux.control->isInGesture()) << "a key pressed during the drag belongs to the drag";
+    s.mouseUp (mouseAt (s, down.x, down.y, {}, down));
+    EXPECT_EQ (aux.traced(), "(32 33)(32)");
+    EXPECT_EQ (aux.starts, 5);
+    EXPECT_EQ (aux.ends, 5);
+
+    // A click on a two-state control.
+    Traced solo (setupOf (GskStyle::toggle, 0, 1, display::onOff, "Solo"), 0);
+    solo.control->button()->triggerClick();
+    test::runMessageLoopUntil ([&] { return ! solo.trace.empty(); });
+    EXPECT_EQ (solo.traced(), "(1)");
+}
+
+TEST (GskCont, AControlGoingAwayMidRunEndsItsGestureForTheBindingAlone)
+{
+    Traced aux (setupOf (GskStyle::knob, 0, 120, display::percent), 60);
+    auto& s = *aux.control->slider();
+    s.mouseWheelMove (wheelEventOn (s, {}, 1), notch (0.2f));
+    aux.control->onGestureEnd = [&] { aux.trace.push_back ("page"); };
+    aux.control.reset();
+    EXPECT_EQ (aux.traced(), "(62)") << "the binding hears the end; the page, going too, does not";
+    EXPECT_EQ (aux.clock.runningTimers(), 0);
 }

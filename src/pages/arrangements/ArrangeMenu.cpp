@@ -2,25 +2,19 @@
 
 #include "library/LibraryFolder.h"
 #include "library/ArrangementHost.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
-namespace
-{
-    const juce::Colour menuBackground { 0xff000000 };
-    const juce::Colour menuText { 0xffffffff };
-    const juce::Colour highlightBackground { 0xff808080 };
-} // namespace
-
 ArrangeMenu::ArrangeMenu (ArrangementHost& p, FileMan& f, ShowMessage s)
     : host (p), files (f), showMessage (std::move (s))
 {
-    look.setColour (juce::PopupMenu::backgroundColourId, menuBackground);
-    look.setColour (juce::PopupMenu::textColourId, menuText);
-    look.setColour (juce::PopupMenu::headerTextColourId, menuText);
-    look.setColour (juce::PopupMenu::highlightedTextColourId, menuText);
-    look.setColour (juce::PopupMenu::highlightedBackgroundColourId, highlightBackground);
+    look.setColour (juce::PopupMenu::backgroundColourId, skin::colours::black);
+    look.setColour (juce::PopupMenu::textColourId, skin::colours::white);
+    look.setColour (juce::PopupMenu::headerTextColourId, skin::colours::white);
+    look.setColour (juce::PopupMenu::highlightedTextColourId, skin::colours::white);
+    look.setColour (juce::PopupMenu::highlightedBackgroundColourId, skin::colours::menuHighlight);
 
     items.push_back ({ itemSaveCurrent, "Save Current Arrangement", [this] { saveCurrent(); } });
     items.push_back ({ itemLoad, "Load Arrangement", [this] { load(); } });

@@ -1,6 +1,7 @@
 #include "GskFile.h"
 
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -8,13 +9,6 @@ namespace zr9
 namespace
 {
     constexpr int numberWidth = 44;
-    const juce::Colour listFace { 0xff1c1b1b };
-    const juce::Colour rowLine { 0xff2c2a2a };
-    const juce::Colour selectedFace { 0xff6a2a20 };
-    const juce::Colour numberText { 0xff9a9494 };
-    const juce::Colour nameText { 0xffede9e9 };
-    const juce::Colour track { 0xff242222 };
-    const juce::Colour thumb { 0xff6e6a6a };
 } // namespace
 
 GskFile::GskFile (const ArrangementLibrary& l, Clock& clock) : library (l), bar (clock)
@@ -22,14 +16,14 @@ GskFile::GskFile (const ArrangementLibrary& l, Clock& clock) : library (l), bar 
     listBox.setModel (this);
     listBox.setRowHeight (rowHeight);
     listBox.setMultipleSelectionEnabled (false);
-    listBox.setColour (juce::ListBox::backgroundColourId, listFace);
-    listBox.setColour (juce::ListBox::outlineColourId, juce::Colours::transparentBlack);
+    listBox.setColour (juce::ListBox::backgroundColourId, skin::colours::libraryList);
+    listBox.setColour (juce::ListBox::outlineColourId, skin::colours::transparent);
     // The list's own scroll bar stays away; ours stands beside the rows and scrolls them by whole rows.
     if (auto* viewport = listBox.getViewport())
         viewport->setScrollBarsShown (false, false, false, false);
     addAndMakeVisible (listBox);
 
-    bar.setColour (juce::ScrollBar::thumbColourId, thumb);
+    bar.setColour (juce::ScrollBar::thumbColourId, skin::colours::libraryThumb);
     bar.onMoved = [this] (int row) { showFirstRow (row); };
     addAndMakeVisible (bar);
 }
@@ -111,7 +105,7 @@ void GskFile::resized()
 
 void GskFile::paint (juce::Graphics& g)
 {
-    g.setColour (track);
+    g.setColour (skin::colours::libraryTrack);
     g.fillRoundedRectangle (bar.getBounds().toFloat(), 3.0f);
 }
 
@@ -119,8 +113,8 @@ void GskFile::paintOverChildren (juce::Graphics& g)
 {
     if (library.empty())
     {
-        g.setColour (numberText);
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setColour (skin::colours::libraryTextDim);
+        g.setFont (skin::font (13.0f));
         g.drawFittedText ("No arrangements yet.\nADD CURRENT keeps the one that plays now;\nLOAD opens a saved library.",
                           juce::Rectangle<int> (0, 0, rowsWidth, 3 * rowHeight).reduced (12, 6),
                           juce::Justification::centredLeft, 3);
@@ -142,16 +136,16 @@ void GskFile::paintListBoxItem (int row, juce::Graphics& g, int width, int heigh
 {
     if (! library.isIndex (row))
         return;
-    g.fillAll (selected ? selectedFace : listFace);
-    g.setColour (rowLine);
+    g.fillAll (selected ? skin::colours::chosenFace : skin::colours::libraryList);
+    g.setColour (skin::colours::libraryRowLine);
     g.drawHorizontalLine (height - 1, 0.0f, (float) width);
 
-    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
-    g.setColour (selected ? juce::Colours::white : numberText);
+    g.setFont (skin::font (13.0f));
+    g.setColour (selected ? skin::colours::white : skin::colours::libraryTextDim);
     g.drawText (juce::String (row + 1), 0, 0, numberWidth - 8, height, juce::Justification::centredRight);
 
-    g.setFont (juce::Font ("Arial", 15.0f, juce::Font::plain));
-    g.setColour (selected ? juce::Colours::white : nameText);
+    g.setFont (skin::font (15.0f));
+    g.setColour (selected ? skin::colours::white : skin::colours::libraryText);
     g.drawText (juce::String (library.name (row)), numberWidth, 0, width - numberWidth - 6, height,
                 juce::Justification::centredLeft, true);
 }

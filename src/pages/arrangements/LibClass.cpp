@@ -2,7 +2,8 @@
 
 #include "controller/MidiCntrState.h"
 #include "library/ArrangementHost.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -10,8 +11,6 @@ namespace zr9
 namespace
 {
     constexpr int noticeHeight = 22;
-    const juce::Colour pageFace { 0xff373535 };
-    const juce::Colour noticeColour { 0xffd8c9a0 };
 
     struct ButtonPlace
     {
@@ -43,10 +42,11 @@ namespace
     }
 } // namespace
 
-LibClass::LibClass (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File workingFile)
-    : controller (c), host (h), files (std::move (f)), working (std::move (workingFile)),
+LibClass::LibClass (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File workingFile, SharedFileAccess shared)
+    : controller (c), host (h), files (std::move (f)), working (std::move (workingFile), shared),
       fileList (entries, c.clock()),
-      noticeTimer (c.clock().makeTimer ([this] { showNotice ({}); }))
+      noticeTimer (c.clock().makeTimer ([this] { showNotice ({}); })),
+      followTimer (c.clock().makeTimer ([this] { followWorkingFile(); }))
 {
     setSize (pageWidth, pageHeight);
 
@@ -67,12 +67,14 @@ LibClass::LibClass (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMa
 
     working.open (entries);
     afterListChanged (true);
+    followTimer->start (followMs);
 }
 
 LibClass::~LibClass()
 {
     *alive = false;
     noticeTimer->stop();
+    followTimer->stop();
     fileList.removeChangeListener (this);
     working.close (entries);
 }
@@ -104,18 +106,18 @@ void LibClass::resized()
 
 void LibClass::paint (juce::Graphics& g)
 {
-    g.fillAll (pageFace);
+    g.fillAll (skin::colours::libraryPage);
     if (! previewPanel.isVisible() && ! entries.empty())
     {
-        g.setColour (noticeColour.withAlpha (0.6f));
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setColour (skin::colours::libraryNotice.withAlpha (0.6f));
+        g.setFont (skin::font (13.0f));
         g.drawText ("Select an arrangement to see what it plays.", previewPanel.getBounds().withHeight (GskFile::rowHeight).reduced (8, 0),
                     juce::Justification::centredLeft, true);
     }
     if (noticeText.isNotEmpty())
     {
-        g.setColour (noticeColour);
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setColour (skin::colours::libraryNotice);
+        g.setFont (skin::font (13.0f));
         g.drawText (noticeText, fileList.getX(), fileList.getBottom() + 2, getWidth() - fileList.getX() - buttonsFromRight - 10,
                     noticeHeight, juce::Justification::centredLeft, true);
     }
@@ -129,6 +131,18 @@ void LibClass::showNotice (const juce::String& text)
     else
         noticeTimer->stop();
     repaint();
+}
+
+void LibClass::followWorkingFile()
+{
+    // A question is about the list as it stands; the file is looked at again once it is answered.
+    if (isAsking())
+        return;
+    if (working.reopenIfChanged (entries))
+    {
+        afterListChanged (true);
+        showNotice ("CHANGED IN ANOTHER INSTANCE: " + juce::String (entries.size()) + " ARRANGEMENTS READ IN");
+    }
 }
 
 // ------------------------------------------------------------ list and buttons

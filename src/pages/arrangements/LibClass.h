@@ -28,8 +28,12 @@ class MidiCntrState;
     over the page; the button's id is the question's request id.
 
     The working library "Lib.zr9arrlib" is read when the page is made and
-    written back when it goes (WorkingLibraryFile keeps a file it could not
-    read whole from being replaced by less). Other files are chosen through
+    written back when it goes, when the list changed (WorkingLibraryFile
+    keeps a file it could not read whole from being replaced by less, and
+    another instance's version beside this one's when both changed it).
+    While the list is as it was read, a version another instance wrote is
+    read in within a second (looked at on the controller's clock), unless a
+    question is open. Other files are chosen through
     FileMan (kinds 9 and 109). What a command did, or why it could not, shows
     for a while in the notice line under the list.
 
@@ -56,12 +60,15 @@ public:
     static constexpr int previewGap = 10;
     static constexpr int buttonsFromRight = 120;
     static constexpr int noticeMs = 5000;
+    static constexpr int followMs = 1000;
     /** Names are typed as printable ASCII, at most as long as an entry's name field. */
     static constexpr int longestName = libentry::nameSize;
     static constexpr const char* untitled = "Untitled";
     static constexpr const char* defaultFileName = "Untitled";
 
-    LibClass (MidiCntrState& controller, ArrangementHost& host, std::shared_ptr<FileMan> files, juce::File workingFile);
+    /** `shared`: the library folder's lock and notices for the working file, when the instance has them. */
+    LibClass (MidiCntrState& controller, ArrangementHost& host, std::shared_ptr<FileMan> files, juce::File workingFile,
+              SharedFileAccess shared = {});
     /** Writes the list back to the working file. */
     ~LibClass() override;
 
@@ -105,6 +112,7 @@ private:
     void renameSelected (const juce::String& name);
     void deleteSelected();
     void showNotice (const juce::String& text);
+    void followWorkingFile();
 
     MidiCntrState& controller;
     ArrangementHost& host;
@@ -116,6 +124,7 @@ private:
     std::vector<std::unique_ptr<LibBut>> buttons;
     std::unique_ptr<TextInputCont> questionPanel;
     std::unique_ptr<ClockTimer> noticeTimer;
+    std::unique_ptr<ClockTimer> followTimer;
     juce::String noticeText;
     int askedAbout = -1; // the entry a rename or delete question is about
     std::shared_ptr<bool> alive = std::make_shared<bool> (true);

@@ -3,7 +3,8 @@
 #include "model/ArrangementState.h"
 #include "model/ObjProgramBankClass.h"
 #include "model/ProgramCategories.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -12,10 +13,6 @@ namespace
 {
     constexpr int titleHeight = 34;
     constexpr int numberDigits = 4;
-    const juce::Colour face { 0xff1c1b1b };
-    const juce::Colour frame { 0xff4a4848 };
-    const juce::Colour dim { 0xff9a9494 };
-    const juce::Colour bright { 0xffede9e9 };
 } // namespace
 
 void LibPreview::show (const juce::String& title, ByteView data, const ObjProgramBankClass& programs)
@@ -49,20 +46,20 @@ void LibPreview::show (const juce::String& title, ByteView data, const ObjProgra
 void LibPreview::paint (juce::Graphics& g)
 {
     const auto all = getLocalBounds().toFloat().reduced (0.5f);
-    g.setColour (face);
+    g.setColour (skin::colours::libraryList);
     g.fillRoundedRectangle (all, 4.0f);
-    g.setColour (frame);
+    g.setColour (skin::colours::libraryFrame);
     g.drawRoundedRectangle (all, 4.0f, 1.0f);
 
     auto area = getLocalBounds().reduced (8, 0);
-    g.setColour (bright);
-    g.setFont (juce::Font ("Arial", 15.0f, juce::Font::bold));
+    g.setColour (skin::colours::libraryText);
+    g.setFont (skin::font (15.0f, true));
     g.drawText (heading, area.removeFromTop (titleHeight), juce::Justification::centredLeft, true);
 
     if (programRows.empty())
     {
-        g.setColour (dim);
-        g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+        g.setColour (skin::colours::libraryTextDim);
+        g.setFont (skin::font (13.0f));
         g.drawText ("This entry holds no arrangement.", area.removeFromTop (24), juce::Justification::centredLeft);
         return;
     }
@@ -71,24 +68,24 @@ void LibPreview::paint (juce::Graphics& g)
     for (const auto& row : programRows)
     {
         auto line = area.removeFromTop (rowHeight);
-        g.setColour (frame);
+        g.setColour (skin::colours::libraryFrame);
         g.drawHorizontalLine (line.getY(), (float) line.getX(), (float) line.getRight());
 
         auto top = line.withHeight (rowHeight * 3 / 5);
         auto bottom = line.withTrimmedTop (top.getHeight() - 2);
-        g.setFont (juce::Font ("Arial", 12.0f, juce::Font::plain));
-        g.setColour (dim);
+        g.setFont (skin::font (12.0f));
+        g.setColour (skin::colours::libraryTextDim);
         g.drawText (row.channel, top.removeFromLeft (26), juce::Justification::centredLeft);
         g.setColour (skin::colours::accent.brighter (0.3f));
-        g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
+        g.setFont (skin::font (12.0f, true));
         g.drawText (row.number, top.removeFromLeft (38), juce::Justification::centredLeft);
-        g.setColour (row.name.isEmpty() ? dim : bright);
-        g.setFont (juce::Font ("Arial", 13.0f, row.name.isEmpty() ? juce::Font::italic : juce::Font::plain));
+        g.setColour (row.name.isEmpty() ? skin::colours::libraryTextDim : skin::colours::libraryText);
+        g.setFont (row.name.isEmpty() ? skin::font (13.0f).italicised() : skin::font (13.0f));
         g.drawText (row.name.isEmpty() ? juce::String ("not in the program library") : row.name, top, juce::Justification::centredLeft, true);
 
         bottom.removeFromLeft (64);
-        g.setColour (dim);
-        g.setFont (juce::Font ("Arial", 10.5f, juce::Font::plain));
+        g.setColour (skin::colours::libraryTextDim);
+        g.setFont (skin::font (10.5f));
         const auto kind = row.subType.isEmpty() ? row.category : row.category + " / " + row.subType;
         g.drawText (kind, bottom, juce::Justification::centredLeft, true);
     }

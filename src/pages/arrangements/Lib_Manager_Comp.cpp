@@ -2,17 +2,14 @@
 
 #include "controller/MidiCntrState.h"
 #include "library/ArrangementHost.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
 namespace
 {
-    const juce::Colour background { 0xff373535 };
-    const juce::Colour titleStrip { 0xff0a0a0a };
-    const juce::Colour titleText { 0xffede9e9 };
-    const juce::Colour frame { 0xff5a5858 };
-
     constexpr int libraryButtonX = 20, libraryButtonY = 22;
     constexpr int keyStripX = 140, keyStripWidth = 380, keyStripHeight = 20;
     constexpr int pageTop = 60;
@@ -22,8 +19,9 @@ namespace
     constexpr int keptInReach = 60;
 } // namespace
 
-Lib_Manager_Comp::Lib_Manager_Comp (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File working)
-    : controller (c), host (h), workingFile (std::move (working)), files (std::move (f)), keys (c)
+Lib_Manager_Comp::Lib_Manager_Comp (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File working,
+                                    SharedFileAccess shared)
+    : controller (c), host (h), workingFile (std::move (working)), sharedAccess (shared), files (std::move (f)), keys (c)
 {
     addAndMakeVisible (libraryBut);
     addAndMakeVisible (done);
@@ -57,7 +55,7 @@ void Lib_Manager_Comp::openLibraryPage()
 {
     if (libraryPage != nullptr)
         return;
-    libraryPage = std::make_unique<LibClass> (controller, host, files, workingFile);
+    libraryPage = std::make_unique<LibClass> (controller, host, files, workingFile, sharedAccess);
     name = libraryPageName;
     addAndMakeVisible (*libraryPage);
     // The buttons stay above the page where they meet it.
@@ -79,13 +77,13 @@ void Lib_Manager_Comp::resized()
 
 void Lib_Manager_Comp::paint (juce::Graphics& g)
 {
-    g.fillAll (background);
-    g.setColour (titleStrip);
+    g.fillAll (skin::colours::libraryPage);
+    g.setColour (skin::colours::libraryTitleStrip);
     g.fillRect (0, 0, getWidth(), titleHeight);
-    g.setColour (titleText);
-    g.setFont (juce::Font ("Arial", titlePoints, juce::Font::plain));
+    g.setColour (skin::colours::libraryText);
+    g.setFont (skin::font (titlePoints));
     g.drawText (title(), 0, 0, getWidth(), titleHeight, juce::Justification::centred);
-    g.setColour (frame);
+    g.setColour (skin::colours::libraryEdge);
     g.drawRect (getLocalBounds());
 }
 
@@ -124,7 +122,7 @@ void Lib_Manager_Comp::mouseUp (const juce::MouseEvent&)
 // ------------------------------------------------------------------- window
 
 Lib_Manager_Win::Lib_Manager_Win (std::unique_ptr<Lib_Manager_Comp> m)
-    : juce::DocumentWindow ({}, juce::Colour (0xff000000), 0, false), content (m.get())
+    : juce::DocumentWindow ({}, skin::colours::black, 0, false), content (m.get())
 {
     setUsingNativeTitleBar (false);
     setTitleBarHeight (0);

@@ -45,7 +45,9 @@ public:
     static constexpr const char* titlePrefix = "ZR9 CHANNELS ARRANGEMENTS: ";
     static constexpr const char* libraryPageName = "LIBRARY";
 
-    Lib_Manager_Comp (MidiCntrState& controller, ArrangementHost& host, std::shared_ptr<FileMan> files, juce::File workingFile);
+    /** `shared`: the library folder's lock and notices for the working library, when the instance has them. */
+    Lib_Manager_Comp (MidiCntrState& controller, ArrangementHost& host, std::shared_ptr<FileMan> files, juce::File workingFile,
+                      SharedFileAccess shared = {});
     ~Lib_Manager_Comp() override;
 
     /** The library page, once "LIBRARY" made it. */
@@ -78,6 +80,7 @@ private:
     MidiCntrState& controller;
     ArrangementHost& host;
     juce::File workingFile;
+    SharedFileAccess sharedAccess;
     std::shared_ptr<FileMan> files;
     LibBut done { "DONE", idDone, this };
     LibBut libraryBut { "LIBRARY", idLibrary, this };

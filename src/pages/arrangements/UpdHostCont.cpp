@@ -1,7 +1,8 @@
 #include "UpdHostCont.h"
 
 #include "library/ArrangementHost.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -10,12 +11,6 @@ namespace
 {
     constexpr float corner = 10.0f;
     constexpr float outlineWidth = 2.0f;
-    const juce::Colour shadeTop { 0x55000000 };
-    const juce::Colour shadeBottom { 0x56000000 };
-    const juce::Colour outline { 0xff777777 };
-    const juce::Colour textColour { 0xffede9e9 };
-    /** The panel lies over pages; this keeps its texts readable over whatever is behind it. */
-    const juce::Colour base { 0xf0202020 };
 
     constexpr int margin = 20;
     constexpr int lineHeight = 28;
@@ -37,20 +32,20 @@ UpdHostCont::UpdHostCont (ArrangementHost& h, int slot, const juce::String& name
 
     slotButton.setTooltip ("Choose the slot");
     // The slot menu looks like the arrangement menu it was opened from.
-    menuLook.setColour (juce::PopupMenu::backgroundColourId, juce::Colour (0xff000000));
-    menuLook.setColour (juce::PopupMenu::textColourId, juce::Colour (0xffffffff));
-    menuLook.setColour (juce::PopupMenu::highlightedTextColourId, juce::Colour (0xffffffff));
-    menuLook.setColour (juce::PopupMenu::highlightedBackgroundColourId, juce::Colour (0xff808080));
-    slotButton.setColour (juce::TextButton::buttonColourId, juce::Colour (0xff2c2c2c));
-    slotButton.setColour (juce::TextButton::textColourOffId, textColour);
+    menuLook.setColour (juce::PopupMenu::backgroundColourId, skin::colours::black);
+    menuLook.setColour (juce::PopupMenu::textColourId, skin::colours::white);
+    menuLook.setColour (juce::PopupMenu::highlightedTextColourId, skin::colours::white);
+    menuLook.setColour (juce::PopupMenu::highlightedBackgroundColourId, skin::colours::menuHighlight);
+    slotButton.setColour (juce::TextButton::buttonColourId, skin::colours::buttonFace);
+    slotButton.setColour (juce::TextButton::textColourOffId, skin::colours::libraryText);
     slotButton.onClick = [this] { showSlotMenu(); };
     addAndMakeVisible (slotButton);
 
-    field.setFont (juce::Font ("Arial", textPoints, juce::Font::plain));
+    field.setFont (skin::font (textPoints));
     field.setInputRestrictions (nameLength, printableAscii());
-    field.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0xff101010));
-    field.setColour (juce::TextEditor::textColourId, juce::Colours::white);
-    field.setColour (juce::TextEditor::outlineColourId, outline);
+    field.setColour (juce::TextEditor::backgroundColourId, skin::colours::entryFace);
+    field.setColour (juce::TextEditor::textColourId, skin::colours::white);
+    field.setColour (juce::TextEditor::outlineColourId, skin::colours::outline);
     field.setColour (juce::TextEditor::focusedOutlineColourId, skin::colours::accent);
     field.addListener (this);
     addAndMakeVisible (field);
@@ -180,16 +175,17 @@ void UpdHostCont::resized()
 void UpdHostCont::paint (juce::Graphics& g)
 {
     const auto box = getLocalBounds().toFloat().reduced (outlineWidth / 2.0f);
-    g.setColour (base);
+    g.setColour (skin::colours::hostPanelFace);
     g.fillRoundedRectangle (box, corner);
-    g.setGradientFill (juce::ColourGradient (shadeTop, 0.0f, 0.0f, shadeBottom, 0.0f, (float) getHeight(), false));
+    g.setGradientFill (juce::ColourGradient (skin::colours::hostShadeTop, 0.0f, 0.0f,
+                                             skin::colours::hostShadeBottom, 0.0f, (float) getHeight(), false));
     g.fillRoundedRectangle (box, corner);
-    g.setColour (outline);
+    g.setColour (skin::colours::outline);
     g.drawRoundedRectangle (box, corner, outlineWidth);
 
     auto area = getLocalBounds().reduced (margin);
-    g.setColour (textColour);
-    g.setFont (juce::Font ("Arial", textPoints, juce::Font::plain));
+    g.setColour (skin::colours::libraryText);
+    g.setFont (skin::font (textPoints));
     g.drawText (heading, area.removeFromTop (lineHeight), juce::Justification::centredLeft);
     area.removeFromTop (fieldHeight + 8);
     g.drawText (instruction, area.removeFromTop (lineHeight + 8), juce::Justification::centredLeft);

@@ -3,7 +3,10 @@
 #include "controller/MidiCntrState.h"
 #include "model/DisplayTypes.h"
 #include "model/ParameterNames.h"
+#include "ui/LiveRowBinding.h"
 #include "ui/PanelLookAndFeel.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -16,8 +19,6 @@ namespace
     constexpr int headerGap = 16;
     constexpr int cellInset = 2;
     constexpr int knobHeight = 70;
-    const juce::Colour background { 0xff202020 };
-    const juce::Colour cellEdge { 0xff2a2a2a };
 } // namespace
 
 ControlsComp::ControlsComp (MidiCntrState& p) : controllerState (p), chooser (p)
@@ -26,8 +27,8 @@ ControlsComp::ControlsComp (MidiCntrState& p) : controllerState (p), chooser (p)
     pitchWheels.fill (WheelDisplay::pitchCentre);
 
     title.setText ("CONTROLLERS", juce::dontSendNotification);
-    title.setFont (juce::Font ("Arial", 15.0f, juce::Font::bold));
-    title.setColour (juce::Label::textColourId, juce::Colour (0xffcccccc));
+    title.setFont (skin::font (15.0f, true));
+    title.setColour (juce::Label::textColourId, skin::colours::text);
     addAndMakeVisible (title);
     chooser.onChosen = [this] (int)
     {
@@ -48,10 +49,8 @@ ControlsComp::ControlsComp (MidiCntrState& p) : controllerState (p), chooser (p)
         setup.displayType = display::plainNumber;
         setup.caption = juce::String (controllerDestinationName (n));
         // Bound through the shown channel, so a new channel needs no new controls.
-        GskBinding binding { [this, n] { return controllerState.getLiveValue (rowOf (n)); },
-                             [this, n] (int v) { controllerState.setLiveValue (v, rowOf (n), true); } };
         auto& c = controls[(size_t) n];
-        c = std::make_unique<GskCont> (setup, std::move (binding));
+        c = std::make_unique<GskCont> (setup, liveRowBinding (controllerState, [this, n] { return rowOf (n); }));
         c->setAccessibleName ("Controller " + juce::String (n) + " " + setup.caption);
         c->onUserChange = [this, n] (int v)
         {
@@ -134,11 +133,11 @@ void ControlsComp::resized()
 
 void ControlsComp::paint (juce::Graphics& g)
 {
-    g.fillAll (background);
-    g.setColour (panelcolours::fieldEdge);
+    g.fillAll (skin::colours::panelFace);
+    g.setColour (skin::colours::edge);
     g.fillRect (0, headerHeight - 1, getWidth(), 1);
     // Faint lines between the rows of sixteen, so a controller's number can be counted off.
-    g.setColour (cellEdge);
+    g.setColour (skin::colours::raisedFace);
     const auto grid = getLocalBounds().withTrimmedTop (headerHeight);
     for (int r = 1; r < rows; ++r)
         g.fillRect (0, grid.getY() + juce::roundToInt ((float) grid.getHeight() * r / rows), getWidth(), 1);

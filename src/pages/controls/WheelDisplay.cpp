@@ -1,6 +1,7 @@
 #include "WheelDisplay.h"
 
-#include "ui/GskLookAndFeel.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -39,23 +40,23 @@ juce::String WheelDisplay::text() const
 void WheelDisplay::paint (juce::Graphics& g)
 {
     auto area = getLocalBounds();
-    g.setColour (gskcolours::controlDim);
-    g.setFont (juce::Font ("Arial", 11.0f, juce::Font::bold));
+    g.setColour (skin::colours::textDim);
+    g.setFont (skin::font (11.0f, true));
     g.drawText (caption.toUpperCase(), area.removeFromLeft (captionWidth), juce::Justification::centredLeft, false);
-    g.setColour (gskcolours::control);
-    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::plain));
+    g.setColour (skin::colours::control);
+    g.setFont (skin::font (13.0f));
     g.drawText (text(), area.removeFromRight (valueWidth), juce::Justification::centredRight, false);
 
     const auto bar = area.reduced (6, 0).withSizeKeepingCentre (area.getWidth() - 12, barHeight).toFloat();
-    g.setColour (gskcolours::track);
+    g.setColour (skin::colours::track);
     g.fillRoundedRectangle (bar, 3.0f);
-    g.setColour (gskcolours::lampOn);
+    g.setColour (skin::colours::accent);
     if (kind == Kind::pitch)
     {
         const float centre = bar.getCentreX();
         const float x = bar.getX() + bar.getWidth() * (float) shown / (float) maxPitch;
         g.fillRect (juce::Rectangle<float> (juce::jmin (centre, x), bar.getY(), std::abs (x - centre), bar.getHeight()));
-        g.setColour (gskcolours::controlDim);
+        g.setColour (skin::colours::textDim);
         g.fillRect (juce::Rectangle<float> (centre - 0.5f, bar.getY() - 3.0f, 1.0f, bar.getHeight() + 6.0f));
     }
     else

@@ -2,31 +2,27 @@
 
 #include "NameInputFilter.h"
 
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
-juce::Font editorlook::font (float height, bool bold)
-{
-    return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-}
-
 void editorlook::style (juce::Label& l, float height, bool bold, juce::Justification justification)
 {
-    l.setFont (font (height, bold));
-    l.setColour (juce::Label::textColourId, label);
+    l.setFont (skin::font (height, bold));
+    l.setColour (juce::Label::textColourId, skin::colours::text);
     l.setJustificationType (justification);
     l.setInterceptsMouseClicks (false, false);
 }
 
 void editorlook::styleNameBox (juce::Label& nameBox, const juce::String& title)
 {
-    nameBox.setFont (font (15.0f));
+    nameBox.setFont (skin::font (15.0f));
     nameBox.setEditable (true, false, false);
-    nameBox.setColour (juce::Label::backgroundColourId, skin::colours::band);
+    nameBox.setColour (juce::Label::backgroundColourId, skin::colours::black);
     nameBox.setColour (juce::Label::textColourId, skin::colours::text);
-    nameBox.setColour (juce::Label::outlineColourId, dim);
+    nameBox.setColour (juce::Label::outlineColourId, skin::colours::textDim);
     nameBox.setColour (juce::Label::outlineWhenEditingColourId, skin::colours::accent);
     nameBox.setTitle (title);
     nameBox.onEditorShow = [&nameBox] {
@@ -37,8 +33,8 @@ void editorlook::styleNameBox (juce::Label& nameBox, const juce::String& title)
 
 void editorlook::paintEditorBackground (juce::Graphics& g, int width)
 {
-    g.fillAll (page);
-    g.setColour (skin::colours::band);
+    g.fillAll (skin::colours::window);
+    g.setColour (skin::colours::black);
     g.fillRect (0, 0, width, pagesTop - 4);
 }
 
@@ -65,12 +61,12 @@ juce::Rectangle<int> EditorSection::content() const
 void EditorSection::paint (juce::Graphics& g)
 {
     const auto area = getLocalBounds().toFloat().reduced (0.5f);
-    g.setColour (editorlook::section);
+    g.setColour (skin::colours::sectionFace);
     g.fillRoundedRectangle (area, 5.0f);
-    g.setColour (editorlook::sectionFrame);
+    g.setColour (skin::colours::sectionFrame);
     g.drawRoundedRectangle (area, 5.0f, 1.0f);
-    g.setColour (editorlook::heading);
-    g.setFont (editorlook::font (12.0f, true));
+    g.setColour (skin::colours::accent);
+    g.setFont (skin::font (12.0f, true));
     g.drawText (title.toUpperCase(), getLocalBounds().removeFromTop (editorlook::headingHeight).reduced (editorlook::gap, 0),
                 juce::Justification::centredLeft, true);
 }

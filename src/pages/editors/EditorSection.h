@@ -8,18 +8,11 @@ namespace zr9
 /** The look the editor pages share. */
 namespace editorlook
 {
-    const juce::Colour page { 0xff191919 };
-    const juce::Colour section { 0xff232323 };
-    const juce::Colour sectionFrame { 0xff3a3a3a };
-    const juce::Colour heading { 0xffe0462e };
-    const juce::Colour label { 0xffcccccc };
-    const juce::Colour dim { 0xff8c8c8c };
     constexpr int headingHeight = 20;
     constexpr int gap = 8;
     // An editor's header: two rows of controls above its pages.
     constexpr int headerRow1 = 6, headerRow2 = 42, rowHeight = 28, pagesTop = 78;
 
-    juce::Font font (float height, bool bold = false);
     /** A label in the pages' style. */
     void style (juce::Label& label, float height = 12.0f, bool bold = false,
                 juce::Justification justification = juce::Justification::centredLeft);

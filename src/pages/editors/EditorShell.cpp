@@ -1,5 +1,7 @@
 #include "EditorShell.h"
 
+#include "ui/SkinPalette.h"
+
 namespace zr9
 {
 
@@ -16,7 +18,7 @@ EditorShell::EditorShell (MidiCntrState& c, std::unique_ptr<EditSession> s, cons
     editorlook::style (title, 15.0f, true);
     editorlook::style (status, 12.0f);
     editorlook::style (edited, 12.0f, true, juce::Justification::centred);
-    edited.setColour (juce::Label::textColourId, editorlook::heading); // "EDITED" in the headings' red
+    edited.setColour (juce::Label::textColourId, skin::colours::accent); // "EDITED" in the headings' red
     for (auto* l : { &title, &status, &edited })
         addAndMakeVisible (l);
 

@@ -13,19 +13,13 @@ std::unique_ptr<GskCont> makeEditorControl (const ControlSpec& spec, std::functi
     setup.displayType = spec.displayType;
     setup.caption = spec.caption;
 
-    const bool button = isButtonStyle (spec.style);
     GskBinding binding;
     binding.read = std::move (read);
-    binding.write = [write = std::move (write), beginGesture, button] (int v) {
-        // Each click on a switch is a step of its own; a drag's steps merge into one.
-        if (button && beginGesture != nullptr)
-            beginGesture();
-        write (v);
-    };
+    binding.write = std::move (write);
+    // Each move of the user's (a drag, a wheel run, a typed value, a click on a switch) is one undo step.
+    binding.beginGesture = std::move (beginGesture);
     auto control = std::make_unique<GskCont> (setup, std::move (binding), names);
     control->setAccessibleName (spec.caption);
-    if (auto* slider = control->slider(); slider != nullptr && beginGesture != nullptr)
-        slider->onDragStart = beginGesture;
     return control;
 }
 

@@ -29,8 +29,9 @@ struct ProgramFieldSpec
 
 /**
     A value control bound to an editor's value: it reads with `read` and
-    hands each value the user chooses to `write`; a drag or a click begins
-    a new undo step (`beginGesture`).
+    hands each value the user chooses to `write`; each move of the user's
+    (a drag, a wheel run, a typed value, a click) begins a new undo step
+    (`beginGesture`).
 */
 std::unique_ptr<GskCont> makeEditorControl (const ControlSpec& spec, std::function<int()> read, std::function<void (int)> write,
                                             std::function<void()> beginGesture, const ObjectNameSource* names);

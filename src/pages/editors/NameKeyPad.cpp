@@ -3,7 +3,8 @@
 #include "EditorSection.h"
 #include "NameInputFilter.h"
 
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -29,10 +30,10 @@ NameKeyPad::NameKeyPad (const juce::String& startText) : original (namefield::fi
 {
     namefield::restrict (box);
     box.setText (original, juce::dontSendNotification);
-    box.setFont (editorlook::font (18.0f));
+    box.setFont (skin::font (18.0f));
     box.setIndents (8, 0);
     box.setJustification (juce::Justification::centredLeft);
-    box.setColour (juce::TextEditor::backgroundColourId, skin::colours::band);
+    box.setColour (juce::TextEditor::backgroundColourId, skin::colours::black);
     box.setColour (juce::TextEditor::textColourId, skin::colours::text);
     box.setTitle ("Name");
     box.onReturnKey = [this] { press ("Enter"); };
@@ -112,7 +113,7 @@ void NameKeyPad::press (const juce::String& label)
 
 void NameKeyPad::paint (juce::Graphics& g)
 {
-    g.setColour (juce::Colour (0xff2a2a2a));
+    g.setColour (skin::colours::raisedFace);
     g.fillRoundedRectangle (getLocalBounds().toFloat(), 6.0f);
     g.setColour (skin::colours::accent);
     g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (0.5f), 6.0f, 1.0f);

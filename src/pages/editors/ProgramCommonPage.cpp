@@ -3,6 +3,8 @@
 #include "model/DisplayTypes.h"
 #include "model/ObjectTypes.h"
 #include "model/ValueText.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -50,9 +52,9 @@ public:
     int getNumRows() override { return page.summaryCount; }
     void paintListBoxItem (int row, juce::Graphics& g, int width, int height, bool) override
     {
-        g.fillAll (row % 2 == 0 ? editorlook::section : editorlook::section.brighter (0.04f));
-        g.setColour (editorlook::label);
-        g.setFont (editorlook::font (12.5f));
+        g.fillAll (row % 2 == 0 ? skin::colours::sectionFace : skin::colours::sectionFace.brighter (0.04f));
+        g.setColour (skin::colours::text);
+        g.setFont (skin::font (12.5f));
         const auto columns = juce::StringArray::fromTokens (page.summaryLine (row), "\t", {});
         int x = 6;
         for (int c = 0; c < columns.size(); ++c)
@@ -74,7 +76,7 @@ ProgramCommonPage::ProgramCommonPage (ProgramEditSession& s, const ObjectNameSou
     summaryModel = std::make_unique<Summary> (*this);
     summary.setModel (summaryModel.get());
     summary.setRowHeight (20);
-    summary.setColour (juce::ListBox::backgroundColourId, editorlook::section);
+    summary.setColour (juce::ListBox::backgroundColourId, skin::colours::sectionFace);
     summary.setTitle ("Layer summary");
     addAndMakeVisible (summary);
     for (const auto& spec : fields())
@@ -136,7 +138,7 @@ void ProgramCommonPage::refresh()
 
 void ProgramCommonPage::paint (juce::Graphics& g)
 {
-    g.fillAll (editorlook::page);
+    g.fillAll (skin::colours::window);
 }
 
 void ProgramCommonPage::resized()

@@ -4,6 +4,8 @@
 #include "model/ObjectTypes.h"
 #include "model/ValueText.h"
 #include "model/ParameterNames.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -29,12 +31,12 @@ public:
     {
         setModel (this);
         setRowHeight (20);
-        setColour (juce::ListBox::backgroundColourId, editorlook::section);
+        setColour (juce::ListBox::backgroundColourId, skin::colours::sectionFace);
         auto& h = getHeader();
-        h.setColour (juce::TableHeaderComponent::backgroundColourId, editorlook::page.brighter (0.12f));
-        h.setColour (juce::TableHeaderComponent::textColourId, editorlook::label);
-        h.setColour (juce::TableHeaderComponent::outlineColourId, editorlook::sectionFrame);
-        h.setColour (juce::TableHeaderComponent::highlightColourId, editorlook::page.brighter (0.2f));
+        h.setColour (juce::TableHeaderComponent::backgroundColourId, skin::colours::window.brighter (0.12f));
+        h.setColour (juce::TableHeaderComponent::textColourId, skin::colours::text);
+        h.setColour (juce::TableHeaderComponent::outlineColourId, skin::colours::sectionFrame);
+        h.setColour (juce::TableHeaderComponent::highlightColourId, skin::colours::window.brighter (0.2f));
         int id = 1;
         if (withOwner)
             h.addColumn ("Effect", id++, 150);
@@ -49,7 +51,8 @@ public:
 
     void paintRowBackground (juce::Graphics& g, int row, int, int, bool rowSelected) override
     {
-        g.fillAll (rowSelected ? juce::Colour (0xff3a2a26) : (row % 2 == 0 ? editorlook::section : editorlook::section.brighter (0.04f)));
+        const auto plain = row % 2 == 0 ? skin::colours::sectionFace : skin::colours::sectionFace.brighter (0.04f);
+        g.fillAll (rowSelected ? skin::colours::tableRowChosen : plain);
     }
 
     void paintCell (juce::Graphics& g, int row, int column, int width, int height, bool) override
@@ -59,8 +62,8 @@ public:
         const auto& line = lines[(size_t) row];
         const int field = owner ? column : column + 1;
         const juce::String text = field == 1 ? line.owner : field == 2 ? line.control : field == 3 ? line.value : line.description;
-        g.setColour (field == 2 ? editorlook::label : editorlook::dim.brighter (0.3f));
-        g.setFont (editorlook::font (12.0f, field == 2));
+        g.setColour (field == 2 ? skin::colours::text : skin::colours::textDim.brighter (0.3f));
+        g.setFont (skin::font (12.0f, field == 2));
         g.drawText (text, 4, 0, width - 6, height, juce::Justification::centredLeft, true);
     }
 
@@ -179,7 +182,7 @@ GskCont* ProgramControlsPage::routeControl (int a, const juce::String& caption)
 
 void ProgramControlsPage::paint (juce::Graphics& g)
 {
-    g.fillAll (editorlook::page);
+    g.fillAll (skin::colours::window);
 }
 
 void ProgramControlsPage::resized()
@@ -219,7 +222,7 @@ void ProgramControlsPage::RouteRow::resized()
 
 void ProgramControlsPage::RouteRow::paint (juce::Graphics& g)
 {
-    g.setColour (editorlook::page.brighter (0.06f));
+    g.setColour (skin::colours::window.brighter (0.06f));
     g.fillRoundedRectangle (getLocalBounds().toFloat().reduced (1.0f), 4.0f);
 }
 

@@ -1,6 +1,7 @@
 #include "ProgramFxPage.h"
 
 #include "model/DisplayTypes.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -71,7 +72,7 @@ GskCont* ProgramFxPage::control (int column, const juce::String& caption)
 
 void ProgramFxPage::paint (juce::Graphics& g)
 {
-    g.fillAll (editorlook::page);
+    g.fillAll (skin::colours::window);
 }
 
 void ProgramFxPage::resized()

@@ -3,6 +3,7 @@
 #include "model/DisplayTypes.h"
 #include "model/ObjectTypes.h"
 #include "model/ValueText.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -33,7 +34,7 @@ const std::vector<ProgramFieldSpec>& ProgramLayersPage::fields()
 ProgramLayersPage::ProgramLayersPage (ProgramEditSession& s, const ObjectNameSource& n) : session (s), names (n)
 {
     editorlook::style (heading, 13.0f, true);
-    heading.setColour (juce::Label::textColourId, editorlook::heading);
+    heading.setColour (juce::Label::textColourId, skin::colours::accent);
     addAndMakeVisible (heading);
 
     for (int k = 0; k < program::maxEditLayers; ++k)
@@ -101,7 +102,7 @@ GskCont* ProgramLayersPage::control (int layer, const juce::String& caption)
 
 void ProgramLayersPage::paint (juce::Graphics& g)
 {
-    g.fillAll (editorlook::page);
+    g.fillAll (skin::colours::window);
 }
 
 void ProgramLayersPage::resized()
@@ -129,7 +130,7 @@ void ProgramLayersPage::Row::resized()
 
 void ProgramLayersPage::Row::paint (juce::Graphics& g)
 {
-    g.setColour (editorlook::section);
+    g.setColour (skin::colours::sectionFace);
     g.fillRoundedRectangle (getLocalBounds().toFloat().reduced (1.0f), 4.0f);
 }
 

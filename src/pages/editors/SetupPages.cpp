@@ -2,7 +2,7 @@
 
 #include "model/DisplayTypes.h"
 
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -101,7 +101,7 @@ GskCont* SetupCommonPage::control (const juce::String& caption)
 
 void SetupCommonPage::paint (juce::Graphics& g)
 {
-    g.fillAll (editorlook::page);
+    g.fillAll (skin::colours::window);
 }
 
 void SetupCommonPage::resized()
@@ -167,7 +167,7 @@ SetupZonesPage::SetupZonesPage (SetupEditSession& s, const ObjectNameSource& nam
         auto& b = zoneButtons[(size_t) z];
         b = std::make_unique<juce::TextButton> (juce::String (z + 1));
         b->setClickingTogglesState (false);
-        b->setColour (juce::TextButton::buttonOnColourId, skin::colours::buttonSelected);
+        b->setColour (juce::TextButton::buttonOnColourId, skin::colours::chosenFace);
         b->setColour (juce::TextButton::buttonColourId, skin::colours::buttonFace);
         b->setTitle ("Zone " + juce::String (z + 1));
         b->onClick = [this, z] { showZone (z); };
@@ -251,7 +251,7 @@ GskCont* SetupZonesPage::control (const juce::String& caption)
 
 void SetupZonesPage::paint (juce::Graphics& g)
 {
-    g.fillAll (editorlook::page);
+    g.fillAll (skin::colours::window);
 }
 
 void SetupZonesPage::resized()

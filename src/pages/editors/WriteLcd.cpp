@@ -1,20 +1,10 @@
 #include "WriteLcd.h"
 
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
+
 namespace zr9
 {
-
-namespace
-{
-    const juce::Colour glass { 0xff0f2a33 };
-    const juce::Colour frame { 0xff3d5566 };
-    const juce::Colour pixels { 0xff9fe3ff };
-    const juce::Colour dimPixels { 0xff4f8799 };
-
-    juce::Font lcdFont (float height, bool bold = false)
-    {
-        return juce::Font (juce::Font::getDefaultMonospacedFontName(), height, bold ? juce::Font::bold : juce::Font::plain);
-    }
-} // namespace
 
 WriteLcd::WriteLcd()
 {
@@ -33,22 +23,22 @@ void WriteLcd::show (const juce::String& h, int destination, const juce::String&
 void WriteLcd::paint (juce::Graphics& g)
 {
     const auto area = getLocalBounds().toFloat();
-    g.setColour (glass);
+    g.setColour (skin::colours::lcdGlass);
     g.fillRoundedRectangle (area, 4.0f);
-    g.setColour (frame);
+    g.setColour (skin::colours::lcdFrame);
     g.drawRoundedRectangle (area.reduced (1.0f), 4.0f, 2.0f);
 
     auto text = getLocalBounds().reduced (10, 8);
-    g.setColour (dimPixels);
-    g.setFont (lcdFont (11.0f));
+    g.setColour (skin::colours::lcdPixelsDim);
+    g.setFont (skin::lcdFont (11.0f));
     g.drawText (heading, text.removeFromTop (14), juce::Justification::centredLeft, true);
-    g.setColour (pixels);
-    g.setFont (lcdFont (20.0f, true));
+    g.setColour (skin::colours::lcdPixels);
+    g.setFont (skin::lcdFont (20.0f, true));
     g.drawText ("ID# " + juce::String (number), text.removeFromTop (26), juce::Justification::centredLeft, true);
-    g.setFont (lcdFont (15.0f));
+    g.setFont (skin::lcdFont (15.0f));
     g.drawText (name.isEmpty() ? juce::String ("(no name)") : name, text.removeFromTop (22), juce::Justification::centredLeft, true);
-    g.setColour (dimPixels);
-    g.setFont (lcdFont (12.0f));
+    g.setColour (skin::colours::lcdPixelsDim);
+    g.setFont (skin::lcdFont (12.0f));
     g.drawText (category, text.removeFromTop (18), juce::Justification::centredLeft, true);
 }
 

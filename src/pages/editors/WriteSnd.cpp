@@ -6,7 +6,8 @@
 #include "model/ProgramCategories.h"
 #include "model/TransferTypes.h"
 #include "model/WriteDestination.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -17,7 +18,6 @@ namespace
     constexpr int fetchProgram = 2, fetchSetup = 11;
     constexpr int lastCategory = 10, lastSubType = 4;
     constexpr int rowHeight = 22, buttonWidth = 150, buttonHeight = 32, margin = 20;
-    const juce::Colour shade { 0xc0000000 };
 
     juce::String sixteen (const juce::String& name)
     {
@@ -42,11 +42,11 @@ public:
         const auto* holder = dialog.controller.model().holderFor (dialog.typeId());
         const auto name = holder != nullptr && holder->bank().exists (n) ? juce::String (holder->bank().name (n)).trimEnd()
                                                                           : juce::String ("--- empty ---");
-        g.fillAll (selected ? skin::colours::buttonSelected : (row % 2 == 0 ? juce::Colour (0xff202020) : juce::Colour (0xff262626)));
-        g.setColour (selected ? juce::Colours::white : skin::colours::text);
-        g.setFont (editorlook::font (13.0f, true));
+        g.fillAll (selected ? skin::colours::chosenFace : (row % 2 == 0 ? skin::colours::panelFace : skin::colours::dialogFace));
+        g.setColour (selected ? skin::colours::white : skin::colours::text);
+        g.setFont (skin::font (13.0f, true));
         g.drawText (juce::String (n), 6, 0, 50, height, juce::Justification::centredLeft);
-        g.setFont (editorlook::font (13.0f));
+        g.setFont (skin::font (13.0f));
         g.drawText (name, 60, 0, width - 64, height, juce::Justification::centredLeft, true);
     }
 
@@ -76,8 +76,8 @@ WriteSnd::WriteSnd (MidiCntrState& c, WriteTarget t, std::function<void (int)> s
     destinations = std::make_unique<Destinations> (*this);
     list.setModel (destinations.get());
     list.setRowHeight (rowHeight);
-    list.setColour (juce::ListBox::backgroundColourId, juce::Colour (0xff202020));
-    list.setColour (juce::ListBox::outlineColourId, juce::Colour (0xff4a4a4a));
+    list.setColour (juce::ListBox::backgroundColourId, skin::colours::panelFace);
+    list.setColour (juce::ListBox::outlineColourId, skin::colours::edge);
     list.setOutlineThickness (1);
     list.setTitle ("Destination");
     addAndMakeVisible (list);
@@ -351,11 +351,11 @@ void WriteSnd::storeOffLine()
 
 void WriteSnd::paint (juce::Graphics& g)
 {
-    g.fillAll (shade);
+    g.fillAll (skin::colours::veil);
     const auto box = panel.toFloat();
-    g.setColour (juce::Colour (0xff262626));
+    g.setColour (skin::colours::dialogFace);
     g.fillRoundedRectangle (box, 8.0f);
-    g.setColour (juce::Colour (0xff555555));
+    g.setColour (skin::colours::dialogFrame);
     g.drawRoundedRectangle (box.reduced (0.5f), 8.0f, 1.5f);
 }
 

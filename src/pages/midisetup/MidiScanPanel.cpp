@@ -1,6 +1,7 @@
 #include "MidiScanPanel.h"
 
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -9,11 +10,6 @@ namespace
 {
     constexpr float cornerSize = 10.0f;
     constexpr float outlineWidth = 3.0f;
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 } // namespace
 
 MIDI_scan::MIDI_scan (PortScan& s) : scan (s)
@@ -55,9 +51,9 @@ void MIDI_scan::paint (juce::Graphics& g)
 
 void MIDI_scan::paintNotFound (juce::Graphics& g)
 {
-    g.setFont (arial (17.0f, true));
+    g.setFont (skin::font (17.0f, true));
     g.drawSingleLineText ("NOT CONNECTED!", 10, 30);
-    g.setFont (arial (15.0f));
+    g.setFont (skin::font (15.0f));
     g.drawSingleLineText ("- Check USB/MIDI cables.", 30, 55);
     g.drawSingleLineText ("- Check Corvane global setting: Destination should be set to USB.", 30, 75);
 }
@@ -66,9 +62,9 @@ void MIDI_scan::paintSearching (juce::Graphics& g)
 {
     // While the scan runs the user sees which pair is being asked, so a long
     // scan over many ports is visibly making progress.
-    g.setFont (arial (17.0f, true));
+    g.setFont (skin::font (17.0f, true));
     g.drawSingleLineText ("LOOKING FOR THE ZR9...", 10, 30);
-    g.setFont (arial (15.0f));
+    g.setFont (skin::font (15.0f));
     const int in = juce::jmin (scan.inputPosition() + 1, scan.inputCount());
     g.drawSingleLineText ("Trying MIDI In " + juce::String (in) + " of " + juce::String (scan.inputCount())
                               + ", MIDI Out " + juce::String (scan.outputPosition()) + " of "

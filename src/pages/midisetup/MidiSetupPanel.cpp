@@ -1,6 +1,7 @@
 #include "MidiSetupPanel.h"
 
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -18,6 +19,9 @@ namespace
     constexpr int outputZoneTop = 311, outputZoneBottom = 349;
     constexpr int lowerZoneTop = 401, lowerZoneBottom = 439;
 
+    // The host MIDI switch sits under the output box, clear of the lower input zone.
+    constexpr int switchY = 364, switchWidth = 300, switchHeight = 26;
+
     // A remembered port that the system no longer lists is named by its number, so
     // the user sees why nothing answers instead of a silent "NONE".
     juce::String nameAt (const juce::StringArray& names, int position)
@@ -34,7 +38,7 @@ MIDI_Setup::MIDI_Setup()
 {
     status.setText ("------", juce::dontSendNotification);
     status.setJustificationType (juce::Justification::centred);
-    status.setFont (juce::Font ("Arial", 17.0f, juce::Font::bold));
+    status.setFont (skin::font (17.0f, true));
     status.setColour (juce::Label::textColourId, skin::colours::text);
     status.setBounds (214, 130, 600, 40);
     addAndMakeVisible (status);
@@ -43,16 +47,37 @@ MIDI_Setup::MIDI_Setup()
     poll.setBounds (534, 480, 100, 36);
     receive.setBounds (234, 480, 140, 36);
     transmit.setBounds (394, 480, 140, 36);
+    monitor.setBounds (554, 480, 120, 36); // over the hidden "POLL"
     addAndMakeVisible (ok);
     addChildComponent (poll); // kept for the instrument's poll command; never shown
     addAndMakeVisible (receive);
     addAndMakeVisible (transmit);
+    addAndMakeVisible (monitor);
+
+    // Only a plug-in shows it (showHostMidiSwitch).
+    hostMidi.setLookAndFeel (&switchLook.get());
+    hostMidi.setBounds (boxX, switchY, switchWidth, switchHeight);
+    hostMidi.setTooltip ("Off when the track also reaches the instrument directly, so no note is played twice");
+    hostMidi.onClick = [this] { post (codeHostMidiPassed, hostMidi.getToggleState() ? 1 : 0); };
+    addChildComponent (hostMidi);
 
     // The three buttons other than "OK" share one id, so each reports by its own callback.
     ok.onClick = [this] { post (codeOk, 0); };
     poll.onClick = [this] { post (codePoll, 0); };
     receive.onClick = [this] { post (codeReceive, 0); };
     transmit.onClick = [this] { post (codeTransmit, 0); };
+    monitor.onClick = [this] { post (codeMonitor, 0); };
+}
+
+MIDI_Setup::~MIDI_Setup()
+{
+    hostMidi.setLookAndFeel (nullptr);
+}
+
+void MIDI_Setup::showHostMidiSwitch (bool passed)
+{
+    hostMidi.setToggleState (passed, juce::dontSendNotification);
+    hostMidi.setVisible (true);
 }
 
 void MIDI_Setup::setPortNames (const juce::StringArray& inputs, const juce::StringArray& outputs)
@@ -168,22 +193,22 @@ void MIDI_Setup::paintPort (juce::Graphics& g, const juce::String& caption, int 
                             const juce::String& name, bool lamp)
 {
     g.setColour (skin::colours::text);
-    g.setFont (juce::Font ("Arial", 15.0f, juce::Font::bold));
+    g.setFont (skin::font (15.0f, true));
     g.drawSingleLineText (caption, boxX, captionY);
 
     const juce::Rectangle<int> box (boxX, boxY, boxWidth, boxHeight);
-    g.setColour (skin::colours::band);
+    g.setColour (skin::colours::black);
     g.fillRect (box);
     g.setColour (skin::colours::text.withAlpha (0.5f));
     g.drawRect (box);
     g.setColour (skin::colours::text);
-    g.setFont (juce::Font ("Arial", 16.0f, juce::Font::plain));
+    g.setFont (skin::font (16.0f));
     g.drawFittedText (name, box.reduced (12, 0).withTrimmedRight (lampWidth + 40), juce::Justification::centredLeft, 1);
 
     const juce::Rectangle<float> lampArea ((float) lampX, (float) (boxY + lampOffsetY), (float) lampWidth, (float) lampHeight);
-    g.setColour (lamp ? juce::Colour (0xff3ccf4e) : juce::Colour (0xff3a3a3a));
+    g.setColour (lamp ? skin::colours::portLampOn : skin::colours::sectionFrame);
     g.fillRoundedRectangle (lampArea, 4.0f);
-    g.setColour (juce::Colours::black);
+    g.setColour (skin::colours::black);
     g.drawRoundedRectangle (lampArea, 4.0f, 1.0f);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/GskLookAndFeel.h"
+#include "ui/GskToggle.h"
 #include "ui/SkinButton.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -18,9 +20,11 @@ public:
 /**
     The MIDI setup panel: the chosen input and output port, each with a lamp
     that shows whether the port is open, the connection status, and the
-    buttons that close the panel or start a transfer. Clicking a port box
-    opens a menu of "NONE" and the device names; a menu entry's position is
-    the port number. The panel only shows and reports; its owner opens ports.
+    buttons that close the panel, start a transfer or open the MIDI monitor.
+    Clicking a port box opens a menu of "NONE" and the device names; a menu
+    entry's position is the port number. In a plug-in it also shows the
+    switch that passes the host's MIDI on to the instrument. The panel only
+    shows and reports; its owner opens ports and keeps the switch.
 */
 class MIDI_Setup : public juce::Component
 {
@@ -31,8 +35,10 @@ public:
     static constexpr int codeInputPicked = 300;
     static constexpr int codeInputPickedLower = 301;
     static constexpr int codeOutputPicked = 302;
+    static constexpr int codeHostMidiPassed = 310; // value 1: pass the host's MIDI on, 0: keep it back
     static constexpr int codeReceive = 2012;
     static constexpr int codeTransmit = 2013;
+    static constexpr int codeMonitor = 2014;
     // Codes the owner also takes from others: the option switch, a new port scan, a chosen option.
     static constexpr int codeOption = 206;
     static constexpr int codeRestartScan = 211;
@@ -46,6 +52,7 @@ public:
     enum class Zone { none, input, inputLower, output };
 
     MIDI_Setup();
+    ~MIDI_Setup() override;
 
     /** The device names; "NONE" is put in front of each list. */
     void setPortNames (const juce::StringArray& inputs, const juce::StringArray& outputs);
@@ -65,6 +72,11 @@ public:
     int thirdValue() const noexcept { return third; }
     bool option() const noexcept { return optionFlag; }
 
+    /** Shows the host MIDI switch (hidden until then: only a plug-in has a host) in the given position. */
+    void showHostMidiSwitch (bool passed);
+    bool isHostMidiSwitchShown() const noexcept { return hostMidi.isVisible(); }
+    GskToggle& hostMidiSwitch() noexcept { return hostMidi; }
+
     void setStatusText (const juce::String& text);
     juce::String statusText() const { return status.getText(); }
 
@@ -81,6 +93,7 @@ public:
     SkinButton& pollButton() noexcept { return poll; }
     SkinButton& receiveButton() noexcept { return receive; }
     SkinButton& transmitButton() noexcept { return transmit; }
+    SkinButton& monitorButton() noexcept { return monitor; }
 
     void paint (juce::Graphics& g) override;
     void mouseDown (const juce::MouseEvent& e) override;
@@ -95,6 +108,9 @@ private:
     SkinButton poll { "POLL", otherButtonId };
     SkinButton receive { "RECEIVE DATA", otherButtonId };
     SkinButton transmit { "TRANSMIT DATA", otherButtonId };
+    SkinButton monitor { "MIDI MONITOR", otherButtonId };
+    juce::SharedResourcePointer<GskLookAndFeel> switchLook;
+    GskToggle hostMidi { GskStyle::toggle, "PASS HOST MIDI TO THE INSTRUMENT" };
 
     juce::StringArray inputNames { "NONE" }, outputNames { "NONE" };
     int inputChoice = 0, outputChoice = 0, third = -1;

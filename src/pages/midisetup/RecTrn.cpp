@@ -3,6 +3,8 @@
 #include "model/TransferTypes.h"
 #include "model/TransmitRules.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -46,12 +48,12 @@ RecTrn::RecTrn (MidiCntrState& c, int direction) : controller (c), directionCode
     closeTimer = controller.clock().makeTimer ([this] { closeProgressPanel(); });
 
     heading.setText (direction == transfer::directionTransmit ? "TRANSMIT DATA" : "RECEIVE DATA", juce::dontSendNotification);
-    heading.setFont (juce::Font ("Arial", 20.0f, juce::Font::bold));
+    heading.setFont (skin::font (20.0f, true));
     heading.setColour (juce::Label::textColourId, skin::colours::text);
     heading.setBounds (columnX, headingY, headingWidth, headingHeight);
     addAndMakeVisible (heading);
 
-    summary.setFont (juce::Font ("Arial", 15.0f, juce::Font::plain));
+    summary.setFont (skin::font (15.0f));
     summary.setColour (juce::Label::textColourId, skin::colours::text);
     summary.setJustificationType (juce::Justification::topLeft);
     summary.setBounds (progressX, progressY, ProgBar::panelWidth, summaryHeight);

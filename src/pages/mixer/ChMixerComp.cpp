@@ -3,13 +3,13 @@
 #include "controller/MidiCntrState.h"
 #include "model/ByteView.h"
 #include "model/ObjectTypes.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
 namespace
 {
-    const juce::Colour background { 0xff5b5b5b };
     constexpr int programDigits = 4;
 } // namespace
 
@@ -141,7 +141,7 @@ void ChMixerComp::resized()
 
 void ChMixerComp::paint (juce::Graphics& g)
 {
-    g.fillAll (background);
+    g.fillAll (skin::colours::mixerFace);
 }
 
 } // namespace zr9

@@ -2,15 +2,11 @@
 
 #include "MixerLayout.h"
 
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
+
 namespace zr9
 {
-
-namespace
-{
-    const juce::Colour background { 0xff5b5b5b };
-    const juce::Colour separator { 0xff444444 };
-    const juce::Colour labelColour { 0xffcccccc };
-} // namespace
 
 MixButt::MixButt()
 {
@@ -27,13 +23,13 @@ MixButt::MixButt()
 
 void MixButt::paint (juce::Graphics& g)
 {
-    g.fillAll (background);
-    g.setColour (separator);
+    g.fillAll (skin::colours::mixerFace);
+    g.setColour (skin::colours::separator);
     for (int i = 1; i < mixer::stripCount; ++i)
         g.fillRect (mixer::stripX (i, 0) - 2, 0, 1, getHeight());
 
-    g.setColour (labelColour);
-    g.setFont (juce::Font ("Arial", 11.0f, juce::Font::plain));
+    g.setColour (skin::colours::text);
+    g.setFont (skin::font (11.0f));
     for (int i = 0; i < mixer::stripCount; ++i)
         g.drawText (channelLabel (i), mixer::stripX (i, 0), labelY, mixer::stripWidth, labelHeight, juce::Justification::centred, false);
 }

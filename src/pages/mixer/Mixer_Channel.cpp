@@ -3,6 +3,7 @@
 #include "controller/MidiCntrState.h"
 #include "ui/ControlPictures.h"
 #include "ui/LiveRowBinding.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -11,9 +12,6 @@ namespace
 {
     // Thin grooves between the strip's sections: insert, aux 1, aux 2, pan, level.
     constexpr std::array<int, 4> grooveYs { 40, 150, 258, 352 };
-    const juce::Colour grooveDark { 0xff1c1c1c };
-    const juce::Colour grooveLight { 0xff4a4a4a };
-    const juce::Colour meterWell { 0xff0e0e0e };
 } // namespace
 
 Mixer_Channel::Mixer_Channel (int index, MidiCntrState& controllerState, const ObjectNameSource& names)
@@ -73,12 +71,12 @@ void Mixer_Channel::paint (juce::Graphics& g)
     g.drawImage (panel, getLocalBounds().toFloat(), juce::RectanglePlacement::stretchToFit);
     for (const int y : grooveYs)
     {
-        g.setColour (grooveDark);
+        g.setColour (skin::colours::grooveDark);
         g.fillRect (4, y, getWidth() - 8, 1);
-        g.setColour (grooveLight);
+        g.setColour (skin::colours::edge);
         g.fillRect (4, y + 1, getWidth() - 8, 1);
     }
-    g.setColour (meterWell);
+    g.setColour (skin::colours::well);
     g.fillRect (vu.getBounds().expanded (1));
 }
 

@@ -3,7 +3,8 @@
 #include "ui/KeyNames.h"
 
 #include "controller/MidiCntrState.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 #include <algorithm>
 
@@ -252,7 +253,7 @@ void KeyBrd::visibilityChanged()
 void KeyBrd::paint (juce::Graphics& g)
 {
     g.setColour (skin::colours::text);
-    g.setFont (juce::Font ("Arial", 11.0f, juce::Font::bold));
+    g.setFont (skin::font (11.0f, true));
     const auto labelBelow = [] (juce::Rectangle<int> wheel)
     {
         return juce::Rectangle<int> (wheel.getX() - 8, wheel.getBottom() + wheelLabelGap, wheel.getWidth() + 16, wheelLabelHeight);
@@ -264,7 +265,7 @@ void KeyBrd::paint (juce::Graphics& g)
     const int first = octave() * 12;
     const int last = std::min (first + keyCount - 1, OctaveKeyClass::highestNote);
     const juce::Rectangle<int> range (strip.getRight() + rangeLabelGap, strip.getY(), rangeLabelWidth, strip.getHeight());
-    g.setFont (juce::Font ("Arial", 13.0f, juce::Font::bold));
+    g.setFont (skin::font (13.0f, true));
     g.drawText (keynames::noteName (first) + juce::String::fromUTF8 (" \xe2\x80\x93 ") + keynames::noteName (last), range,
                 juce::Justification::centredLeft);
 }

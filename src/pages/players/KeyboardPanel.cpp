@@ -1,6 +1,6 @@
 #include "KeyboardPanel.h"
 
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -21,16 +21,16 @@ KeyboardPanel::KeyboardPanel (SlideListener& o, MidiCntrState& controller) : own
 void KeyboardPanel::paint (juce::Graphics& g)
 {
     const auto band = getLocalBounds().withHeight (bandHeight);
-    g.setColour (juce::Colour (0xff202020));
+    g.setColour (skin::colours::panelFace);
     g.fillRect (getLocalBounds());
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xff3c3c3c), 0.0f, 0.0f,
-                                             juce::Colour (0xff242424), 0.0f, (float) bandHeight, false));
+    g.setGradientFill (juce::ColourGradient (skin::colours::keyboardBandTop, 0.0f, 0.0f,
+                                             skin::colours::keyboardBandBottom, 0.0f, (float) bandHeight, false));
     g.fillRect (band);
-    g.setColour (juce::Colour (0xff8a8a8a));
+    g.setColour (skin::colours::grip);
     const int gripTop = bandHeight / 2 - 5;
     for (int i = 0; i < 3; ++i)
         g.fillRoundedRectangle ((float) (gripCentreX - gripWidth / 2), (float) (gripTop + 4 * i), (float) gripWidth, 2.0f, 1.0f);
-    g.setColour (juce::Colour (0xff4a4a4a));
+    g.setColour (skin::colours::edge);
     g.drawHorizontalLine (bandHeight, 0.0f, (float) getWidth());
     g.drawRect (getLocalBounds(), 1);
 }

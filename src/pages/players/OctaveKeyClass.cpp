@@ -2,7 +2,7 @@
 
 #include "model/OctaveStripGeometry.h"
 #include "ui/KeyboardImages.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 #include <algorithm>
 

@@ -1,6 +1,8 @@
 #include "PianoKey.h"
 
 #include "ui/KeyboardImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 #include <algorithm>
 
@@ -84,8 +86,8 @@ void PianoKey::paint (juce::Graphics& g)
     g.drawImage (picture, getLocalBounds().toFloat());
     if (label.isNotEmpty())
     {
-        g.setColour (juce::Colour (0xff6a655c));
-        g.setFont (juce::Font ("Arial", 12.0f, juce::Font::bold));
+        g.setColour (skin::colours::keyLabel);
+        g.setFont (skin::font (12.0f, true));
         g.drawText (label, getLocalBounds().removeFromBottom (30), juce::Justification::centred);
     }
 }

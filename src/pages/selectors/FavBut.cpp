@@ -1,26 +1,16 @@
 #include "FavBut.h"
 
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
+
 namespace zr9
 {
 
 namespace
 {
-    const juce::Colour highlightColour { 0xCC00FFFF };
-    const juce::Colour plainColour { 0xCC000000 };
-    const juce::Colour lcdFace { 0xb0182430 };
-    const juce::Colour lcdEdge { 0xff2c3e4c };
-    const juce::Colour lcdNumber { 0xfff2c462 };
-    const juce::Colour lcdName { 0xffeef6fa };
-    const juce::Colour lcdSmall { 0xff9db4c4 };
-    const juce::Colour targetColour { 0xffe0462e };
     constexpr float cornerSize = 1.0f;
     constexpr int lcdInset = 1;
     constexpr int textInset = 10;
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 } // namespace
 
 // ---------------------------------------------------------------------------- LCD
@@ -39,27 +29,27 @@ void FavLcd::setTexts (const Texts& t)
 void FavLcd::paint (juce::Graphics& g)
 {
     const auto area = getLocalBounds().toFloat();
-    g.setColour (lcdFace);
+    g.setColour (skin::colours::favouriteGlass);
     g.fillRoundedRectangle (area, 3.0f);
-    g.setColour (lcdEdge);
+    g.setColour (skin::colours::favouriteEdge);
     g.drawRoundedRectangle (area.reduced (0.5f), 3.0f, 1.0f);
 
     auto text = getLocalBounds().reduced (textInset, 6);
     auto top = text.removeFromTop (18);
-    g.setFont (arial (12.0f, true));
-    g.setColour (lcdSmall);
+    g.setFont (skin::font (12.0f, true));
+    g.setColour (skin::colours::lcdCaption);
     g.drawText (shown.kind, top, juce::Justification::centredLeft, false);
-    g.setColour (lcdNumber);
-    g.setFont (arial (15.0f, true));
+    g.setColour (skin::colours::number);
+    g.setFont (skin::font (15.0f, true));
     g.drawText (shown.number, top, juce::Justification::centredRight, false);
 
-    g.setColour (lcdName);
-    g.setFont (arial (19.0f, true));
+    g.setColour (skin::colours::favouriteName);
+    g.setFont (skin::font (19.0f, true));
     g.drawFittedText (shown.name, text.removeFromTop (48), juce::Justification::centredLeft, 2, 0.85f);
 
     auto bottom = text.removeFromBottom (16);
-    g.setColour (lcdSmall);
-    g.setFont (arial (12.0f));
+    g.setColour (skin::colours::lcdCaption);
+    g.setFont (skin::font (12.0f));
     g.drawText (shown.category, bottom, juce::Justification::centredLeft, true);
     g.drawText (shown.mode, bottom, juce::Justification::centredRight, false);
 }
@@ -128,14 +118,14 @@ void FavBut::resized()
 
 void FavBut::paint (juce::Graphics& g)
 {
-    g.setColour (highlighted ? highlightColour : plainColour);
+    g.setColour (highlighted ? skin::colours::favouriteLit : skin::colours::favouriteUnlit);
     g.fillRoundedRectangle (getLocalBounds().toFloat(), cornerSize);
     if (! display.isVisible())
     {
-        g.setColour (lcdEdge.withAlpha (0.6f));
+        g.setColour (skin::colours::favouriteEdge.withAlpha (0.6f));
         g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (0.5f), cornerSize, 1.0f);
-        g.setColour (lcdSmall.withAlpha (0.5f));
-        g.setFont (arial (13.0f));
+        g.setColour (skin::colours::lcdCaption.withAlpha (0.5f));
+        g.setFont (skin::font (13.0f));
         g.drawText (juce::String (slotIndex + 1), getLocalBounds().reduced (textInset, 8), juce::Justification::topLeft, false);
     }
 }
@@ -144,7 +134,7 @@ void FavBut::paintOverChildren (juce::Graphics& g)
 {
     if (! assignTarget)
         return;
-    g.setColour (targetColour);
+    g.setColour (skin::colours::accent);
     g.drawRoundedRectangle (getLocalBounds().toFloat().reduced (1.5f), 3.0f, 3.0f);
 }
 

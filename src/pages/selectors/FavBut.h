@@ -39,8 +39,9 @@ private:
     Pressing it reports 501 at once; held for 1000 ms it reports 504 (press
     and hold reassigns the slot); letting go earlier reports nothing more.
     The hold is timed on the controller's clock. A highlighted button is
-    drawn in 0xCC00FFFF, any other in 0xCC000000, as a rounded rectangle of
-    corner size 1. Message thread.
+    drawn in the skin's translucent cyan (favouriteLit), any other in its
+    translucent black (favouriteUnlit), as a rounded rectangle of corner
+    size 1. Message thread.
 */
 class FavBut : public juce::Component
 {

@@ -3,16 +3,14 @@
 #include "controller/MidiCntrState.h"
 #include "model/DisplayTypes.h"
 #include "SelectorList.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
 
 namespace
 {
-    const juce::Colour background { 0xFF191919 };
-    const juce::Colour titleColour { 0xffeeeeee };
-    const juce::Colour hintColour { 0xff9db4c4 };
-    const juce::Colour warningColour { 0xffff7a5c };
     constexpr float titleFontHeight = 23.2f;
     constexpr float hintFontHeight = 15.0f;
     constexpr int titleX = 28;
@@ -26,15 +24,13 @@ namespace
     constexpr int gridAboveFirstRow = 2;
     constexpr int wheelStep = 60;
 
-    juce::Font arial (float height) { return juce::Font ("Arial", height, juce::Font::plain); }
     juce::String shown (const std::string& name) { return juce::String (SelectorList::displayName (name)); }
 } // namespace
 
-FavoriteCont::FavoriteCont (MidiCntrState& c, const LibraryFolder* library, int m)
-    : controller (c), block (c.favorites()), panelMode (m == modeSetups ? modeSetups : modePrograms), names (c.model())
+FavoriteCont::FavoriteCont (MidiCntrState& c, FavoritesFile* favourites, int m)
+    : controller (c), block (c.favorites()), file (favourites), panelMode (m == modeSetups ? modeSetups : modePrograms),
+      names (c.model())
 {
-    if (library != nullptr)
-        file.emplace (*library);
 
     addAndMakeVisible (grid);
     for (int i = 0; i < FavoritesBlock::slotCount; ++i)
@@ -79,7 +75,7 @@ FavoriteCont::FavoriteCont (MidiCntrState& c, const LibraryFolder* library, int 
     addAndMakeVisible (scroller);
 
     refresh();
-    if (file.has_value())
+    if (file != nullptr)
     {
         fileCheck = controller.clock().makeTimer ([this] { checkFile(); });
         fileCheck->start (fileCheckMs);
@@ -97,8 +93,11 @@ FavoriteCont::~FavoriteCont()
 
 void FavoriteCont::refresh()
 {
-    if (file.has_value())
+    if (file != nullptr)
+    {
         file->load (block);
+        shownGeneration = file->generation();
+    }
     showSlots();
 }
 
@@ -148,7 +147,7 @@ bool FavoriteCont::assign (int slot, int kind, int number)
     if (! block.assign (slot, kind, number))
         return false;
     showSlot (slot);
-    if (file.has_value())
+    if (file != nullptr)
         file->save (block);
     if (slot == target)
         assigner->refresh();
@@ -174,13 +173,21 @@ void FavoriteCont::setAssignTarget (int slot)
 
 void FavoriteCont::checkFile()
 {
-    if (file.has_value() && file->changedOnDisk())
+    if (file == nullptr)
+        return;
+    if (file->changedOnDisk())
         refresh();
+    else if (file->generation() != shownGeneration)
+    {
+        // Another panel of this instance read the file in: the block it shares changed.
+        shownGeneration = file->generation();
+        showSlots();
+    }
 }
 
 bool FavoriteCont::isReadOnly() const noexcept
 {
-    return file.has_value() && ! block.isStorable();
+    return file != nullptr && ! block.isStorable();
 }
 
 juce::String FavoriteCont::hintText() const
@@ -260,12 +267,12 @@ void FavoriteCont::layoutGrid()
 
 void FavoriteCont::paint (juce::Graphics& g)
 {
-    g.fillAll (background);
-    g.setColour (titleColour);
-    g.setFont (arial (titleFontHeight));
+    g.fillAll (skin::colours::window);
+    g.setColour (skin::colours::titleText);
+    g.setFont (skin::font (titleFontHeight));
     g.drawText ("Favorites", titleX, titleY(), hintX - titleX, lineHeight, juce::Justification::centredLeft, false);
-    g.setColour (isReadOnly() ? warningColour : hintColour);
-    g.setFont (arial (hintFontHeight));
+    g.setColour (isReadOnly() ? skin::colours::warning : skin::colours::lcdCaption);
+    g.setFont (skin::font (hintFontHeight));
     g.drawText (hintText(), hintX, titleY(), assignX - hintX - 8, lineHeight, juce::Justification::centredLeft, true);
 }
 

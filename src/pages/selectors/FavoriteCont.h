@@ -13,7 +13,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace zr9
 {
@@ -26,12 +25,15 @@ class MidiCntrState;
     setup selector (mode 1).
 
     The slots live in the controller's favourites block and in
-    "Favorites.dat". The panel reads the file when it opens and again
-    whenever the file's modification time or size changes (checked once a
-    second on the controller's clock), so a change made by another program
-    shows up without reading the file at every repaint. Assigning writes the
-    file at once; a block of another length than 96 bytes (a file of
-    another length) is never written back, and the panel says so.
+    "Favorites.dat", which every panel of the instance shares through one
+    FavoritesFile. The panel reads the file when it opens and again whenever
+    another instance changed it (checked once a second on the controller's
+    clock, by the file's stamp), so a change made elsewhere shows up without
+    reading the file at every repaint; what another panel read in shows too.
+    Assigning writes the file at once (another instance's version of it is
+    kept as a dated copy when both changed it); a block of another length
+    than 96 bytes (a file of another length) is never written back, and the
+    panel says so.
 
     The buttons' events (501 pressed, 504 held) go to `onEvent` with the
     slot; the owner recalls, highlights and picks the slot to reassign. The
@@ -60,8 +62,8 @@ public:
     static constexpr int fileCheckMs = 1000;
     static constexpr int closeButtonNumber = 1;
 
-    /** `library` null: nothing is read from or written to disk (the block stays as it is). */
-    FavoriteCont (MidiCntrState& controller, const LibraryFolder* library, int mode);
+    /** `file` null: nothing is read from or written to disk (the block stays as it is). */
+    FavoriteCont (MidiCntrState& controller, FavoritesFile* file, int mode);
     ~FavoriteCont() override;
 
     int mode() const noexcept { return panelMode; }
@@ -115,7 +117,8 @@ private:
 
     MidiCntrState& controller;
     FavoritesBlock& block;
-    std::optional<FavoritesFile> file;
+    FavoritesFile* file;
+    int shownGeneration = -1; // the file's load the buttons show
     int panelMode;
     int target = -1;
     ModelObjectNames names;

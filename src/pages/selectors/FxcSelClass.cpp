@@ -3,6 +3,8 @@
 #include "SelectorSources.h"
 
 #include "controller/MidiCntrState.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -30,8 +32,8 @@ namespace
 FxcSelClass::FxcSelClass (MidiCntrState& p)
     : ObjectSelector (p, p.model().fxChains(), chainDescription())
 {
-    target.setFont (juce::Font ("Arial", 14.0f, juce::Font::bold));
-    target.setColour (juce::Label::textColourId, panelcolours::number);
+    target.setFont (skin::font (14.0f, true));
+    target.setColour (juce::Label::textColourId, skin::colours::number);
     target.setJustificationType (juce::Justification::centredLeft);
     setHeader (&target);
     setTarget (chainSlot, chainChannel);
@@ -53,7 +55,7 @@ int FxcSelClass::currentNumber() const
 
 void FxcSelClass::apply (int number)
 {
-    controllerState.setLiveValue (number, chainRow(), true);
+    controllerState.chooseLiveValue (number, chainRow());
 }
 
 std::vector<SelectorEntry> FxcSelClass::buildEntries()

@@ -1,7 +1,8 @@
 #include "ObjectSelector.h"
 
 #include "controller/MidiCntrState.h"
-#include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -26,11 +27,6 @@ namespace
     constexpr int categoryIdOffset = 2; // combo ids must not be 0
     constexpr int rangeAllId = 1, rangeLowerId = 2, rangeUpperId = 3;
 
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
-
     bool onlyDigits (const juce::String& s)
     {
         return s.isNotEmpty() && s.containsOnly ("0123456789");
@@ -41,7 +37,7 @@ namespace
 
 SelectorField::SelectorField (const juce::String& name) : juce::TextEditor (name)
 {
-    setTextToShowWhenEmpty (name, panelcolours::textDim);
+    setTextToShowWhenEmpty (name, skin::colours::textDim);
     setSelectAllWhenFocused (true);
     setEscapeAndReturnKeysConsumed (true);
     onEscapeKey = [this] { clear(); };
@@ -59,13 +55,13 @@ bool SelectorField::keyPressed (const juce::KeyPress& key)
 
 // ----------------------------------------------------------------------- building
 
-ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description d, const LibraryFolder* folder)
-    : controllerState (c), favoritesFolder (folder), holder (h), desc (std::move (d))
+ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description d, FavoritesFile* favourites)
+    : controllerState (c), favoritesFile (favourites), holder (h), desc (std::move (d))
 {
     setLookAndFeel (&look.get());
 
     title.setText (desc.title, juce::dontSendNotification);
-    title.setFont (arial (15.0f, true));
+    title.setFont (skin::font (15.0f, true));
     title.setColour (juce::Label::textColourId, skin::colours::text);
     addAndMakeVisible (title);
 
@@ -98,7 +94,7 @@ ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description 
     };
     addAndMakeVisible (bankChoice);
 
-    status.setFont (arial (12.0f));
+    status.setFont (skin::font (12.0f));
     status.setJustificationType (juce::Justification::topLeft);
     status.setMinimumHorizontalScale (0.8f);
     addAndMakeVisible (status);
@@ -131,9 +127,9 @@ ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description 
     head.setStretchToFitActive (true);
     addAndMakeVisible (rows);
 
-    emptyNote.setFont (arial (16.0f));
+    emptyNote.setFont (skin::font (16.0f));
     emptyNote.setJustificationType (juce::Justification::centred);
-    emptyNote.setColour (juce::Label::textColourId, panelcolours::textDim);
+    emptyNote.setColour (juce::Label::textColourId, skin::colours::textDim);
     emptyNote.setInterceptsMouseClicks (false, false);
     addChildComponent (emptyNote);
 
@@ -297,7 +293,7 @@ void ObjectSelector::listChanged()
 
 void ObjectSelector::showCount()
 {
-    status.setColour (juce::Label::textColourId, panelcolours::textDim);
+    status.setColour (juce::Label::textColourId, skin::colours::textDim);
     const int total = (int) entries.entries().size();
     const int shown = entries.size();
     status.setText (shown == total ? juce::String (total) + " " + desc.plural
@@ -357,12 +353,12 @@ std::vector<int> ObjectSelector::selectedNumbers() const
 
 void ObjectSelector::paintRowBackground (juce::Graphics& g, int row, int width, int height, bool selected)
 {
-    g.fillAll (row % 2 == 0 ? panelcolours::rowEven : panelcolours::rowOdd);
+    g.fillAll (row % 2 == 0 ? skin::colours::rowEven : skin::colours::track);
     if (selected)
     {
-        g.setColour (panelcolours::rowChosen);
+        g.setColour (skin::colours::chosenFace);
         g.fillRect (0, 0, width, height);
-        g.setColour (panelcolours::rowChosenEdge);
+        g.setColour (skin::colours::accent);
         g.fillRect (0, 0, 3, height);
     }
 }
@@ -375,23 +371,23 @@ void ObjectSelector::paintCell (juce::Graphics& g, int row, int column, int widt
     const auto area = juce::Rectangle<int> (8, 0, width - 12, height);
     if (column == numberColumn)
     {
-        g.setColour (panelcolours::number);
-        g.setFont (arial (15.0f, true));
+        g.setColour (skin::colours::number);
+        g.setFont (skin::font (15.0f, true));
         g.drawText (juce::String (e.number).paddedLeft ('0', numberDigits), area, juce::Justification::centredLeft, false);
         return;
     }
     if (column == nameColumn)
     {
-        g.setColour (selected ? juce::Colours::white : panelcolours::text);
-        g.setFont (arial (16.0f));
+        g.setColour (selected ? skin::colours::white : skin::colours::listText);
+        g.setFont (skin::font (16.0f));
         g.drawText (juce::String (e.name), area, juce::Justification::centredLeft, true);
         return;
     }
     const int extra = column - firstExtraColumn;
     if (extra >= 0 && extra < (int) e.extra.size())
     {
-        g.setColour (selected ? juce::Colours::white.withAlpha (0.85f) : panelcolours::textDim);
-        g.setFont (arial (13.0f));
+        g.setColour (selected ? skin::colours::white.withAlpha (0.85f) : skin::colours::textDim);
+        g.setFont (skin::font (13.0f));
         g.drawText (juce::String (e.extra[(size_t) extra]), area, juce::Justification::centredLeft, true);
     }
 }
@@ -460,7 +456,7 @@ bool ObjectSelector::enterNumber (const juce::String& typed)
     const juce::int64 wanted = text.length() > 9 ? juce::int64 (cap) + 1 : text.getLargeIntValue();
     if (wanted < 1 || wanted > cap || entries.find ((int) wanted) == nullptr)
     {
-        status.setColour (juce::Label::textColourId, panelcolours::warning);
+        status.setColour (juce::Label::textColourId, skin::colours::warning);
         status.setText (wanted > cap ? "No " + desc.singular + " " + text + ": the bank ends at " + juce::String (cap)
                                      : "No " + desc.singular + " " + text + " in the bank",
                         juce::dontSendNotification);
@@ -579,8 +575,8 @@ void ObjectSelector::filesDropped (const juce::StringArray& dropped, int, int)
 
 void ObjectSelector::paint (juce::Graphics& g)
 {
-    g.fillAll (panelcolours::background);
-    g.setColour (panelcolours::fieldEdge);
+    g.fillAll (skin::colours::window);
+    g.setColour (skin::colours::edge);
     g.fillRect (columnWidth, 0, 1, getHeight());
 }
 
@@ -612,7 +608,7 @@ void ObjectSelector::resized()
         column.removeFromTop (between);
         searchEntry.setBounds (column.removeFromTop (field));
     }
-    numberEntry.setTextToShowWhenEmpty (compact ? "No." : "Number", panelcolours::textDim);
+    numberEntry.setTextToShowWhenEmpty (compact ? "No." : "Number", skin::colours::textDim);
     column.removeFromTop (between);
     if (categoryChoice.isVisible())
     {

@@ -21,7 +21,7 @@ namespace zr9
 {
 
 class MidiCntrState;
-class LibraryFolder;
+class FavoritesFile;
 
 /** A text field of a selector: Up and Down step through the list, Escape empties it. */
 class SelectorField : public juce::TextEditor
@@ -88,9 +88,9 @@ public:
         juce::String emptyText;             // shown while the bank holds nothing
     };
 
-    /** favoritesFolder: where "Favorites.dat" is kept; nullptr when nothing may be written. */
+    /** favoritesFile: "Favorites.dat" as this instance shares it; nullptr when nothing may be written. */
     ObjectSelector (MidiCntrState& controller, ObjBankHolder& holder, Description description,
-                    const LibraryFolder* favoritesFolder = nullptr);
+                    FavoritesFile* favoritesFile = nullptr);
     ~ObjectSelector() override;
 
     const Description& description() const noexcept { return desc; }
@@ -175,7 +175,7 @@ protected:
     void showStatus (const juce::String& text, bool problem);
 
     MidiCntrState& controllerState;
-    const LibraryFolder* favoritesFolder;
+    FavoritesFile* favoritesFile;
     ObjBankHolder& holder;
 
 private:

@@ -18,7 +18,7 @@ void ObjectSelector::showFavorites (bool shown)
     }
     if (favorites != nullptr)
         return;
-    favorites = std::make_unique<FavoriteCont> (controller(), favoritesFolder,
+    favorites = std::make_unique<FavoriteCont> (controller(), favoritesFile,
                                                 desc.favoritesMode);
     favorites->onEvent = [this] (int code, int slot) { favoriteEvent (code, slot); };
     favorites->onAssignChosen = [this] (int n) { favoriteAssigned (n); };
@@ -76,7 +76,7 @@ void ObjectSelector::recall (int kind, int n)
         // Only an object the bank holds is sent: a favourite may name one that is gone.
         if (! c.model().programBank().exists (n))
             return;
-        c.setLiveValue (n, LiveTable::channelRow (c.midiChannel() - 1, LiveTable::slotProgram), true);
+        c.chooseLiveValue (n, LiveTable::channelRow (c.midiChannel() - 1, LiveTable::slotProgram));
     }
     else if (kind == FavoritesBlock::kindSetup)
     {
@@ -84,8 +84,11 @@ void ObjectSelector::recall (int kind, int n)
             return;
         // A multi sounds only in multi mode.
         if (c.playingMode() != 2)
+        {
+            const ScopedLiveGesture gesture (c.gestures(), LiveTable::rowPlayingMode);
             c.switchPlayingMode (2);
-        c.setLiveValue (n, LiveTable::rowMulti, true);
+        }
+        c.chooseLiveValue (n, LiveTable::rowMulti);
     }
     else
     {

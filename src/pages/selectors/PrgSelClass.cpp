@@ -26,7 +26,7 @@ namespace
     }
 } // namespace
 
-PrgSelClass::PrgSelClass (MidiCntrState& p, const LibraryFolder* favourites)
+PrgSelClass::PrgSelClass (MidiCntrState& p, FavoritesFile* favourites)
     : ObjectSelector (p, p.model().programBank(), programDescription(), favourites), chooser (p)
 {
     chooser.onChosen = [this] (int)
@@ -96,7 +96,7 @@ int PrgSelClass::currentNumber() const
 
 void PrgSelClass::apply (int number)
 {
-    controllerState.setLiveValue (number, programRow(), true);
+    controllerState.chooseLiveValue (number, programRow());
 }
 
 bool PrgSelClass::followsRow (int row) const

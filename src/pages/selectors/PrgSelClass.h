@@ -26,7 +26,7 @@ class PrgSelClass : public ObjectSelector,
 public:
     static constexpr int pageType = selectortype::program;
 
-    explicit PrgSelClass (MidiCntrState& controller, const LibraryFolder* favoritesFolder = nullptr);
+    explicit PrgSelClass (MidiCntrState& controller, FavoritesFile* favoritesFile = nullptr);
     ~PrgSelClass() override;
 
     /** "AUDITION": starts an audition of the lit program, or ends the one on this channel. */

@@ -24,7 +24,7 @@ namespace
     }
 } // namespace
 
-StpSelClass::StpSelClass (MidiCntrState& p, const LibraryFolder* favourites)
+StpSelClass::StpSelClass (MidiCntrState& p, FavoritesFile* favourites)
     : ObjectSelector (p, p.model().setupBank(), setupDescription(), favourites)
 {
 }
@@ -36,7 +36,7 @@ int StpSelClass::currentNumber() const
 
 void StpSelClass::apply (int number)
 {
-    controllerState.setLiveValue (number, LiveTable::rowMulti, true);
+    controllerState.chooseLiveValue (number, LiveTable::rowMulti);
 }
 
 std::vector<SelectorEntry> StpSelClass::buildEntries()

@@ -17,7 +17,7 @@ class StpSelClass : public ObjectSelector
 public:
     static constexpr int pageType = selectortype::setup;
 
-    explicit StpSelClass (MidiCntrState& controller, const LibraryFolder* favoritesFolder = nullptr);
+    explicit StpSelClass (MidiCntrState& controller, FavoritesFile* favoritesFile = nullptr);
 
 protected:
     int currentNumber() const override;

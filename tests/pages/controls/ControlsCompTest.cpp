@@ -1,5 +1,7 @@
 #include "library/RevuDIAudioProcessor.h"
 #include "pages/controls/ControlsComp.h"
+#include "support/HostEar.h"
+#include "support/PointerEvents.h"
 #include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
@@ -76,4 +78,18 @@ TEST_F (ControlsPage, AnotherChannelBindsEveryControlToItsRowsAndWheels)
     page.showPitchWheel (16, 0);
     page.showPitchWheel (-1, 0);
     EXPECT_EQ (page.pitchDisplay().text(), "+3808");
+}
+
+TEST_F (ControlsPage, AWheelRunOutlivingAChannelChangeEndsOnItsRowAndBeginsOnTheNext)
+{
+    const int before = LiveTable::controllerRow (3, 74), after = LiveTable::controllerRow (9, 74);
+    HostEar host (*processor, { before, after });
+    auto& knob = *page.control (74).slider();
+    knob.mouseWheelMove (wheelEvent (knob, 1), wheelNotch (0.2f));
+    page.channelChooser().setSelectedId (10, juce::sendNotificationSync);
+    knob.mouseWheelMove (wheelEvent (knob, 2), wheelNotch (0.2f));
+    clock->step (GskCont::wheelRunQuietMs);
+    const auto r1 = std::to_string (before), r2 = std::to_string (after);
+    EXPECT_EQ (host.text(), "(" + r1 + " " + r1 + "=2 " + r1 + ") (" + r2 + " " + r2 + "=2 " + r2 + ")");
+    EXPECT_EQ (ports->log->controllers(), (std::vector<std::array<int, 3>> { { 4, 74, 2 }, { 10, 74, 2 } }));
 }

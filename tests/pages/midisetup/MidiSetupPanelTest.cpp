@@ -99,3 +99,22 @@ TEST (MidiSetupPanel, PaintsThePortNamesItShows)
     EXPECT_GT (inputLamp.getGreen(), 150);
     EXPECT_LT (outputLamp.getGreen(), 100);
 }
+
+TEST (MidiSetupPanel, TheHostMidiSwitchShowsOnlyWhenAskedAndReportsEachClick)
+{
+    MIDI_Setup panel;
+    RecordingListener listener;
+    panel.addListener (&listener);
+    EXPECT_FALSE (panel.isHostMidiSwitchShown());
+
+    panel.showHostMidiSwitch (true);
+    ASSERT_TRUE (panel.isHostMidiSwitchShown());
+    EXPECT_TRUE (panel.hostMidiSwitch().getToggleState());
+    EXPECT_FALSE (panel.hostMidiSwitch().getBounds().intersects (juce::Rectangle<int> (235, 401, 549, 39))) << "clear of the lower input zone";
+    panel.hostMidiSwitch().triggerClick();
+    runMessageLoopFor (50);
+    panel.hostMidiSwitch().triggerClick();
+    runMessageLoopFor (50);
+    EXPECT_EQ (listener.commands, (std::vector<std::pair<int, int>> { { MIDI_Setup::codeHostMidiPassed, 0 }, { MIDI_Setup::codeHostMidiPassed, 1 } }));
+    panel.removeListener (&listener);
+}

@@ -1,6 +1,8 @@
 #include "library/RevuDIAudioProcessor.h"
 #include "model/ByteView.h"
 #include "pages/mixer/ChMixerComp.h"
+#include "support/HostEar.h"
+#include "support/PointerEvents.h"
 #include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +85,38 @@ TEST_F (MixerFixture, MovingAControlSetsItsRowAndSendsIt)
     const std::vector<std::array<int, 3>> afterPan (sent.begin() + 1, sent.end());
     EXPECT_EQ (afterPan, address);
     EXPECT_TRUE (page().takeEvents().empty()) << "only effect-chain choices post events";
+}
+
+TEST_F (MixerFixture, EachMoveOnAStripIsOneGestureOfItsHostParameter)
+{
+    auto& pan = page().strip (2).control (LiveTable::slotPan);
+    auto& knob = *pan.slider();
+    const int row = LiveTable::channelRow (2, LiveTable::slotPan);
+    controller().setLiveValue (0, row, false);
+    pan.refresh();
+    HostEar host (*processor, { row });
+
+    const auto middle = knob.getLocalBounds().getCentre().toFloat();
+    knob.mouseDown (pointerEvent (knob, middle, middle));
+    knob.mouseDrag (pointerEvent (knob, middle.translated (0.0f, -20.0f), middle));
+    knob.mouseDrag (pointerEvent (knob, middle.translated (0.0f, -40.0f), middle));
+    knob.mouseUp (pointerEvent (knob, middle.translated (0.0f, -40.0f), middle));
+    EXPECT_EQ (host.text(), "(41 41=16 41=32 41)") << "a drag";
+
+    host.heard.clear();
+    pan.enterText ("L: 20");
+    EXPECT_EQ (host.text(), "(41 41=-20 41)") << "a typed value";
+
+    host.heard.clear();
+    for (int i = 0; i < 3; ++i)
+    {
+        knob.mouseWheelMove (wheelEvent (knob, 10 * i), wheelNotch (-0.2f));
+        clock->step (GskCont::wheelRunQuietMs / 2);
+    }
+    EXPECT_EQ (host.text(), "(41 41=-22 41=-24 41=-26") << "a wheel run, still going";
+    clock->step (GskCont::wheelRunQuietMs / 2);
+    EXPECT_EQ (host.text(), "(41 41=-22 41=-24 41=-26 41)") << "ended on the controller's clock";
+    EXPECT_EQ (controller().getLiveValue (row), -26);
 }
 
 TEST_F (MixerFixture, ChoosingAnEffectChainQueuesItsEventAndBroadcasts)

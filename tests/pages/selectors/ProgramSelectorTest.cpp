@@ -7,6 +7,7 @@
 #include "midi/InstrumentMessages.h"
 #include "pages/selectors/PrgSelClass.h"
 #include "support/BankBuilder.h"
+#include "support/HostEar.h"
 #include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
@@ -85,7 +86,7 @@ struct ProgramSelector : ProcessorFixture
         controller().deliverModelChanges();
         runMessageLoopFor (20);
     }
-    PrgSelClass page { processor->controller(), processor->persistentLibrary() };
+    PrgSelClass page { processor->controller(), processor->libraryFiles().favorites() };
 };
 } // namespace
 
@@ -167,6 +168,15 @@ TEST_F (ProgramSelector, SelectingSetsTheChannelsProgramRowAndSendsItButFilterin
     ASSERT_GT (page.list().size(), 0);
     page.searchField().onReturnKey();
     EXPECT_EQ (controller().getLiveValue (row), page.list().row (0).number);
+}
+
+TEST_F (ProgramSelector, EachChoiceIsOneGestureOfTheChannelsProgramParameter)
+{
+    const int row = LiveTable::channelRow (2, LiveTable::slotProgram);
+    HostEar host (*processor, { row });
+    ASSERT_TRUE (page.choose (7));
+    page.table().selectRow (page.list().rowOf (9));
+    EXPECT_EQ (host.text(), "(43 43=7 43) (43 43=9 43)");
 }
 
 TEST_F (ProgramSelector, TypedNumbersSelectOnlyProgramsTheBankHolds)

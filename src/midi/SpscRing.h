@@ -34,6 +34,14 @@ public:
         return true;
     }
 
+    /** The item the next pop takes, left in place; nullptr when none waits. On the reading side. */
+    const Item* front() const noexcept
+    {
+        int start1 = 0, size1 = 0, start2 = 0, size2 = 0;
+        fifo.prepareToRead (1, start1, size1, start2, size2);
+        return size1 > 0 ? &items[(std::size_t) start1] : nullptr;
+    }
+
     /** Drops what waits; on the reading side. */
     void discardAll() noexcept
     {
