@@ -152,6 +152,8 @@ const juce::Colour libraryTextDim { 0xff9a9494 };
 const juce::Colour libraryNotice { 0xffd8c9a0 };
 /** A question's box. */
 const juce::Colour questionFace { 0xff262424 };
+/** An import's line whose object would replace one of the library's. */
+const juce::Colour importReplacing { 0xff4a2418 };
 
 // ------------------------------------------------------------------ veils and shades
 
@@ -159,6 +161,8 @@ const juce::Colour questionFace { 0xff262424 };
 const juce::Colour veil { 0xc0000000 };
 /** Over the window behind the version panel. */
 const juce::Colour versionVeil { 0xe0101010 };
+/** Behind the import panel. */
+const juce::Colour importShade { 0xee101010 };
 /** The update-host panel's face, nearly opaque so its texts stay readable over whatever page
     lies behind it, and the shade over it from its top to its bottom. */
 const juce::Colour hostPanelFace { 0xf0202020 };

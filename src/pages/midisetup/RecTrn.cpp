@@ -81,7 +81,7 @@ RecTrn::RecTrn (MidiCntrState& c, int direction) : controller (c), directionCode
                 reasons.add (juce::String (objectButtonText (objectIds[i])) + ": " + why);
             }
         refusals.setText (reasons.joinIntoString ("\n"), juce::dontSendNotification);
-        refusals.setFont (juce::Font ("Arial", 14.0f, juce::Font::plain));
+        refusals.setFont (skin::font (14.0f));
         refusals.setColour (juce::Label::textColourId, skin::colours::text.withAlpha (0.7f));
         refusals.setJustificationType (juce::Justification::topLeft);
         refusals.setBounds (columnX, objectButtons.back()->getBottom() + refusalsGap, headingWidth + 200, refusalsHeight);

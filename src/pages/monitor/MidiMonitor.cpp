@@ -5,6 +5,7 @@
 #include "controller/MidiCntrState.h"
 #include "library/LibraryFolder.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinFonts.h"
 #include "ui/SkinPalette.h"
 
 namespace zr9
@@ -21,11 +22,6 @@ namespace
     constexpr int allChannelsId = 1, firstChannelId = 2; // combo ids must not be 0
 
     enum FilterIndex { filterIn, filterOut, filterChannel, filterSysEx, filterLiveRows };
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 
     juce::Font monospace (float height)
     {
@@ -95,7 +91,7 @@ MidiMonitor::MidiMonitor (MidiCntrState& c, std::shared_ptr<FileMan> files)
     emptyNote.setText ("Nothing has travelled since the monitor opened. Every message sent to the instrument and every "
                        "message that arrives shows here, also while the program looks for the instrument.",
                        juce::dontSendNotification);
-    emptyNote.setFont (arial (15.0f));
+    emptyNote.setFont (skin::font (15.0f));
     emptyNote.setJustificationType (juce::Justification::centred);
     emptyNote.setColour (juce::Label::textColourId, skin::colours::textDim);
     emptyNote.setInterceptsMouseClicks (false, false);
@@ -109,10 +105,10 @@ MidiMonitor::MidiMonitor (MidiCntrState& c, std::shared_ptr<FileMan> files)
     detail.setTitle ("Selected message");
     addAndMakeVisible (detail);
 
-    status.setFont (arial (13.0f));
+    status.setFont (skin::font (13.0f));
     status.setColour (juce::Label::textColourId, skin::colours::textDim);
     addAndMakeVisible (status);
-    missedNote.setFont (arial (13.0f, true));
+    missedNote.setFont (skin::font (13.0f, true));
     missedNote.setColour (juce::Label::textColourId, skin::colours::warning);
     missedNote.setJustificationType (juce::Justification::centredRight);
     addAndMakeVisible (missedNote);
@@ -390,7 +386,7 @@ void MidiMonitor::paintCell (juce::Graphics& g, int row, int column, int width, 
 
     juce::String cell;
     auto colour = selected ? juce::Colours::white : skin::colours::listText;
-    auto font = arial (13.0f);
+    auto font = skin::font (13.0f);
     switch (column)
     {
         case timeColumn:
@@ -400,7 +396,7 @@ void MidiMonitor::paintCell (juce::Graphics& g, int row, int column, int width, 
         case directionColumn:
             cell = text (monitortext::direction (m.direction));
             colour = in ? skin::colours::monitorIncoming : skin::colours::number;
-            font = arial (13.0f, true);
+            font = skin::font (13.0f, true);
             break;
         case portColumn:
             cell = portName (m.direction, m.port);

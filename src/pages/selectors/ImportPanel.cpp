@@ -1,6 +1,8 @@
 #include "ImportPanel.h"
 
+#include "ui/SkinFonts.h"
 #include "ui/SkinImages.h"
+#include "ui/SkinPalette.h"
 
 namespace zr9
 {
@@ -12,13 +14,6 @@ namespace
     constexpr int rowHeight = 22;
     constexpr int destinationGroup = 7301;
     constexpr float corner = 8.0f;
-    const juce::Colour replacing { 0xff4a2418 };
-    const juce::Colour shade { 0xee101010 };
-
-    juce::Font arial (float height, bool bold = false)
-    {
-        return juce::Font ("Arial", height, bold ? juce::Font::bold : juce::Font::plain);
-    }
 
     juce::String counted (int count, int typeId)
     {
@@ -32,7 +27,7 @@ ImportPanel::ImportPanel (MidiCntrState& c, FileContents contents, juce::String 
     setLookAndFeel (&look.get());
     setWantsKeyboardFocus (true);
 
-    title.setFont (arial (17.0f, true));
+    title.setFont (skin::font (17.0f, true));
     title.setColour (juce::Label::textColourId, skin::colours::text);
     title.setText ("Import " + counted ((int) file.objects.size(), file.typeId) + " from " + fileName, juce::dontSendNotification);
     addAndMakeVisible (title);
@@ -41,16 +36,16 @@ ImportPanel::ImportPanel (MidiCntrState& c, FileContents contents, juce::String 
     for (const auto& p : file.problems)
         lines.add (juce::String (p));
     problems.setText (lines.joinIntoString ("\n"), juce::dontSendNotification);
-    problems.setFont (arial (13.0f));
-    problems.setColour (juce::Label::textColourId, panelcolours::warning);
+    problems.setFont (skin::font (13.0f));
+    problems.setColour (juce::Label::textColourId, skin::colours::warning);
     problems.setJustificationType (juce::Justification::topLeft);
     addAndMakeVisible (problems);
 
     for (auto* b : { &ownChoice, &freeChoice })
     {
         b->setRadioGroupId (destinationGroup, juce::dontSendNotification);
-        b->setColour (juce::ToggleButton::textColourId, panelcolours::text);
-        b->setColour (juce::ToggleButton::tickColourId, panelcolours::rowChosenEdge);
+        b->setColour (juce::ToggleButton::textColourId, skin::colours::listText);
+        b->setColour (juce::ToggleButton::tickColourId, skin::colours::accent);
         addAndMakeVisible (*b);
     }
     ownChoice.onClick = [this] { setDestination (ImportDestination::ownNumbers); };
@@ -69,8 +64,8 @@ ImportPanel::ImportPanel (MidiCntrState& c, FileContents contents, juce::String 
     head.setStretchToFitActive (true);
     addAndMakeVisible (rows);
 
-    summary.setFont (arial (14.0f));
-    summary.setColour (juce::Label::textColourId, panelcolours::text);
+    summary.setFont (skin::font (14.0f));
+    summary.setColour (juce::Label::textColourId, skin::colours::listText);
     addAndMakeVisible (summary);
 
     importIt.onClick = [this] { confirm(); };
@@ -212,7 +207,7 @@ juce::String ImportPanel::cellText (int r, int column) const
 void ImportPanel::paintRowBackground (juce::Graphics& g, int r, int, int, bool)
 {
     const bool replaces = r >= 0 && r < (int) current.rows.size() && current.rows[(size_t) r].replaces;
-    g.fillAll (replaces ? replacing : (r % 2 == 0 ? panelcolours::rowEven : panelcolours::rowOdd));
+    g.fillAll (replaces ? skin::colours::importReplacing : (r % 2 == 0 ? skin::colours::rowEven : skin::colours::track));
 }
 
 void ImportPanel::paintCell (juce::Graphics& g, int r, int column, int width, int height, bool)
@@ -221,10 +216,10 @@ void ImportPanel::paintCell (juce::Graphics& g, int r, int column, int width, in
         return;
     const auto& row = current.rows[(size_t) r];
     const bool dim = row.identical || row.destination == 0;
-    g.setColour (column == columnNumber ? panelcolours::number
-               : column == columnReplaces && row.replaces ? panelcolours::warning
-               : dim ? panelcolours::textDim : panelcolours::text);
-    g.setFont (arial (14.0f, column == columnNumber));
+    g.setColour (column == columnNumber ? skin::colours::number
+               : column == columnReplaces && row.replaces ? skin::colours::warning
+               : dim ? skin::colours::textDim : skin::colours::listText);
+    g.setFont (skin::font (14.0f, column == columnNumber));
     g.drawText (cellText (r, column), 6, 0, width - 10, height, juce::Justification::centredLeft, true);
 }
 
@@ -232,11 +227,11 @@ void ImportPanel::paintCell (juce::Graphics& g, int r, int column, int width, in
 
 void ImportPanel::paint (juce::Graphics& g)
 {
-    g.fillAll (shade);
+    g.fillAll (skin::colours::importShade);
     const auto box = getLocalBounds().toFloat().reduced (4.0f);
-    g.setColour (panelcolours::background);
+    g.setColour (skin::colours::window);
     g.fillRoundedRectangle (box, corner);
-    g.setColour (panelcolours::fieldEdge);
+    g.setColour (skin::colours::edge);
     g.drawRoundedRectangle (box, corner, 1.5f);
 }
 

@@ -105,8 +105,8 @@ ObjectSelector::ObjectSelector (MidiCntrState& c, ObjBankHolder& h, Description 
         addAndMakeVisible (*b);
     }
 
-    banner.setFont (arial (14.0f, true));
-    banner.setColour (juce::Label::backgroundColourId, panelcolours::rowChosen);
+    banner.setFont (skin::font (14.0f, true));
+    banner.setColour (juce::Label::backgroundColourId, skin::colours::chosenFace);
     banner.setColour (juce::Label::textColourId, juce::Colours::white);
     banner.setJustificationType (juce::Justification::centredLeft);
     addChildComponent (banner);
@@ -191,7 +191,7 @@ void ObjectSelector::setBanner (const juce::String& text)
 
 void ObjectSelector::showStatus (const juce::String& text, bool problem)
 {
-    status.setColour (juce::Label::textColourId, problem ? panelcolours::warning : panelcolours::text);
+    status.setColour (juce::Label::textColourId, problem ? skin::colours::warning : skin::colours::listText);
     status.setText (text, juce::dontSendNotification);
 }
 
