@@ -20,10 +20,12 @@
 #include "model/ArrangementRecord.h"
 #include "model/ArrangementState.h"
 #include "model/ArrangementListFile.h"
+#include "model/BankFileFormat.h"
 #include "model/LibraryEntry.h"
 #include "model/PartMessages.h"
 #include "model/ProgramLayout.h"
 #include "model/SettingsList.h"
+#include "model/SysexFile.h"
 #include "model/SetupLayout.h"
 #include "model/SevenBitPacking.h"
 #include "model/SysexFormat.h"
@@ -204,6 +206,41 @@ void bankMergeSeed (int type, int cap, const Bytes& image)
     for (const Bytes* part : { &image, static_cast<const Bytes*> (&mine), &image })
         input.insert (input.end(), part->begin(), part->end());
     write ("fuzz_bank_merge", "merge_" + std::to_string (type) + "_" + std::to_string (cap), input);
+}
+
+// An object file: the first byte picks the name's extension (0 ".zr9bank",
+// 1 ".syx", 2 ".dat"), then the file: a few small records of each type as an
+// exported bank file, programs also as an exported ".syx" file, and a bank
+// file under the ".syx" name, which the reader must tell by its content.
+void objectFiles (const Factory& f)
+{
+    const int types[] = { typeProgram, typeSetup, typeFxChain, typeKeyMap, typeIntonation, typeShiftPattern,
+                          typeVelocityPattern, typeArpeggiator };
+    for (const int type : types)
+    {
+        const auto found = smallRecords (f.banks.at (type), 3, (maxSeed - 200) / 3);
+        std::vector<bankfile::Entry> entries;
+        for (const auto& [number, record] : found)
+            entries.push_back ({ number, ByteView (record) });
+        Bytes input { 0 };
+        const auto file = bankfile::write (type, entries);
+        input.insert (input.end(), file.begin(), file.end());
+        if (input.size() <= maxSeed)
+        {
+            write ("fuzz_object_files", "bank_" + std::to_string (type), input);
+            input[0] = 1;
+            write ("fuzz_object_files", "bank_as_syx_" + std::to_string (type), input);
+        }
+    }
+    const auto programs = smallRecords (f.banks.at (typeProgram), 2, (maxSeed - 400) / 4);
+    std::vector<syxfile::Program> sent;
+    for (const auto& [number, record] : programs)
+        sent.push_back ({ number, ByteView (record) });
+    Bytes input { 1 };
+    const auto file = syxfile::write (sent);
+    input.insert (input.end(), file.begin(), file.end());
+    if (input.size() <= maxSeed)
+        write ("fuzz_object_files", "programs_syx", input);
 }
 
 void bankIndex (const Factory& f)
@@ -589,6 +626,7 @@ int main (int argc, char** argv)
         arrangementState (f);
         arrangementList (f);
         objectFetch (f);
+        objectFiles (f);
     }
     catch (const std::exception& x)
     {
