@@ -16,12 +16,6 @@
 
 #include <benchmark/benchmark.h>
 
-namespace juce
-{
-// The framework's own step of its message loop on Linux: the next waiting message, false when none waits.
-bool dispatchNextMessageOnSystemQueue (bool returnIfNoPendingMessages);
-} // namespace juce
-
 using namespace zr9;
 
 namespace
@@ -101,15 +95,6 @@ BENCHMARK (importBank)->Unit (benchmark::kMillisecond)->UseRealTime();
 BENCHMARK (exportSysex)->Unit (benchmark::kMillisecond)->UseRealTime();
 BENCHMARK (importSysex)->Unit (benchmark::kMillisecond)->UseRealTime();
 
-/** Delivers the messages that wait for the next `ms` milliseconds; the shipped build has no modal loops to do it. */
-void pumpMessagesFor (int ms)
-{
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) ms;
-    while (juce::Time::getMillisecondCounter() < end)
-        if (! juce::dispatchNextMessageOnSystemQueue (true))
-            juce::Thread::sleep (1);
-}
-
 void transmitPaced (benchmark::State& state)
 {
     const bool verify = state.range (0) != 0;
@@ -123,7 +108,7 @@ void transmitPaced (benchmark::State& state)
     controller.connection().openInputPort (1);
     controller.connection().openOutputPort (1);
     controller.connection().sendIdentityRequest();
-    pumpMessagesFor (1000);
+    bench::runMessageLoopFor (1000);
 
     // 24 programs the instrument does not hold, in the user range.
     auto& programs = controller.model().programBank();
@@ -145,7 +130,7 @@ void transmitPaced (benchmark::State& state)
             break;
         }
         while (controller.bulkTransmit().isActive())
-            pumpMessagesFor (2);
+            bench::runMessageLoopFor (2);
         const double elapsedMs = juce::Time::getMillisecondCounterHiRes() - start;
         const auto& summary = controller.bulkTransmit().summary();
         if (summary.sent != 24 || (verify && summary.verified != 24))
@@ -161,7 +146,7 @@ void transmitPaced (benchmark::State& state)
     }
     state.counters["run_over_cable_and_waits"] = ratio;
     processor.reset();
-    pumpMessagesFor (5);
+    bench::runMessageLoopFor (5);
     folder.deleteRecursively();
 }
 BENCHMARK (transmitPaced)->Arg (0)->Arg (1)->Iterations (1)->Unit (benchmark::kSecond)->UseRealTime();
