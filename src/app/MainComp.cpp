@@ -1,4 +1,5 @@
 #include "MainComp.h"
+#include "AppSettings.h"
 
 #include "library/RevuDIAudioProcessor.h"
 #include "ui/JuceFileMan.h"
@@ -31,12 +32,15 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
       playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); })),
       statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); }))
 {
+    // Tab moves through this component's areas only (see MainCompFocus.cpp).
+    setFocusContainerType (FocusContainerType::keyboardFocusContainer);
     setFileMan (std::make_unique<JuceFileMan> (processor.library().base()));
     processor.addChangeListener (this);
     logo = skin::logo();
     footerStrip = skin::footerStrip();
 
     buildChildren();
+    openFirstPage();
     controller.notifications().addListener (this);
     controller.scan().addListener (this);
     processor.libraryFiles().notices().addListener (this);
@@ -168,7 +172,39 @@ void MainComp::showOnlyPage (int slot)
         pageCodeBefore = pageCode;
         pageCode = code;
     }
+    rememberShownPage (slot);
     layoutPages();
+}
+
+void MainComp::rememberShownPage (int slot)
+{
+    // An editor is remembered as the selector it is opened from; the selectors an editor opens for its
+    // fields leave the page below them remembered.
+    int remembered = 0;
+    switch (slot)
+    {
+        case slotMixer: remembered = pagecommand::mixer; break;
+        case slotControls: remembered = pagecommand::controls; break;
+        case slotProgramSelector: case slotProgramEditor: remembered = selectortype::program; break;
+        case slotSetupSelector: case slotSetupEditor: remembered = selectortype::setup; break;
+        default: return;
+    }
+    controller.settings().set (appsetting::firstPage, remembered);
+}
+
+void MainComp::openFirstPage()
+{
+    switch (controller.settings().number (appsetting::firstPage))
+    {
+        case pagecommand::controls: showControls(); break;
+        case selectortype::program:
+            pageCommand (pagecommand::selector, 1, selectortype::program, controller.currentProgram (controller.midiChannel() - 1));
+            break;
+        case selectortype::setup:
+            pageCommand (pagecommand::selector, 1, selectortype::setup, std::max (1, controller.getLiveValue (LiveTable::rowMulti)));
+            break;
+        default: showMixer(); break;
+    }
 }
 
 void MainComp::showMixer()
@@ -314,6 +350,11 @@ void MainComp::setVersionPanelShown (bool shown)
             addChildComponent (*version);
         }
         version->setBounds (getLocalBounds());
+        if (scaleChoice.chosen != nullptr)
+            version->offerScaleChoice (scaleChoice.current, scaleChoice.desktopScale, [this] (int choice) {
+                scaleChoice.current = choice;
+                scaleChoice.chosen (choice);
+            });
         version->showFor (0);
         version->toFront (false);
         leftSide->setVisible (false);
@@ -324,6 +365,11 @@ void MainComp::setVersionPanelShown (bool shown)
         version->setVisible (false);
     }
     resized();
+}
+
+void MainComp::offerScaleChoice (ScaleChoice choice)
+{
+    scaleChoice = std::move (choice);
 }
 
 // ----------------------------------------------------------------- notifications
