@@ -56,6 +56,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 
 MainComp::~MainComp()
 {
+    childrenBuilt = false; // the keys' order no longer holds while the children go
     closeMidiMonitor();
     closeLibraryManager();
     processor.libraryFiles().notices().removeListener (this);

@@ -148,8 +148,11 @@ juce::Component* MainComp::topPanel() const
 
 std::unique_ptr<juce::ComponentTraverser> MainComp::createKeyboardFocusTraverser()
 {
+    // While the children are being taken down, the focus they give away goes the framework's way.
+    if (! childrenBuilt)
+        return juce::Component::createKeyboardFocusTraverser();
     return std::make_unique<AreasFocusTraverser> (*this, [this] { return focusAreas(); }, [this] { return topPanel(); },
-                                                  [this] { return topPanel() == nullptr && player->isVisible() ? player.get() : nullptr; });
+                                                  [this] { return player != nullptr && topPanel() == nullptr && player->isVisible() ? player.get() : nullptr; });
 }
 
 void MainComp::moveFocus (bool forwards)
