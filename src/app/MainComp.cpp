@@ -1,4 +1,5 @@
 #include "MainComp.h"
+#include "AppSettings.h"
 
 #include "library/RevuDIAudioProcessor.h"
 #include "ui/JuceFileMan.h"
@@ -31,6 +32,8 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
       playingModeCheck (controller.clock().makeTimer ([this] { checkPlayingMode(); })),
       statusRestore (controller.clock().makeTimer ([this] { restoreStatusLine(); }))
 {
+    // Tab moves through this component's areas only (see MainCompFocus.cpp).
+    setFocusContainerType (FocusContainerType::keyboardFocusContainer);
     // The object files' dialogs open where the last one chose from, kept in the settings between runs.
     JuceFileMan::FolderMemory folders {
         [this]
@@ -52,6 +55,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
     footerStrip = skin::footerStrip();
 
     buildChildren();
+    openFirstPage();
     controller.notifications().addListener (this);
     controller.scan().addListener (this);
     processor.libraryFiles().notices().addListener (this);
@@ -67,6 +71,7 @@ MainComp::MainComp (RevuDIAudioProcessor& p)
 
 MainComp::~MainComp()
 {
+    childrenBuilt = false; // the keys' order no longer holds while the children go
     closeMidiMonitor();
     closeLibraryManager();
     processor.libraryFiles().notices().removeListener (this);
@@ -183,7 +188,39 @@ void MainComp::showOnlyPage (int slot)
         pageCodeBefore = pageCode;
         pageCode = code;
     }
+    rememberShownPage (slot);
     layoutPages();
+}
+
+void MainComp::rememberShownPage (int slot)
+{
+    // An editor is remembered as the selector it is opened from; the selectors an editor opens for its
+    // fields leave the page below them remembered.
+    int remembered = 0;
+    switch (slot)
+    {
+        case slotMixer: remembered = pagecommand::mixer; break;
+        case slotControls: remembered = pagecommand::controls; break;
+        case slotProgramSelector: case slotProgramEditor: remembered = selectortype::program; break;
+        case slotSetupSelector: case slotSetupEditor: remembered = selectortype::setup; break;
+        default: return;
+    }
+    controller.settings().set (appsetting::firstPage, remembered);
+}
+
+void MainComp::openFirstPage()
+{
+    switch (controller.settings().number (appsetting::firstPage))
+    {
+        case pagecommand::controls: showControls(); break;
+        case selectortype::program:
+            pageCommand (pagecommand::selector, 1, selectortype::program, controller.currentProgram (controller.midiChannel() - 1));
+            break;
+        case selectortype::setup:
+            pageCommand (pagecommand::selector, 1, selectortype::setup, std::max (1, controller.getLiveValue (LiveTable::rowMulti)));
+            break;
+        default: showMixer(); break;
+    }
 }
 
 void MainComp::showMixer()
@@ -329,6 +366,11 @@ void MainComp::setVersionPanelShown (bool shown)
             addChildComponent (*version);
         }
         version->setBounds (getLocalBounds());
+        if (scaleChoice.chosen != nullptr)
+            version->offerScaleChoice (scaleChoice.current, scaleChoice.desktopScale, [this] (int choice) {
+                scaleChoice.current = choice;
+                scaleChoice.chosen (choice);
+            });
         version->showFor (0);
         version->toFront (false);
         leftSide->setVisible (false);
@@ -339,6 +381,11 @@ void MainComp::setVersionPanelShown (bool shown)
         version->setVisible (false);
     }
     resized();
+}
+
+void MainComp::offerScaleChoice (ScaleChoice choice)
+{
+    scaleChoice = std::move (choice);
 }
 
 // ----------------------------------------------------------------- notifications

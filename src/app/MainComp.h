@@ -123,9 +123,32 @@ public:
     WoodSide& side (int kind) noexcept { return kind == WoodSide::left ? *leftSide : *rightSide; }
     int appliedPlayingMode() const noexcept { return lastAppliedMode; }
 
+    /**
+        The window's scale choice the ABOUT panel offers: the stand-alone
+        program's window sets it; an editor in a plug-in host follows the
+        host's scale and offers none.
+    */
+    struct ScaleChoice
+    {
+        int current = 0;
+        double desktopScale = 1.0;
+        std::function<void (int choice)> chosen;
+    };
+    void offerScaleChoice (ScaleChoice choice);
+
     // juce::Component
     void paint (juce::Graphics& g) override;
     void resized() override;
+    /** Escape, Ctrl+1 to Ctrl+8, and keys for the shown page (see MainCompFocus.cpp). */
+    bool keyPressed (const juce::KeyPress& key) override;
+    /** Tab and Shift+Tab move through the top panel, or else the bar, the shown page, the keyboard panel and the player. */
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override;
+    /** The areas Tab moves through, in order (see above). */
+    std::vector<juce::Component*> focusAreas() const;
+    /** Closes the panel or dialog on top (what Escape does); false when none is open. */
+    bool closeTopPanel();
+    /** Tab (forwards) or Shift+Tab: the next or previous control, or the first or last when the focus lies elsewhere. */
+    void moveFocus (bool forwards);
 
     // gskbutListener: the application bar's buttons
     void gskButtonPressed (int number) override;
@@ -241,13 +264,16 @@ private:
     };
 
     void buildChildren();
+    /** Opens the page that was shown when the program last ended (setting 31); the mixer the first time. */
+    void openFirstPage();
+    /** Keeps the page just shown as the one to open at the next start. */
+    void rememberShownPage (int slot);
     /** What the library's files did (another instance's version kept, a file kept aside) goes to the status line. */
     void libraryNotice (const juce::String& text) override { showStatusMessage (text); }
     void layoutPages();
     void showOnlyPage (int slot);
     void showMixer();
     void showControls();
-    void hidePages();
     void openSelector (int objectType, int value1);
     ObjectSelector& makeSelector (int slot);
     void closeSelector();
@@ -281,6 +307,10 @@ private:
     SelectorFiles::Access selectorFileAccess();
     void writeDialogFinished (int code);
     void layoutMonitorPanel();
+    juce::Component* topPanel() const;
+    /** Listens to the keys of the windows of their own: Escape closes them. */
+    juce::KeyListener& windowKeys();
+    bool closeTopPanelOnly();
 
     RevuDIAudioProcessor& processor;
     MidiCntrState& controller;
@@ -316,6 +346,8 @@ private:
     bool monitorInOwnWindow = false;
     std::unique_ptr<MidiMonitor> monitorPanel;
     std::unique_ptr<MidiMonitorWindow> monitorWindow;
+    ScaleChoice scaleChoice;
+    std::unique_ptr<juce::KeyListener> windowKeyListener;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComp)
 };

@@ -44,6 +44,7 @@ void MainComp::openLibraryManager()
     if (libraryInOwnWindow)
     {
         libraryWindow = std::make_unique<Lib_Manager_Win> (std::move (manager));
+        libraryWindow->addKeyListener (&windowKeys());
         libraryWindow->centreAroundComponent (this, libraryWindow->getWidth(), libraryWindow->getHeight());
         libraryWindow->addToDesktop (libraryWindow->getDesktopWindowStyleFlags());
         libraryWindow->setVisible (true);

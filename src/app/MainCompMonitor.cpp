@@ -43,6 +43,7 @@ void MainComp::openMidiMonitor()
     if (monitorInOwnWindow)
     {
         monitorWindow = std::make_unique<MidiMonitorWindow> (std::move (monitor));
+        monitorWindow->addKeyListener (&windowKeys());
         monitorWindow->onClosed = closeLater;
         monitorWindow->centreAroundComponent (this, monitorWindow->getWidth(), monitorWindow->getHeight());
         monitorWindow->addToDesktop (monitorWindow->getDesktopWindowStyleFlags());

@@ -70,22 +70,6 @@ void MainComp::showControls()
     showOnlyPage (slotControls);
 }
 
-void MainComp::hidePages()
-{
-    for (auto& s : pages)
-    {
-        s.shown = false;
-        if (s.component != nullptr)
-            s.component->setVisible (false);
-    }
-    bar->showShownPage (0);
-    if (pageCode != pagecommand::selector)
-    {
-        pageCodeBefore = pageCode;
-        pageCode = pagecommand::selector;
-    }
-}
-
 ObjectSelector& MainComp::makeSelector (int slot)
 {
     if (auto* existing = selectorPage (slot))
@@ -148,13 +132,11 @@ void MainComp::openSelector (int objectType, int value1)
 
 void MainComp::closeSelector()
 {
-    // Back to the page the selector was opened from; after any other start the page area empties.
-    if (pageCodeBefore == pagecommand::mixer)
-        showMixer();
-    else if (pageCodeBefore == pagecommand::controls)
+    // Back to the page the selector was opened from; the mixer when it was opened first.
+    if (pageCodeBefore == pagecommand::controls)
         showControls();
     else
-        hidePages();
+        showMixer();
 }
 
 // ---------------------------------------------------------- what pages are told

@@ -29,4 +29,14 @@ void RevuDIAudioProcessorEditor::resized()
     processor.setEditorSize (getWidth(), getHeight());
 }
 
+bool RevuDIAudioProcessorEditor::keyPressed (const juce::KeyPress& key)
+{
+    if (key.isKeyCode (juce::KeyPress::tabKey))
+    {
+        main.moveFocus (! key.getModifiers().isShiftDown());
+        return true;
+    }
+    return main.keyPressed (key);
+}
+
 } // namespace zr9

@@ -21,6 +21,8 @@ public:
 
     MainComp& mainComponent() noexcept { return main; }
     void resized() override;
+    /** Keys that reach the editor itself (nothing inside has the focus) go to the main component. */
+    bool keyPressed (const juce::KeyPress& key) override;
 
 private:
     RevuDIAudioProcessor& processor;

@@ -2,6 +2,8 @@
 
 #include "MainComp.h"
 
+#include <algorithm>
+
 namespace zr9
 {
 
@@ -15,7 +17,14 @@ juce::Point<int> openingWindowSize (const ControllerSettings& settings, juce::Re
     const int w = settings.number (Setting::width), h = settings.number (Setting::height);
     const bool usable = w >= MainComp::minimumWidth && h >= MainComp::minimumHeight
                      && w <= screenArea.getWidth() && h <= screenArea.getHeight();
-    return usable ? juce::Point<int> (w, h) : juce::Point<int> (defaultWidth, defaultHeight);
+    if (usable)
+        return { w, h };
+    // The default size too is held to the screen, down to the minimum: a large scale on a small screen
+    // leaves fewer scaled units than 1024 x 768.
+    if (screenArea.isEmpty())
+        return { defaultWidth, defaultHeight };
+    return { std::clamp (screenArea.getWidth(), MainComp::minimumWidth, defaultWidth),
+             std::clamp (screenArea.getHeight(), MainComp::minimumHeight, defaultHeight) };
 }
 
 } // namespace zr9

@@ -21,6 +21,8 @@ enum class Setting : int
     initMarker = 10,    // "333" once the start-up defaults were written
     startupOption = 17,
     hostMidiNotPassed = 19, // 1: a plug-in keeps its host's MIDI from the instrument; 0 (the default) passes it on
+    windowScale = 30,   // the stand-alone window's scale in percent (75 to 200); 0 follows the desktop's scale
+    firstPage = 31,     // the page shown when the program last ended (a page type); 0 the mixer
     midiChannel = 42,   // 1 to 16
     deviceOption = 43,  // the option of the MIDI setup panel
     libraryOption = 47,

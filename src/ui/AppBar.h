@@ -36,6 +36,8 @@ public:
     explicit AppBar (gskbutListener& owner);
 
     SkinButton* button (int number) const;
+    /** The button at a place in the bar, from 0 at the left; nullptr beyond the last. */
+    SkinButton* buttonAt (int index) const;
     /** Shows "PROGRAM" selected for mode 1 and "MULTI" for mode 2. */
     void showPlayingMode (int mode);
     /** Lights "MIXER" or "CONTROLS" while its page is shown; any other number lights neither. */

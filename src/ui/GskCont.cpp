@@ -77,6 +77,8 @@ GskCont::GskCont (const Setup& s, GskBinding b, const ObjectNameSource* n)
     entry.onEditorHide = [this] { entry.setVisible (false); };
     addChildComponent (entry);
 
+    // Until the page names it, the caption names it.
+    setTooltip (tooltipFor (setup.caption));
     refresh();
 }
 
@@ -220,6 +222,34 @@ void GskCont::setAccessibleName (const juce::String& name)
         dial->setTitle (name);
     if (toggle != nullptr)
         toggle->setTitle (name);
+    setTooltip (tooltipFor (name));
+}
+
+juce::String GskCont::tooltipFor (const juce::String& name) const
+{
+    // Hosts know the channel's rows as "Aux 1 Level Ch.5"; people read "Aux 1 Level, Ch. 5".
+    auto shownName = name.trim();
+    const int ch = shownName.lastIndexOf (" Ch.");
+    if (ch > 0 && shownName.substring (ch + 4).containsOnly ("0123456789") && shownName.length() > ch + 4)
+        shownName = shownName.substring (0, ch) + ", Ch. " + shownName.substring (ch + 4);
+
+    // An object reference's text carries a name; its range reads as numbers.
+    const bool references = setup.displayType >= firstObjectReferenceDisplay;
+    auto low = references ? juce::String (setup.minimum) : textOf (setup.minimum).trim();
+    auto high = references ? juce::String (setup.maximum) : textOf (setup.maximum).trim();
+    if (low.isEmpty() || high.isEmpty())
+        low = juce::String (setup.minimum), high = juce::String (setup.maximum);
+    const auto range = low + " to " + high;
+    return shownName.isEmpty() ? range : shownName + ": " + range;
+}
+
+void GskCont::setTooltip (const juce::String& text)
+{
+    juce::SettableTooltipClient::setTooltip (text);
+    if (dial != nullptr)
+        dial->setTooltip (text);
+    if (toggle != nullptr)
+        toggle->setTooltip (text);
 }
 
 // ------------------------------------------------------------------------ layout

@@ -39,7 +39,8 @@ class ObjectNameSource;
     Sliding styles are the framework's Slider (GskSlider), two-state styles
     its ToggleButton (GskToggle), both drawn by GskLookAndFeel. Message thread.
 */
-class GskCont : public juce::Component
+class GskCont : public juce::Component,
+                public juce::SettableTooltipClient
 {
 public:
     struct Setup
@@ -84,8 +85,15 @@ public:
     void beginTyping();
     bool isTyping() const { return entry.isBeingEdited(); }
 
-    /** The name screen readers and hosts give the control. */
+    /**
+        The name screen readers and hosts give the control. The tooltip shows
+        it with the value range: "Aux 1 Level, Ch. 5: 0 to 127".
+    */
     void setAccessibleName (const juce::String& name);
+    /** The tooltip for a name: the name, written for people, and the range of values as they are shown. */
+    juce::String tooltipFor (const juce::String& name) const;
+    /** Sets the tooltip of the control and of the widget the pointer rests on. */
+    void setTooltip (const juce::String& text) override;
 
     /** Called after the user chose a new value and the binding took it. */
     std::function<void (int)> onUserChange;

@@ -91,10 +91,14 @@ void GskLookAndFeel::drawKnob (juce::Graphics& g, juce::Rectangle<float> area, f
     g.drawLine ({ onCircle (centre, pointerInner, angle), onCircle (centre, pointerOuter, angle) }, pointerWidth);
 
     if (slider.hasKeyboardFocus (false))
-    {
-        g.setColour (skin::colours::focus.withAlpha (0.7f));
-        g.drawEllipse (bounds.reduced (0.5f), 1.0f);
-    }
+        drawFocusRing (g, bounds, bounds.getWidth() / 2.0f);
+}
+
+void GskLookAndFeel::drawFocusRing (juce::Graphics& g, juce::Rectangle<float> area, float cornerSize)
+{
+    const float inset = focusRingThickness / 2.0f;
+    g.setColour (skin::colours::focusRing);
+    g.drawRoundedRectangle (area.reduced (inset), std::max (0.0f, cornerSize - inset), focusRingThickness);
 }
 
 // --------------------------------------------------------------------- choosers
@@ -104,9 +108,10 @@ void GskLookAndFeel::drawChooser (juce::Graphics& g, juce::Rectangle<float> area
     const auto box = area.reduced (0.5f);
     g.setColour (skin::colours::chooserFace);
     g.fillRoundedRectangle (box, chooserCorner);
-    const bool hot = slider.isMouseOverOrDragging() || slider.hasKeyboardFocus (false);
-    g.setColour (hot ? skin::colours::focus : skin::colours::lcdFrame);
+    g.setColour (slider.isMouseOverOrDragging() ? skin::colours::focus : skin::colours::lcdFrame);
     g.drawRoundedRectangle (box, chooserCorner, 1.0f);
+    if (slider.hasKeyboardFocus (false))
+        drawFocusRing (g, area, chooserCorner);
 
     auto inner = area.reduced (3.0f, 1.0f);
     auto top = inner.removeFromTop (chooserCaptionHeight);
@@ -177,10 +182,7 @@ void GskLookAndFeel::drawLinearSlider (juce::Graphics& g, int x, int y, int widt
     const auto capArea = juce::Rectangle<float> ((float) faderCapWidth, (float) faderCapHeight).withCentre ({ centreX, sliderPos });
     g.drawImage (cap, capArea, juce::RectanglePlacement::stretchToFit);
     if (slider.hasKeyboardFocus (false))
-    {
-        g.setColour (skin::colours::focus.withAlpha (0.7f));
-        g.drawRoundedRectangle (capArea.expanded (1.0f), 2.0f, 1.0f);
-    }
+        drawFocusRing (g, capArea.expanded (2.0f), 3.0f);
 }
 
 // ------------------------------------------------------------- two-state controls
@@ -234,6 +236,8 @@ void GskLookAndFeel::drawToggleButton (juce::Graphics& g, juce::ToggleButton& bu
         g.setColour (skin::colours::control);
         g.drawText (button.getButtonText(), area.withTrimmedLeft (3.0f), juce::Justification::centredLeft, false);
     }
+    if (button.hasKeyboardFocus (false))
+        drawFocusRing (g, button.getLocalBounds().toFloat(), 3.0f);
 }
 
 } // namespace zr9

@@ -28,6 +28,13 @@ public:
     int getSliderThumbRadius (juce::Slider&) override;
     void drawToggleButton (juce::Graphics&, juce::ToggleButton&, bool highlighted, bool down) override;
 
+    /**
+        The ring around whatever has the keyboard focus: every control the
+        Tab key reaches shows it, drawn just inside the given area.
+    */
+    static void drawFocusRing (juce::Graphics&, juce::Rectangle<float> area, float cornerSize);
+    static constexpr float focusRingThickness = 2.0f;
+
     /** The number and the name of an object reference text ("12 Hall Plate"); no number for other texts. */
     static std::pair<juce::String, juce::String> splitReference (const juce::String& text);
 

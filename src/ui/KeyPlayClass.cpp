@@ -72,9 +72,11 @@ bool KeyPlayClass::keyPressed (const juce::KeyPress& key)
     if (isIgnoredKey (key))
         return true;
 
-    // Shortcuts stay shortcuts; keys beyond the character codes are not the player's.
+    // Shortcuts stay shortcuts; keys beyond the character codes are not the player's, and Tab and
+    // Escape move the focus on and close panels.
     const auto mods = key.getModifiers();
-    if (key.getKeyCode() >= 256 || mods.isCommandDown() || mods.isCtrlDown() || mods.isAltDown())
+    if (key.getKeyCode() >= 256 || mods.isCommandDown() || mods.isCtrlDown() || mods.isAltDown()
+        || key.isKeyCode (juce::KeyPress::tabKey) || key.isKeyCode (juce::KeyPress::escapeKey))
         return false;
 
     // Upper and lower case play alike, whichever the platform reports.

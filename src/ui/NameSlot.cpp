@@ -67,7 +67,8 @@ std::vector<int> NameSlot::takeEvents()
 
 void NameSlot::paint (juce::Graphics& g)
 {
-    g.drawImageAt (background, 0, 0);
+    // The picture is twice the slot's size: drawn into the slot, it stays sharp at any scale.
+    g.drawImage (background, getLocalBounds().toFloat());
     if (highlighted)
     {
         const auto r = getLocalBounds();

@@ -1,5 +1,6 @@
 #include "PanelLookAndFeel.h"
 
+#include "GskLookAndFeel.h"
 #include "SkinFonts.h"
 #include "SkinPalette.h"
 
@@ -57,6 +58,14 @@ juce::Font PanelLookAndFeel::getComboBoxFont (juce::ComboBox&)
 juce::Font PanelLookAndFeel::getPopupMenuFont()
 {
     return skin::font (menuFontHeight);
+}
+
+void PanelLookAndFeel::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour& background,
+                                             bool highlighted, bool down)
+{
+    juce::LookAndFeel_V4::drawButtonBackground (g, button, background, highlighted, down);
+    if (button.hasKeyboardFocus (false))
+        GskLookAndFeel::drawFocusRing (g, button.getLocalBounds().toFloat(), 4.0f);
 }
 
 } // namespace zr9

@@ -17,6 +17,8 @@ public:
 
     juce::Font getComboBoxFont (juce::ComboBox&) override;
     juce::Font getPopupMenuFont() override;
+    /** The framework's button face, with the skin's focus ring while the button has the keyboard focus. */
+    void drawButtonBackground (juce::Graphics&, juce::Button&, const juce::Colour& background, bool highlighted, bool down) override;
 };
 
 } // namespace zr9

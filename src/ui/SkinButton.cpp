@@ -1,5 +1,6 @@
 #include "SkinButton.h"
 
+#include "GskLookAndFeel.h"
 #include "SkinFonts.h"
 #include "SkinPalette.h"
 
@@ -8,7 +9,18 @@ namespace zr9
 
 SkinButton::SkinButton (const juce::String& label, int number) : juce::Button (label), commandNumber (number)
 {
-    setWantsKeyboardFocus (false);
+    setWantsKeyboardFocus (true);
+    setMouseClickGrabsKeyboardFocus (false);
+}
+
+bool SkinButton::keyPressed (const juce::KeyPress& key)
+{
+    if (isEnabled() && (key.isKeyCode (juce::KeyPress::returnKey) || key.isKeyCode (juce::KeyPress::spaceKey)))
+    {
+        triggerClick();
+        return true;
+    }
+    return juce::Button::keyPressed (key);
 }
 
 void SkinButton::setSelected (bool s)
@@ -44,6 +56,8 @@ void SkinButton::paintButton (juce::Graphics& g, bool highlighted, bool down)
         g.setColour (skin::colours::black.withAlpha (0.5f));
         g.fillRoundedRectangle (area, 4.0f);
     }
+    if (hasKeyboardFocus (false))
+        GskLookAndFeel::drawFocusRing (g, getLocalBounds().toFloat(), 4.0f);
 }
 
 void SkinButton::clicked()

@@ -13,7 +13,11 @@ public:
     virtual void gskButtonPressed (int number) = 0;
 };
 
-/** A text button of the skin that carries a command number and can be shown selected. */
+/**
+    A text button of the skin that carries a command number and can be shown
+    selected. The Tab key reaches it; a click presses it without taking the
+    keyboard focus, so the computer-keyboard player keeps its keys.
+*/
 class SkinButton : public juce::Button
 {
 public:
@@ -25,6 +29,8 @@ public:
     void setListener (gskbutListener* l) noexcept { listener = l; }
 
     void paintButton (juce::Graphics& g, bool highlighted, bool down) override;
+    /** Return and Space press the button while it has the keyboard focus. */
+    bool keyPressed (const juce::KeyPress& key) override;
     using juce::Button::clicked;
     void clicked() override;
 

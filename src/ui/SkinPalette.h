@@ -114,6 +114,8 @@ const juce::Colour chooserFace { 0xff13202a };
 const juce::Colour lcdFrame { 0xff3d5566 };
 /** A hovered chooser's frame, the value controls' focus rings and text selection. */
 const juce::Colour focus { 0xff6f93ab };
+/** The ring around the control that has the keyboard focus: bright, so it shows on every face. */
+const juce::Colour focusRing { 0xffffc24a };
 /** Captions of the choosers, the favourites' hint and the small texts of their LCDs. */
 const juce::Colour lcdCaption { 0xff9db4c4 };
 /** The write dialog's LCD: its glass, its lit and its dim pixels. */

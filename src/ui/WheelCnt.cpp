@@ -39,8 +39,10 @@ void WheelCnt::valueChanged()
 
 void WheelCnt::paint (juce::Graphics& g)
 {
+    // The strip is drawn larger than on screen (twice): its frames are picked in its own pixels.
+    const int k = std::max (1, strip.getHeight() / wheelHeight);
     const int x = frame() * framePitch;
-    g.drawImage (strip, 0, 0, getWidth(), getHeight(), x, 0, wheelWidth, wheelHeight);
+    g.drawImage (strip, 0, 0, getWidth(), getHeight(), x * k, 0, wheelWidth * k, wheelHeight * k);
 }
 
 void WheelCnt::mouseDown (const juce::MouseEvent&)

@@ -27,8 +27,9 @@ struct MainCompMixer : ProcessorFixture
 TEST_F (MainCompMixer, MixerButtonShowsThePageOnceMadeAndLightsItself)
 {
     ASSERT_NE (main.mixerPage(), nullptr) << "made with the other children";
+    EXPECT_TRUE (main.isPageShown (MainComp::slotMixer)) << "the first page of a first start";
+    main.gskButtonPressed (AppBar::buttonControls);
     EXPECT_FALSE (main.isPageShown (MainComp::slotMixer));
-    EXPECT_EQ (main.currentPageCode(), 0);
 
     main.gskButtonPressed (AppBar::buttonMixer);
     EXPECT_TRUE (main.isPageShown (MainComp::slotMixer));
@@ -50,6 +51,7 @@ TEST_F (MainCompMixer, MixerButtonShowsThePageOnceMadeAndLightsItself)
 
 TEST_F (MainCompMixer, ChangesFromElsewhereReachTheShownPageAndAHiddenPageCatchesUp)
 {
+    main.gskButtonPressed (AppBar::buttonControls); // the mixer, shown first, goes into hiding
     const int panRow = LiveTable::channelRow (4, LiveTable::slotPan);
     auto& pan = mixer().strip (4).control (LiveTable::slotPan);
 

@@ -182,6 +182,7 @@ TEST_F (MainCompFixture, PaintsTheBandTheLogoAndTheFooterStrip)
 {
     MainComp main (*processor);
     main.pageCommand (pagecommand::versionPanel, 0);
+    main.mixerPage()->setVisible (false); // the window's own painting, without the page opened first
     main.setSize (1024, 768);
     juce::Image image (juce::Image::RGB, 1024, 768, true);
     {

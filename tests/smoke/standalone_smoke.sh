@@ -19,7 +19,7 @@ trap cleanup EXIT
 fail() { echo "smoke test: $*"; echo "--- program output:"; cat "$applog"; exit 1; }
 
 for n in $(seq 70 120); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$xlog" 2>&1 &
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$xlog" 2>&1 &
 xpid=$!
 export DISPLAY=":$n"
 for i in $(seq 1 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
@@ -82,3 +82,24 @@ case "$geometry" in
     1100x700+*) echo "smoke test: the window opened at the saved size" ;;
     *) fail "the window opened at $geometry, not at the saved 1100x700" ;;
 esac
+
+# The desktop's scale: Xft.dpi 120 asks for 125 %. The saved 1100 x 700 scaled units no longer fit
+# the 1024 x 819 units the screen holds at that scale, so the window opens at 1024 x 768 units:
+# 1280 x 960 real pixels.
+xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	120
+" || fail "could not set the X resources"
+run_and_stop
+case "$geometry" in
+    1280x960+*) echo "smoke test: at Xft.dpi 120 the window opened at 125 % ($geometry)" ;;
+    *) fail "at Xft.dpi 120 the window opened at $geometry, not at 1280x960" ;;
+esac
+
+# The program's own choice (setting 30, in percent) wins over the desktop's.
+perl -0pi -e 'my $i = 0; s/\^\|([^|]*)\|\^/$i++ == 30 ? "^|100|^" : $&/ge' "$settings"
+[ "$(entry 30)" = "100" ] || fail "could not set entry 30 (it reads '$(entry 30)')"
+run_and_stop
+case "$geometry" in
+    1024x768+*) echo "smoke test: the scale chosen in the program (100 %) was kept ($geometry)" ;;
+    *) fail "with 100 % chosen the window opened at $geometry, not at 1024x768" ;;
+esac
+[ "$(entry 30)" = "100" ] || fail "the chosen scale was not kept (entry 30: '$(entry 30)')"

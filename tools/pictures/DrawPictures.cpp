@@ -79,11 +79,13 @@ int main (int argc, char** argv)
     if (! dir.createDirectory())
         return 1;
 
-    bool ok = writePicture (dir, "logo", 225, 24, drawLogo);
-    ok = ok && writePicture (dir, "footer_strip", 1028, 20, drawFooterStrip);
-    ok = ok && writePicture (dir, "page_backdrop", 256, 256, drawPageBackdrop);
-    ok = ok && writePicture (dir, "name_slot", 58, 44, [] (Graphics& g) { drawNameSlot (g, 44); });
-    ok = ok && writePicture (dir, "name_slot_compact", 58, 18, [] (Graphics& g) { drawNameSlot (g, 18); });
+    // Every picture is drawn at twice its size on screen, so it stays sharp when the program is scaled up.
+    constexpr int scale = 2;
+    bool ok = writePicture (dir, "logo", 225, 24, drawLogo, scale);
+    ok = ok && writePicture (dir, "footer_strip", 1028, 20, drawFooterStrip, scale);
+    ok = ok && writePicture (dir, "page_backdrop", 256, 256, drawPageBackdrop, scale);
+    ok = ok && writePicture (dir, "name_slot", 58, 44, [] (Graphics& g) { drawNameSlot (g, 44); }, scale);
+    ok = ok && writePicture (dir, "name_slot_compact", 58, 18, [] (Graphics& g) { drawNameSlot (g, 18); }, scale);
     ok = ok && drawKeyboardPictures (dir);
     ok = ok && drawMixerPictures (dir);
 

@@ -165,15 +165,16 @@ void drawOctaveStrip (Graphics& g)
 
 bool drawKeyboardPictures (const juce::File& dir)
 {
+    constexpr int scale = 2; // drawn at twice the size on screen
     const int stripWidth = (wheelFrameCount - 1) * wheelFramePitch + wheelWidth;
-    bool ok = writePicture (dir, "key_white_up", whiteKeyWidth, whiteKeyHeight, [] (Graphics& g) { drawWhiteKey (g, false); });
-    ok = ok && writePicture (dir, "key_white_down", whiteKeyWidth, whiteKeyHeight, [] (Graphics& g) { drawWhiteKey (g, true); });
-    ok = ok && writePicture (dir, "key_black_up", blackKeyWidth, blackKeyHeight, [] (Graphics& g) { drawBlackKey (g, false); });
-    ok = ok && writePicture (dir, "key_black_down", blackKeyWidth, blackKeyHeight, [] (Graphics& g) { drawBlackKey (g, true); });
-    ok = ok && writePicture (dir, "pad_up", padSize, padSize, [] (Graphics& g) { drawPad (g, false); });
-    ok = ok && writePicture (dir, "pad_down", padSize, padSize, [] (Graphics& g) { drawPad (g, true); });
-    ok = ok && writePicture (dir, "wheel_pitch", stripWidth, wheelHeight, [] (Graphics& g) { drawWheelStrip (g, Colour (0xfff2f2f2)); });
-    ok = ok && writePicture (dir, "wheel_modulation", stripWidth, wheelHeight, [] (Graphics& g) { drawWheelStrip (g, accent); });
-    ok = ok && writePicture (dir, "octave_strip", zr9::octavestrip::width, zr9::octavestrip::height, drawOctaveStrip);
+    bool ok = writePicture (dir, "key_white_up", whiteKeyWidth, whiteKeyHeight, [] (Graphics& g) { drawWhiteKey (g, false); }, scale);
+    ok = ok && writePicture (dir, "key_white_down", whiteKeyWidth, whiteKeyHeight, [] (Graphics& g) { drawWhiteKey (g, true); }, scale);
+    ok = ok && writePicture (dir, "key_black_up", blackKeyWidth, blackKeyHeight, [] (Graphics& g) { drawBlackKey (g, false); }, scale);
+    ok = ok && writePicture (dir, "key_black_down", blackKeyWidth, blackKeyHeight, [] (Graphics& g) { drawBlackKey (g, true); }, scale);
+    ok = ok && writePicture (dir, "pad_up", padSize, padSize, [] (Graphics& g) { drawPad (g, false); }, scale);
+    ok = ok && writePicture (dir, "pad_down", padSize, padSize, [] (Graphics& g) { drawPad (g, true); }, scale);
+    ok = ok && writePicture (dir, "wheel_pitch", stripWidth, wheelHeight, [] (Graphics& g) { drawWheelStrip (g, Colour (0xfff2f2f2)); }, scale);
+    ok = ok && writePicture (dir, "wheel_modulation", stripWidth, wheelHeight, [] (Graphics& g) { drawWheelStrip (g, accent); }, scale);
+    ok = ok && writePicture (dir, "octave_strip", zr9::octavestrip::width, zr9::octavestrip::height, drawOctaveStrip, scale);
     return ok;
 }

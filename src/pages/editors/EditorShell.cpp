@@ -40,7 +40,9 @@ EditorShell::EditorShell (MidiCntrState& c, std::unique_ptr<EditSession> s, cons
 
     session->onChanged = [this] { refreshHeader(); };
     controller.inputPauses().addListener (this);
-    setWantsKeyboardFocus (true);
+    // A click on the page leaves the keys where they are (the player keeps them); the undo keys reach
+    // this page through the main component when nothing else takes them.
+    setWantsKeyboardFocus (false);
 }
 
 EditorShell::~EditorShell()
