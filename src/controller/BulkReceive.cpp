@@ -134,10 +134,7 @@ void BulkReceive::apply (TransferAction action)
         case TransferAction::Result::none:     break;
     }
 
-    if (action.request)
-        send (*action.request);
-    else if (action.waiting)
-        timeout->start (replyTimeoutMs);
+    sendOrWait (action);
 
     if (action.stopped)
     {
@@ -150,6 +147,14 @@ void BulkReceive::apply (TransferAction action)
     if (action.typeChanged)
         listeners.call ([] (Listener& l) { l.receiveTypeChanged(); });
     listeners.call ([] (Listener& l) { l.receiveProgressed(); });
+}
+
+void BulkReceive::sendOrWait (const TransferAction& action)
+{
+    if (action.request)
+        send (*action.request);
+    else if (action.waiting)
+        timeout->start (replyTimeoutMs);
 }
 
 void BulkReceive::applyReadBack (const TransferAction& action)
@@ -165,10 +170,7 @@ void BulkReceive::applyReadBack (const TransferAction& action)
         case TransferAction::Result::none:    break;
     }
 
-    if (action.request)
-        send (*action.request);
-    else if (action.waiting)
-        timeout->start (replyTimeoutMs);
+    sendOrWait (action);
 
     if (action.stopped)
     {

@@ -131,6 +131,8 @@ private:
     void begin();
     void apply (TransferAction action);
     void applyReadBack (const TransferAction& action);
+    /** The action's next request goes out, or the reply timer starts when it waits for one. */
+    void sendOrWait (const TransferAction& action);
     void store (const TransferAction& action);
     void clearLocalCopy (const TransferAction& action);
     void send (const TransferRequest& request);
