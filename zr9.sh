@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 BUILD=${ZR9_BUILD_DIR:-build}
 PACKAGES=(build-essential cmake ninja-build pkg-config juce-modules-source
           libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb x11-utils xauth fonts-dejavu-core lilv-utils libx11-dev
+          xvfb x11-utils x11-apps xdotool xauth fonts-dejavu-core lilv-utils libx11-dev
           clang libclang-rt-14-dev ccache)
 
 install_missing() {

@@ -24,6 +24,7 @@
 #include "ui/AppFoot.h"
 #include "ui/SlideCommands.h"
 #include "ui/WoodSide.h"
+#include "ui/UncoveredRepaint.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -320,6 +321,7 @@ private:
     int lastAppliedMode = 0;
     int slideStartY = 0;
     bool childrenBuilt = false;
+    UncoveredRepaint uncoveredRepaint; // uncovered areas repaint at once when a menu or dialog closes
 
     juce::Image logo, footerStrip;
 
