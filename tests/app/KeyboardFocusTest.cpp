@@ -74,6 +74,16 @@ TEST_F (Keys, TabMovesThroughTheBarTheMixerStripByStripAndThePlayerAndRoundAgain
         EXPECT_EQ (all[(size_t) i], main->appBar().buttonAt (i)) << "the bar's buttons first, left to right";
     EXPECT_EQ (all.back(), &main->keyPlayer()) << "the player last, as it sits at the bottom";
 
+    // Nothing the page keeps off its strips, unseen, is a stop.
+    for (auto* c : all)
+    {
+        bool seen = main->getLocalBounds().contains (main->getLocalArea (c, c->getLocalBounds()).getCentre());
+        for (auto* p = c; p != main.get() && p != nullptr; p = p->getParentComponent())
+            seen = seen && p->isVisible() && p->getParentComponent() != nullptr
+                   && p->getParentComponent()->getLocalBounds().contains (p->getBounds().getCentre());
+        EXPECT_TRUE (seen) << "an unseen stop: " << c->getTitle() << " " << typeid (*c).name();
+    }
+
     // Every value control of the mixer is reached, channel after channel, each strip from the top down.
     auto& mixer = *main->mixerPage();
     int previous = -1;

@@ -43,7 +43,11 @@ Mixer_Channel::Mixer_Channel (int index, MidiCntrState& controllerState, const O
             if (onControlReleased != nullptr)
                 onControlReleased (slot);
         };
-        addAndMakeVisible (*control);
+        // A control kept off the strip is kept up to date but hidden, so neither Tab nor a screen reader stops at it.
+        if (place.onStrip)
+            addAndMakeVisible (*control);
+        else
+            addChildComponent (*control);
     }
 
     vu.setBounds (mixer::meterX, mixer::meterY, mixer::meterWidth, mixer::meterHeight);
