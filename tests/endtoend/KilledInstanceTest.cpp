@@ -5,6 +5,7 @@
 #include "library/LibraryFiles.h"
 #include "model/BankMerge.h"
 #include "support/BankBuilder.h"
+#include "support/LibraryWriterProgram.h"
 #include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ TEST (KilledInstance, AKillInTheMiddleOfAWriteLeavesTheOldOrTheNewFileAndTheOthe
     for (int round = 0; round < 6; ++round)
     {
         juce::ChildProcess other;
-        ASSERT_TRUE (other.start (juce::StringArray { ZR9_LIBRARY_WRITER, library.getFullPathName(), "write" }, 0));
+        ASSERT_TRUE (other.start (juce::StringArray { zr9::test::libraryWriterProgram(), library.getFullPathName(), "write" }, 0));
         // It writes one version after another; the kill comes while a temporary file shows a write under way.
         const auto before = stampOf (bankFile);
         ASSERT_TRUE (waitForOtherProcess ([&] { return stampOf (bankFile).exists && stampOf (bankFile) != before; }));

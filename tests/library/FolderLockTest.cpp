@@ -3,6 +3,7 @@
 
 #include "library/FolderLock.h"
 #include "support/TestHelpers.h"
+#include "support/LibraryWriterProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ TEST (FolderLock, ALockLeftByAKilledInstanceIsTakenOver)
     const auto library = folder.path().getChildFile ("Library");
     ASSERT_TRUE (library.createDirectory());
     juce::ChildProcess other;
-    ASSERT_TRUE (other.start (juce::StringArray { ZR9_LIBRARY_WRITER, library.getFullPathName(), "hold" }, 0));
+    ASSERT_TRUE (other.start (juce::StringArray { zr9::test::libraryWriterProgram(), library.getFullPathName(), "hold" }, 0));
     ASSERT_TRUE (waitForOtherProcess ([&] { return library.getChildFile ("holding").existsAsFile(); })) << "the other instance took the lock";
 
     FolderLock mine (library);
