@@ -4,26 +4,11 @@
 # checks that it ended cleanly and left its settings file behind.
 set -u
 program=$1
+test_name="smoke test"
+. "$(dirname "$0")/private-display.sh"
 docs=$(mktemp -d)
-xlog=$(mktemp)
-applog=$(mktemp)
-xpid=""
-apid=""
-
-cleanup() {
-    [ -n "$apid" ] && kill -KILL "$apid" 2>/dev/null
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    rm -rf "$docs" "$xlog" "$applog"
-}
-trap cleanup EXIT
-fail() { echo "smoke test: $*"; echo "--- program output:"; cat "$applog"; exit 1; }
-
-for n in $(seq 70 120); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$xlog" 2>&1 &
-xpid=$!
-export DISPLAY=":$n"
-for i in $(seq 1 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not start"
+scratch+=("$docs")
+start_display 70 120
 
 # Prints the geometry of the first window named "Halvorn ZR9" that can be seen, or nothing.
 viewable_window_geometry() {

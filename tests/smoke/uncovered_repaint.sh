@@ -6,29 +6,16 @@
 # again, as it was before the menu opened, not the closed window's picture.
 set -u
 program=$1
+test_name="uncovered repaint"
+. "$(dirname "$0")/private-display.sh"
 docs=$(mktemp -d)
 shots=$(mktemp -d)
-xlog=$(mktemp)
-applog=$(mktemp)
-xpid=""
-apid=""
-
-cleanup() {
-    [ -n "$apid" ] && kill -KILL "$apid" 2>/dev/null
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    [ -n "${ZR9_KEEP_SHOTS:-}" ] && cp "$shots"/*.xwd "$ZR9_KEEP_SHOTS"/ 2>/dev/null
-    rm -rf "$docs" "$shots" "$xlog" "$applog"
-}
-trap cleanup EXIT
-fail() { echo "uncovered repaint: $*"; echo "--- program output:"; cat "$applog"; exit 1; }
+scratch+=("$docs" "$shots")
+# ZR9_KEEP_SHOTS=FOLDER keeps the pictures taken, to look at after a failure.
+trap '[ -n "${ZR9_KEEP_SHOTS:-}" ] && cp "$shots"/*.xwd "$ZR9_KEEP_SHOTS"/ 2>/dev/null; cleanup' EXIT
 
 for tool in xdotool xwd perl; do command -v $tool >/dev/null || fail "$tool is missing"; done
-for n in $(seq 121 170); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$xlog" 2>&1 &
-xpid=$!
-export DISPLAY=":$n"
-for i in $(seq 1 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not start"
+start_display 121 170
 
 "$program" --emulator --documents "$docs" >"$applog" 2>&1 &
 apid=$!
