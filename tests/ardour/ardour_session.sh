@@ -33,6 +33,9 @@ cat > "$XDG_CONFIG_HOME/ardour7/config" <<'XML'
 XML
 cp -r "$lv2_bundle" "$HOME/.lv2/"
 cp -r "$vst3_bundle" "$HOME/.vst3/"
+# Ardour takes a VST3 from its scanner's cache only when the cache is newer than the bundle, to the
+# second: a copy made in the same second as the scan was left unlisted. The copies are dated back.
+find "$HOME/.lv2" "$HOME/.vst3" -exec touch -h -d '1 minute ago' {} +
 export ZR9_EMULATOR=1
 unset DISPLAY
 
