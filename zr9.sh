@@ -4,7 +4,7 @@
 #   ./zr9.sh test                    install what is missing, build, run every test
 #   ./zr9.sh bench                   build and run the benchmarks
 #   ./zr9.sh fuzz [SECONDS]          build and run every fuzz target, two at a time, in a run of SECONDS in all
-#                                    (default 600; the heaviest targets get twice the time; needs clang)
+#                                    (default 600; the heaviest targets get more time; needs clang)
 #   ./zr9.sh check                   check every #include against src/layers.txt
 #   ./zr9.sh sanitize                the tests under Address/UndefinedBehavior and Thread sanitizers
 set -euo pipefail

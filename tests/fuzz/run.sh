@@ -2,7 +2,7 @@
 # Builds the fuzz targets with clang and runs them two at a time (one per core).
 #   run.sh SECONDS            each target runs SECONDS (the short run the tests make)
 #   run.sh --total SECONDS    the whole run lasts about SECONDS; a target whose
-#                             inputs cost most gets twice the time of the others
+#                             inputs cost most gets two or three times the time of the others
 # Each target starts from the seed corpus kept in corpus/<target>/, which it
 # only reads: what it finds goes to its own corpus folder in the build folder.
 # A crash, a leak or a time-out in any target fails the run, naming the input
@@ -28,13 +28,14 @@ cmake --build "$build" --parallel 2
 # given where that is not 4096, and its weight where that is not 1: the share
 # of a whole run's time it gets. An object fetch script of 1024 bytes holds a
 # couple of hundred events, more than whole fetches over its three numbers
-# need. Weight 2 goes to the targets whose every input does the most work (a
-# program decoded for each of its info entries, a program laid out anew for
-# each part, a fetch driven to its end, a file read and planned twice), so
-# that in a whole run each of them meets about as many inputs as the others.
-targets=(fuzz_bank_index:bank.dict fuzz_settings:settings.dict fuzz_value_text:value.dict fuzz_sysex_route:sysex.dict
+# need. Weights 2 and 3 go to the targets whose every input does the most
+# work (value texts of every display type, a program decoded for each of its
+# info entries, a program laid out anew for each part, a file read and planned
+# twice, a fetch driven to its end), in step with their rates, so that in a
+# whole run each of them meets about as many inputs as the others.
+targets=(fuzz_bank_index:bank.dict fuzz_settings:settings.dict fuzz_value_text:value.dict::2 fuzz_sysex_route:sysex.dict
          fuzz_part_data:sysex.dict fuzz_edit_parts:sysex.dict::2 fuzz_program_decode:objects.dict::2 fuzz_zone_walk:objects.dict
-         fuzz_fx_chain:objects.dict fuzz_arrangement_state:arrangement.dict fuzz_object_fetch:sysex.dict:1024:2
+         fuzz_fx_chain:objects.dict fuzz_arrangement_state:arrangement.dict fuzz_object_fetch:sysex.dict:1024:3
          fuzz_arrangement_list:arrangementlist.dict fuzz_bank_merge:bank.dict
          fuzz_monitor_decode:sysex.dict fuzz_object_files:objectfiles.dict::2)
 
@@ -53,7 +54,7 @@ weight_of() {
 # weight so far; a lane runs its targets one after another.
 lanes=("" "")
 lane_weight=(0 0)
-for w in 2 1; do
+for w in 3 2 1; do
     for entry in "${targets[@]}"; do
         [ "$(weight_of "$entry")" -eq "$w" ] || continue
         l=0
