@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs them two at a time (one per core).
 #   run.sh SECONDS            each target runs SECONDS (the short run the tests make)
-#   run.sh --total SECONDS    the whole run lasts about SECONDS; a target whose
-#                             inputs cost most gets two or three times the time of the others
+#   run.sh --total SECONDS    the whole run lasts about SECONDS, shared out by
+#                             each target's weight (below)
 # Each target starts from the seed corpus kept in corpus/<target>/, which it
 # only reads: what it finds goes to its own corpus folder in the build folder.
 # A crash, a leak or a time-out in any target fails the run, naming the input
@@ -25,19 +25,19 @@ build=../../build-fuzz
 cmake --build "$build" --parallel 2
 
 # Each target with the dictionary it mutates with, the longest input it is
-# given where that is not 4096, and its weight where that is not 1: the share
-# of a whole run's time it gets. An object fetch script of 1024 bytes holds a
-# couple of hundred events, more than whole fetches over its three numbers
-# need. Weights 2 and 3 go to the targets whose every input does the most
-# work (value texts of every display type, a program decoded for each of its
-# info entries, a program laid out anew for each part, a file read and planned
-# twice, a fetch driven to its end), in step with their rates, so that in a
-# whole run each of them meets about as many inputs as the others.
-targets=(fuzz_bank_index:bank.dict fuzz_settings:settings.dict fuzz_value_text:value.dict::2 fuzz_sysex_route:sysex.dict
-         fuzz_part_data:sysex.dict fuzz_edit_parts:sysex.dict::2 fuzz_program_decode:objects.dict::2 fuzz_zone_walk:objects.dict
-         fuzz_fx_chain:objects.dict fuzz_arrangement_state:arrangement.dict fuzz_object_fetch:sysex.dict:1024:3
-         fuzz_arrangement_list:arrangementlist.dict fuzz_bank_merge:bank.dict
-         fuzz_monitor_decode:sysex.dict fuzz_object_files:objectfiles.dict::2)
+# given where that is not 4096, and its weight: its share of a whole run's
+# time. An object fetch script of 1024 bytes holds a couple of hundred events,
+# more than whole fetches over its three numbers need. The weights follow the
+# rates the targets reach two at a time (from about 5,000 inputs a second for
+# object fetches, whose every input drives a fetch to its end, to about
+# 240,000 for part data), so that a ten-minute run gives each target more
+# than a million inputs.
+targets=(fuzz_bank_index:bank.dict::2 fuzz_settings:settings.dict::1 fuzz_value_text:value.dict::3
+         fuzz_sysex_route:sysex.dict::2 fuzz_part_data:sysex.dict::1 fuzz_edit_parts:sysex.dict::7
+         fuzz_program_decode:objects.dict::4 fuzz_zone_walk:objects.dict::3 fuzz_fx_chain:objects.dict::1
+         fuzz_arrangement_state:arrangement.dict::2 fuzz_object_fetch:sysex.dict:1024:9
+         fuzz_arrangement_list:arrangementlist.dict::2 fuzz_bank_merge:bank.dict::3
+         fuzz_monitor_decode:sysex.dict::2 fuzz_object_files:objectfiles.dict::3)
 
 artifacts="$build/artifacts"
 mkdir -p "$artifacts"
@@ -54,7 +54,7 @@ weight_of() {
 # weight so far; a lane runs its targets one after another.
 lanes=("" "")
 lane_weight=(0 0)
-for w in 3 2 1; do
+for ((w = 9; w >= 1; --w)); do
     for entry in "${targets[@]}"; do
         [ "$(weight_of "$entry")" -eq "$w" ] || continue
         l=0
