@@ -10,6 +10,7 @@
 #include "model/ObjectFileReader.h"
 
 #include <cstdlib>
+#include <map>
 #include <set>
 
 using namespace zr9;
@@ -62,7 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
             std::abort();
     }
 
-    const auto library = smallLibrary (contents.typeId);
+    // The library depends only on the type, so each type's is built once and
+    // kept: planImport reads it and never changes it.
+    static std::map<int, BankIndex> libraries;
+    auto found = libraries.find (contents.typeId);
+    if (found == libraries.end())
+        found = libraries.emplace (contents.typeId, smallLibrary (contents.typeId)).first;
+    const BankIndex& library = found->second;
     for (const auto choice : { ImportDestination::ownNumbers, ImportDestination::firstFreeUserNumbers })
     {
         const auto plan = planImport (contents, library, choice);
