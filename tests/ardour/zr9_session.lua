@@ -184,6 +184,20 @@ local function host_values (proc)
 	return seen
 end
 
+-- Plays a short note on the track "ZR9" and waits for it at the instrument: the plug-in runs in
+-- Ardour's processing once the note has come through.
+local function note_reaches_instrument (note)
+	local track = Session:route_by_name ("ZR9"):to_track ():to_midi_track ()
+	local parser = ARDOUR.RawMidiParser ()
+	for _, b in ipairs ({ 0x90, note, 100, 0x80, note, 0 }) do
+		if parser:process_byte (b) then
+			track:write_immediate_event (Evoral.EventType.MIDI_EVENT, parser:buffer_size (), parser:midi_buffer ())
+		end
+	end
+	track = nil parser = nil
+	return wait_for (function () return logged_in_order ({ hex (0x90, note, 100), hex (0x80, note, 0) }) end, 5)
+end
+
 local function on_line ()
 	return wait_for (function () return logged_in_order ({ hex (0xf0, 0x7e, 0x7f, 0x06, 0x01, 0xf7), hex (0xbf, 110, 1) }) end, 10)
 end
@@ -212,6 +226,10 @@ if phase == "save" then
 	check (names["Insert FXC Ch.1"] and names["AUX 1 FXC Ch.1"] and names["AUX 2 FXC Ch.16"] and not names["RFU Ch.1"] and count >= 2314,
 		"the effect-chain rows are named \"Insert FXC Ch.1\", \"AUX 1 FXC Ch.1\" ... (" .. count .. " distinct names)")
 
+	-- Ardour sends the values of its parameter controls with the first block it has the plug-in
+	-- process; a program recalled before that block would be overwritten by them.
+	check (note_reaches_instrument (60), "Ardour runs the plug-in (a note played on the track reached the instrument)")
+
 	-- The program recalled by its name, as Ardour finds presets: by the exact label.
 	local plugin = proc:to_insert ():plugin (0)
 	local preset = plugin:preset_by_label ("Rock")
@@ -235,16 +253,7 @@ if phase == "save" then
 	check (wait_for (function () return #address_values (2, level_address) > 0 end, 5), "the automation of \"Level Ch.2\" played on the instrument")
 
 	-- Notes from the track.
-	local track = Session:route_by_name ("ZR9"):to_track ():to_midi_track ()
-	local parser = ARDOUR.RawMidiParser ()
-	for _, b in ipairs ({ 0x90, 60, 100, 0x80, 60, 0 }) do
-		if parser:process_byte (b) then
-			track:write_immediate_event (Evoral.EventType.MIDI_EVENT, parser:buffer_size (), parser:midi_buffer ())
-		end
-	end
-	check (wait_for (function () return logged_in_order ({ hex (0x90, 60, 100), hex (0x80, 60, 0) }) end, 5),
-		"a note played on the track reached the instrument")
-	track = nil parser = nil
+	check (note_reaches_instrument (62), "a note played on the track reached the instrument")
 
 	local seen = host_values (proc)
 	local pans, levels = address_values (3, pan_address), address_values (2, level_address)
