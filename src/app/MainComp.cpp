@@ -12,8 +12,6 @@ namespace zr9
 namespace
 {
     constexpr int footerHeight = 20;
-    constexpr int footerFromBottom = 24;
-    constexpr int footerStripFromBottom = 25;
     constexpr int keyboardPanelBottomMargin = 62;
     constexpr int barWidth = 1028;
     constexpr int logoWidth = 225;

@@ -55,6 +55,8 @@ class MainComp : public juce::AudioProcessorEditor,
 public:
     static constexpr int pageSlotCount = 22;
     static constexpr int barHeight = 64;
+    static constexpr int footerFromBottom = 24; // the footer's top, from the window's bottom
+    static constexpr int footerStripFromBottom = 25; // the footer strip's top, which a full-window panel leaves free
     static constexpr int sideWidth = 16;
     static constexpr int selectorWidth = 126;
     /** The open keyboard panel's top lies this far above the bottom: y 315 at the built height of 798. */

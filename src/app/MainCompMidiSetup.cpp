@@ -8,11 +8,6 @@
 namespace zr9
 {
 
-namespace
-{
-    constexpr int footerStripHeight = 25;
-} // namespace
-
 void MainComp::setMidiSetupShown (bool shown)
 {
     if (! shown)
@@ -33,7 +28,7 @@ void MainComp::setMidiSetupShown (bool shown)
     }
     refreshMidiSetup();
     setupPanel->setStatusText (controller.connection().isConnected() ? onLineText() : juce::String ("OFF-LINE"));
-    setupPanel->setBounds (0, barHeight, getWidth(), getHeight() - barHeight - footerStripHeight);
+    setupPanel->setBounds (0, barHeight, getWidth(), getHeight() - barHeight - footerStripFromBottom);
     setupPanel->setVisible (true);
     setupPanel->toFront (false);
     if (scanner != nullptr)

@@ -11,7 +11,6 @@ namespace zr9
 
 namespace
 {
-    constexpr int footerFromBottom = 24;
 } // namespace
 
 MidiMonitor* MainComp::midiMonitor() const noexcept

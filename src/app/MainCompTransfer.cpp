@@ -6,11 +6,6 @@
 namespace zr9
 {
 
-namespace
-{
-    constexpr int footerStripHeight = 25;
-} // namespace
-
 void MainComp::setTransferPanelShown (int direction)
 {
     transferSelection.reset();
@@ -20,7 +15,7 @@ void MainComp::setTransferPanelShown (int direction)
     transferSelection = std::make_unique<RecTrn> (controller, direction);
     // "CLOSE" is the last thing its button does, so the panel may go at once.
     transferSelection->onClose = [this] { setTransferPanelShown (0); };
-    transferSelection->setBounds (0, barHeight, getWidth(), getHeight() - barHeight - footerStripHeight);
+    transferSelection->setBounds (0, barHeight, getWidth(), getHeight() - barHeight - footerStripFromBottom);
     addAndMakeVisible (*transferSelection);
     transferSelection->toFront (false);
 }

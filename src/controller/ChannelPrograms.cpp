@@ -1,5 +1,6 @@
 #include "ChannelPrograms.h"
 
+#include "model/MidiChannels.h"
 #include "model/RK2Class.h"
 
 namespace zr9
@@ -8,7 +9,6 @@ namespace zr9
 namespace
 {
     constexpr int programDataNeeded = 30; // a program shorter than this leaves the channel block alone
-    constexpr int programsPerBank = 128;
     constexpr int noProgram = -1;
 
     bool isChannel (int c) noexcept { return c >= 0 && c < channelCount; }

@@ -1,6 +1,7 @@
 #include "LiveTable.h"
 
 #include "model/DisplayTypes.h"
+#include "model/MidiChannels.h"
 #include "model/ValueText.h"
 
 #include <algorithm>
@@ -57,7 +58,6 @@ namespace
     } };
 
     constexpr int globalSourceOffset = 84;
-    constexpr int programsPerBank = 128;
 
     constexpr int firstChannelKey = 200;
     constexpr std::array<const char*, 18> channelNames {

@@ -13,7 +13,6 @@ namespace zr9::emulator
 
 namespace
 {
-    constexpr int device = 0;
     constexpr int kindLast = 1;
     constexpr int commonPart = 0, layerPart = 1, infoPart = 4, bodyPart = 5;
     constexpr int setupHeaderPart = 0, setupCommonPart = 1, setupZonePart = 2;
@@ -60,11 +59,11 @@ std::vector<sysex::Message> EditBuffers::programReply (int slot) const
     if (! isSlot (slot) || programs[(size_t) slot].empty())
         return {};
     const ByteView r (programs[(size_t) slot]);
-    std::vector<sysex::Message> replies { sysex::programCommonPart (device, slot, r), sysex::programFurtherPart (device, slot, r) };
+    std::vector<sysex::Message> replies { sysex::programCommonPart (deviceNumber, slot, r), sysex::programFurtherPart (deviceNumber, slot, r) };
     const int layers = std::min (program::layerCount (r), program::maxEditLayers);
     for (int k = 0; k < layers; ++k)
-        replies.push_back (sysex::programLayerPart (device, slot, k, r));
-    replies.push_back (sysex::programInfoPart (device, slot, r));
+        replies.push_back (sysex::programLayerPart (deviceNumber, slot, k, r));
+    replies.push_back (sysex::programInfoPart (deviceNumber, slot, r));
     return replies;
 }
 
@@ -73,15 +72,15 @@ std::vector<sysex::Message> EditBuffers::setupReply (int part, int zone) const
     const ByteView r (setupBuffer);
     switch (part)
     {
-        case setupHeaderPart: return { sysex::setupHeaderPart (device, r) };
-        case setupCommonPart: return { sysex::setupCommonPart (device, r) };
+        case setupHeaderPart: return { sysex::setupHeaderPart (deviceNumber, r) };
+        case setupCommonPart: return { sysex::setupCommonPart (deviceNumber, r) };
         case setupZonePart:
         {
             const auto table = setup::walkZones (r);
             if (zone < 0 || zone >= table.walked)
                 return {};
             const auto& z = table.zones[(size_t) zone];
-            return { sysex::setupZonePart (device, zone, r.slice (z.start, z.length)) };
+            return { sysex::setupZonePart (deviceNumber, zone, r.slice (z.start, z.length)) };
         }
         default: return {};
     }

@@ -11,6 +11,9 @@
 namespace zr9::emulator
 {
 
+/** The device number the emulated instrument answers with in its system-exclusive messages. */
+constexpr int deviceNumber = 0;
+
 /**
     The instrument's edit buffers: the program on each of the 16 slots and
     the setup (multi). It answers part requests from them, takes the part

@@ -25,12 +25,11 @@ namespace
     constexpr int reasonBadTypeOrId = 3;
     constexpr int reasonSizeOrOffsetBad = 7;
 
-    constexpr int device = 0;
     constexpr std::uint8_t corruptionMask = 0x5A; // a damaged byte of a faulty store
 
     Message frame (std::uint8_t command, std::initializer_list<std::uint8_t> fields)
     {
-        return sysex::frame (device, command, fields);
+        return sysex::frame (deviceNumber, command, fields);
     }
 
     std::string padded (std::string name)

@@ -11,12 +11,6 @@ namespace zr9
 
 namespace
 {
-    Bytes bytesOf (const juce::MemoryBlock& block)
-    {
-        const auto* p = static_cast<const std::uint8_t*> (block.getData());
-        return Bytes (p, p + block.getSize());
-    }
-
     bool isFetchedOnly (int typeId)
     {
         return std::find (fetchedOnlyBankTypes.begin(), fetchedOnlyBankTypes.end(), typeId) != fetchedOnlyBankTypes.end();
@@ -95,7 +89,7 @@ BankFileSync::Outcome BankFileSync::save()
     {
         const auto disk = readStamped (path);
         if (disk.stamp.exists && disk.readable && bankmerge::isWholeBank (typeId(), ByteView (static_cast<const std::uint8_t*> (disk.bytes.getData()), disk.bytes.getSize())))
-            theirs = std::make_shared<const BankIndex> (indexed (bytesOf (disk.bytes)));
+            theirs = std::make_shared<const BankIndex> (indexed (disk.content()));
         else if (disk.stamp.exists || ! disk.readable)
             out.keptAs = keepAside(); // never merged into: kept whole, and this bank takes its place
         // A file that vanished is written again from this bank.
@@ -176,7 +170,7 @@ BankFileSync::Outcome BankFileSync::follow()
     if (sameBytes (mine, base))
     {
         // Nothing unwritten here: the file becomes the bank.
-        auto theirs = indexed (bytesOf (disk.bytes));
+        auto theirs = indexed (disk.content());
         out.theirs = (int) bankmerge::changedNumbers (*base, theirs).size();
         if (theirs.bytes() != mine->bytes())
             bankHolder.setBank (std::move (theirs));
@@ -185,7 +179,7 @@ BankFileSync::Outcome BankFileSync::follow()
     else
     {
         // Unwritten changes here: they stay on top of the other's records, still to be written.
-        auto theirs = std::make_shared<const BankIndex> (indexed (bytesOf (disk.bytes)));
+        auto theirs = std::make_shared<const BankIndex> (indexed (disk.content()));
         auto merged = bankmerge::merge (*base, *mine, *theirs);
         out.theirs = (int) merged.theirs.size();
         out.both = (int) merged.both.size();

@@ -26,14 +26,6 @@ const char* bankFileName (int typeId) noexcept
     }
 }
 
-namespace
-{
-    ByteView viewOf (const juce::MemoryBlock& block)
-    {
-        return { static_cast<const std::uint8_t*> (block.getData()), block.getSize() };
-    }
-} // namespace
-
 std::map<int, StartupRead> loadStartupBanks (RK2Class& model, const LibraryFolder& library, bool useFiles)
 {
     std::map<int, StartupRead> reads;

@@ -5,20 +5,11 @@
 namespace zr9
 {
 
-namespace
-{
-    Bytes bytesOf (const juce::MemoryBlock& block)
-    {
-        const auto* p = static_cast<const std::uint8_t*> (block.getData());
-        return Bytes (p, p + block.getSize());
-    }
-} // namespace
-
 void FavoritesFile::load (FavoritesBlock& block)
 {
     const auto disk = readStamped (file);
     seen = disk.stamp;
-    asRead = bytesOf (disk.bytes);
+    asRead = disk.content();
     ++loads;
     if (! disk.stamp.exists)
         block.clear();
@@ -36,7 +27,7 @@ bool FavoritesFile::save (const FavoritesBlock& block)
 
     datedCopy = juce::File();
     const auto disk = readStamped (file);
-    const auto theirs = bytesOf (disk.bytes);
+    const auto theirs = disk.content();
     if (disk.stamp != seen && disk.stamp.exists && ! theirs.empty() && theirs != asRead && theirs != block.bytes())
     {
         // Both instances changed the favourites: this one's are written, the other's kept beside them.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ByteView.h"
+
 #include <juce_core/juce_core.h>
 
 #include <cstdint>
@@ -36,6 +38,12 @@ struct FileStamp
 /** The stamp of the file as it stands now (one stat, no read); a folder or other non-file counts as missing. */
 FileStamp stampOf (const juce::File& file);
 
+/** A block of bytes read from a file, as the model reads them. */
+inline ByteView viewOf (const juce::MemoryBlock& block)
+{
+    return { static_cast<const std::uint8_t*> (block.getData()), block.getSize() };
+}
+
 /** A file's bytes together with the stamp of exactly the version they were read from. */
 struct StampedRead
 {
@@ -43,6 +51,13 @@ struct StampedRead
     juce::MemoryBlock bytes;
     /** False when the file is there but its bytes could not be read, or it is larger than asked for. */
     bool readable = true;
+
+    /** The bytes read, as the model takes them. */
+    Bytes content() const
+    {
+        const auto view = viewOf (bytes);
+        return Bytes (view.data(), view.data() + view.size());
+    }
 };
 
 /**

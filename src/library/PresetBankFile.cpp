@@ -9,11 +9,6 @@ namespace zr9
 
 namespace
 {
-    ByteView viewOf (const juce::MemoryBlock& block)
-    {
-        return { static_cast<const std::uint8_t*> (block.getData()), block.getSize() };
-    }
-
     /** The bank a file holds, with the slots a short blob does not carry as `around` has them; nothing when it holds no bank. */
     std::optional<Bytes> bankIn (const StampedRead& disk, const Bytes& around)
     {

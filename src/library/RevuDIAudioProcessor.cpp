@@ -5,6 +5,7 @@
 
 #include "midi/JuceMidiPorts.h"
 #include "model/DisplayTypes.h"
+#include "model/MidiChannels.h"
 #include "model/ModelObjectNames.h"
 #include "model/RecallState.h"
 
@@ -15,7 +16,6 @@ namespace zr9
 
 namespace
 {
-    constexpr int programsPerBank = 128;
 
     /**
         The LV2 manifest generator loads the plug-in at build time to read its

@@ -2,6 +2,7 @@
 
 #include "DisplayTypes.h"
 #include "LiveRowAddresses.h"
+#include "MidiChannels.h"
 #include "ParameterNames.h"
 #include "PartMessages.h"
 #include "ProgramCategories.h"
@@ -21,7 +22,6 @@ namespace
     constexpr std::uint8_t universalNonRealTime = 0x7E;
     constexpr std::uint8_t universalRealTime = 0x7F;
     constexpr std::uint8_t allDevices = 0x7F;
-    constexpr int programsPerBank = 128;
     constexpr int wheelCentre = 8192;
     constexpr std::size_t shortCommandLength = 13;
     constexpr std::uint8_t kindRequest = 0;

@@ -5,6 +5,9 @@
 namespace zr9
 {
 
+/** The last program category (record byte 30): categories run from 0 to this. */
+constexpr int lastProgramCategory = 10;
+
 /** Name of a program category (record byte 30), 0 to 10; empty for any other value. */
 std::string programCategoryName (int category);
 

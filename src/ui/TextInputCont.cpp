@@ -8,10 +8,10 @@ namespace zr9
 
 namespace
 {
-    constexpr int margin = 30;
+    constexpr int boxMargin = 30;
     constexpr int messageHeight = 100;
-    constexpr int fieldHeight = 36;
-    constexpr int buttonGap = 20;
+    constexpr int answerFieldHeight = 36;
+    constexpr int answerButtonGap = 20;
 } // namespace
 
 TextInputCont::TextInputCont (textmsgListener& l) : listener (l)
@@ -111,16 +111,16 @@ juce::Rectangle<int> TextInputCont::box() const
 
 void TextInputCont::resized()
 {
-    auto area = box().reduced (margin);
+    auto area = box().reduced (boxMargin);
     if (field.isVisible())
     {
         messageLabel.setBounds (area.removeFromTop (messageHeight));
-        field.setBounds (area.withHeight (fieldHeight).translated (0, margin));
+        field.setBounds (area.withHeight (answerFieldHeight).translated (0, boxMargin));
     }
     else
     {
         // A yes/no question stands in the middle of the space above the buttons.
-        messageLabel.setBounds (area.withTrimmedBottom (LibBut::height + margin));
+        messageLabel.setBounds (area.withTrimmedBottom (LibBut::height + boxMargin));
     }
 
     // The shown buttons stand side by side, centred at the bottom of the box.
@@ -128,13 +128,13 @@ void TextInputCont::resized()
     for (auto& b : buttons)
         if (b.isVisible())
             shown.add (&b);
-    const int row = shown.size() * LibBut::width + juce::jmax (0, shown.size() - 1) * buttonGap;
+    const int row = shown.size() * LibBut::width + juce::jmax (0, shown.size() - 1) * answerButtonGap;
     int x = area.getCentreX() - row / 2;
     const int y = area.getBottom() - LibBut::height;
     for (auto* b : shown)
     {
         b->setBounds (x, y, LibBut::width, LibBut::height);
-        x += LibBut::width + buttonGap;
+        x += LibBut::width + answerButtonGap;
     }
 }
 

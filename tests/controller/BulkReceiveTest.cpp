@@ -13,7 +13,7 @@ using namespace zr9::test;
 
 namespace
 {
-struct Recorder final : BulkReceive::Listener
+struct ReceiveRecorder final : BulkReceive::Listener
 {
     void receiveProgressed() override { ++progressed; }
     void receiveTypeChanged() override { ++typeChanges; }
@@ -62,7 +62,7 @@ struct BulkReceiveFixture : ::testing::Test
     TestController test;
     MidiCntrState& controller = test.controller;
     BulkReceive& run = controller.bulkReceive();
-    Recorder recorder;
+    ReceiveRecorder recorder;
 };
 } // namespace
 

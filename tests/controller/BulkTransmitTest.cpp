@@ -19,9 +19,8 @@ using namespace zr9::test;
 
 namespace
 {
-const Bytes zr9Reply { 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x07, 0x44, 0x00, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0xF7 };
 
-struct Recorder final : BulkTransmit::Listener
+struct TransmitRecorder final : BulkTransmit::Listener
 {
     void transmitProgressed() override { ++progressed; }
     void transmitStopped() override { ++stopped; }
@@ -125,7 +124,7 @@ struct Transmit : ::testing::Test
     TestController test;
     MidiCntrState& controller = test.controller;
     BulkTransmit& run = controller.bulkTransmit();
-    Recorder recorder;
+    TransmitRecorder recorder;
 };
 } // namespace
 

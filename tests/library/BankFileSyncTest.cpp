@@ -17,9 +17,9 @@ namespace
 constexpr int cap = 30;
 
 /** One instance's side of a bank file: its holder, read from the file as start-up reads it. */
-struct Instance
+struct SyncedInstance
 {
-    Instance (int type, const juce::File& file, const Bytes& fallback) : holder (static_cast<ObjectTypeId> (type)), sync (holder, file)
+    SyncedInstance (int type, const juce::File& file, const Bytes& fallback) : holder (static_cast<ObjectTypeId> (type)), sync (holder, file)
     {
         // As start-up reads it: a file that is no whole bank counts as missing.
         const auto read = readStamped (file);
@@ -39,7 +39,7 @@ struct Instance
 struct SharedBankFile : ::testing::Test
 {
     juce::File file (int type = typeProgram) const { return folder.libraryFile (type == typeProgram ? "ZR9_ProgramData.dat" : "ZR9_Song_Data.dat"); }
-    std::unique_ptr<Instance> start (int type = typeProgram) { return std::make_unique<Instance> (type, file (type), initial (type)); }
+    std::unique_ptr<SyncedInstance> start (int type = typeProgram) { return std::make_unique<SyncedInstance> (type, file (type), initial (type)); }
     Bytes initial (int type) const { return makeFullBank (type, cap + 1, { { 2, makeRecord ("Factory Two", 40) } }); }
 
     BankIndex onDisk (int type = typeProgram) const
@@ -188,7 +188,7 @@ TEST_F (SharedBankFile, AVanishedFileIsWrittenAgainAtTheNextChange)
 
 TEST_F (SharedBankFile, ASongBankWithoutAnySongLeavesNoFile)
 {
-    auto a = std::make_unique<Instance> (typeSong, file (typeSong), makeFullBank (typeSong, cap + 1, {}));
+    auto a = std::make_unique<SyncedInstance> (typeSong, file (typeSong), makeFullBank (typeSong, cap + 1, {}));
     a->store (5, makeRecord ("Evening Set", 300));
     ASSERT_EQ (a->sync.save().kind, Kind::written);
     ASSERT_TRUE (file (typeSong).existsAsFile());

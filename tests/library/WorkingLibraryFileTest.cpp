@@ -10,7 +10,6 @@ using namespace zr9::test;
 
 namespace
 {
-std::u32string u32 (const std::string& s) { return std::u32string (s.begin(), s.end()); }
 
 Bytes arrangementLike (std::uint8_t fill) { return Bytes (330, fill); }
 

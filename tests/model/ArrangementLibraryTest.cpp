@@ -2,16 +2,17 @@
 #include "model/ArrangementListFile.h"
 #include "model/ArrangementState.h"
 #include "model/FactoryBanks.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 using namespace zr9;
+using namespace zr9::test;
 
 namespace
 {
-std::u32string u32 (const std::string& s) { return std::u32string (s.begin(), s.end()); }
 
 /** The ArrangementState of factory slot s (from 0). */
 Bytes factoryState (int slot)

@@ -12,9 +12,9 @@ using namespace zr9::test;
 
 namespace
 {
-constexpr int last = 12; // numbers 1 to 12 in the bank, indexed with cap 11
+constexpr int last = 12; // numbers 1 to 12 in the bank, indexedBank with cap 11
 
-BankIndex indexed (int type, const Bytes& bytes, int cap = last - 1)
+BankIndex indexedBank (int type, const Bytes& bytes, int cap = last - 1)
 {
     BankIndex b;
     b.index (type, bytes, cap);
@@ -24,7 +24,7 @@ BankIndex indexed (int type, const Bytes& bytes, int cap = last - 1)
 /** A bank of the type with the given records and empty slots elsewhere. */
 BankIndex bankOf (int type, const std::map<int, Bytes>& records)
 {
-    return indexed (type, makeFullBank (type, last, records));
+    return indexedBank (type, makeFullBank (type, last, records));
 }
 
 /** `from` with record n replaced (an empty record clears it). */
@@ -54,7 +54,7 @@ TEST_P (Merging, RecordsChangedOnEitherSideAreAllKeptAddedReplacedAndRemoved)
     EXPECT_TRUE (merged.both.empty());
     EXPECT_TRUE (merged.unplaced.empty());
 
-    const auto result = indexed (type(), merged.bytes);
+    const auto result = indexedBank (type(), merged.bytes);
     EXPECT_TRUE (bankmerge::isWholeBank (type(), ByteView (merged.bytes)));
     EXPECT_EQ (result.record (2), base.record (2)) << "untouched on both sides";
     EXPECT_EQ (result.record (3), mine.record (3));
@@ -75,7 +75,7 @@ TEST_P (Merging, ANumberBothChangedTakesThisSidesRecordAndNothingElseIsLost)
     EXPECT_EQ (merged.both, (std::vector<int> { 5 }));
     EXPECT_EQ (merged.ours, (std::vector<int> { 1, 5 }));
     EXPECT_EQ (merged.theirs, (std::vector<int> { 10 }));
-    const auto result = indexed (type(), merged.bytes);
+    const auto result = indexedBank (type(), merged.bytes);
     EXPECT_EQ (result.name (5), "Five here           ") << "the later write wins the number";
     EXPECT_EQ (result.record (1), mine.record (1));
     EXPECT_EQ (result.record (10), theirs.record (10));
@@ -99,10 +99,10 @@ TEST (BankMerge, AnOtherBankWithoutAPlaceForThisSidesRecordCarriesNothingAndTheM
     const auto base = bankOf (typeSong, { { 2, makeRecord ("Song", 40) }, { 9, makeRecord ("Nine", 40) } });
     const auto mine = changed (base, 8, makeRecord ("Mine 8", 40));
     // The other side's bank ends at 6: neither 8 nor anything after has an entry there.
-    auto theirs = indexed (typeSong, makeFullBank (typeSong, 6, { { 2, makeRecord ("Song", 40) }, { 3, makeRecord ("Theirs", 30) } }));
+    auto theirs = indexedBank (typeSong, makeFullBank (typeSong, 6, { { 2, makeRecord ("Song", 40) }, { 3, makeRecord ("Theirs", 30) } }));
 
     const auto merged = bankmerge::merge (base, mine, theirs);
-    const auto result = indexed (typeSong, merged.bytes);
+    const auto result = indexedBank (typeSong, merged.bytes);
     EXPECT_EQ (result.record (8), mine.record (8));
     EXPECT_EQ (result.record (3), theirs.record (3));
     // Where the other side has no entry (7 on) it changed nothing: this side's records stand.

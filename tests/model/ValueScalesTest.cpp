@@ -8,13 +8,13 @@ using namespace zr9;
 
 namespace
 {
-struct Case
+struct ScaleCase
 {
     int v;
     const char* text;
 };
 
-void expectTexts (std::string (*scale) (int), std::initializer_list<Case> cases, const char* what)
+void expectScaleTexts (std::string (*scale) (int), std::initializer_list<ScaleCase> cases, const char* what)
 {
     for (const auto& c : cases)
         EXPECT_EQ (scale (c.v), c.text) << what << " of " << c.v;
@@ -24,7 +24,7 @@ void expectTexts (std::string (*scale) (int), std::initializer_list<Case> cases,
 // Both sides of every piece of the cents scale, and one step beyond its ends.
 TEST (ValueScales, CentsScaleAtEveryPieceBorder)
 {
-    expectTexts (scales::cents, {
+    expectScaleTexts (scales::cents, {
         { INT_MIN, "" }, { -124, "" }, { -123, "-7200 ct" }, { -119, "-5200 ct" }, { -118, "-5300 ct" },
         { -117, "-5000 ct" }, { -77, "-1000 ct" }, { -76, "-950 ct" }, { -65, "-400 ct" }, { -64, "-380 ct" },
         { -55, "-200 ct" }, { -54, "-190 ct" }, { -45, "-100 ct" }, { -44, "-95 ct" }, { -35, "-50 ct" },
@@ -45,7 +45,7 @@ TEST (ValueScales, CentsRiseStrictlyFromMinus118To123)
 
 TEST (ValueScales, RateScaleAtEveryPieceBorderAndRisingThroughout)
 {
-    expectTexts (scales::rate, {
+    expectScaleTexts (scales::rate, {
         { INT_MIN, "" }, { -1, "" }, { 0, "1.0 Key/s" }, { 1, "1.2 Key/s" }, { 20, "5.0 Key/s" }, { 21, "5.3 Key/s" },
         { 22, "5.6 Key/s" }, { 23, "6.0 Key/s" }, { 31, "10.0 Key/s" }, { 32, "11.0 Key/s" }, { 47, "26.0 Key/s" },
         { 48, "28.0 Key/s" }, { 59, "50.0 Key/s" }, { 60, "53.0 Key/s" }, { 61, "56.0 Key/s" }, { 62, "60.0 Key/s" },
@@ -60,7 +60,7 @@ TEST (ValueScales, RateScaleAtEveryPieceBorderAndRisingThroughout)
 
 TEST (ValueScales, LevelScaleInHalfDecibelsWithItsLowStretch)
 {
-    expectTexts (scales::level, {
+    expectScaleTexts (scales::level, {
         { INT_MIN, "-1073741824.0 dB" }, { -129, "-64.5 dB" }, { -128, "OFF" }, { -127, "-79.0 dB" },
         { -97, "-49.0 dB" }, { -96, "-48.0 dB" }, { -95, "-47.5 dB" }, { -1, "-0.5 dB" }, { 0, "0.0 dB" },
         { 1, "0.5 dB" }, { 127, "63.5 dB" }, { INT_MAX, "1073741823.5 dB" } }, "level");
@@ -68,11 +68,11 @@ TEST (ValueScales, LevelScaleInHalfDecibelsWithItsLowStretch)
 
 TEST (ValueScales, TimeScalesAtTheirBordersAndEnds)
 {
-    expectTexts (scales::shortTime, {
+    expectScaleTexts (scales::shortTime, {
         { -1, "" }, { 0, "0.0 mS" }, { 1, "0.1 mS" }, { 99, "9.9 mS" }, { 100, "10 mS" }, { 189, "99 mS" },
         { 190, "100 mS" }, { 255, "230 mS" }, { 256, "" }, { INT_MIN, "" }, { INT_MAX, "" } }, "short time");
 
-    expectTexts (scales::longTime, {
+    expectScaleTexts (scales::longTime, {
         { -1, "" }, { 0, "0 mS" }, { 59, "59 mS" }, { 60, "60 mS" }, { 102, "144 mS" }, { 103, "140 mS" },
         { 174, "495 mS" }, { 175, "500 mS" }, { 224, "990 mS" }, { 225, "1000 mS" }, { 244, "1950 mS" },
         { 245, "2000 mS" }, { 255, "3000 mS" }, { 256, "" }, { INT_MIN, "" }, { INT_MAX, "" } }, "long time");
@@ -80,12 +80,12 @@ TEST (ValueScales, TimeScalesAtTheirBordersAndEnds)
 
 TEST (ValueScales, RatioAndFractionScalesAtTheirBorders)
 {
-    expectTexts (scales::ratio, {
+    expectScaleTexts (scales::ratio, {
         { -1, "" }, { 0, "1.0:1" }, { 39, "4.9:1" }, { 40, "5.0:1" }, { 64, "9.8:1" }, { 65, "10.0:1" },
         { 84, "19.5:1" }, { 85, "20.0:1" }, { 86, "30.0:1" }, { 87, "50.0:1" }, { 88, "100.0:1" }, { 89, "INF" },
         { 90, "" }, { INT_MAX, "" } }, "ratio");
 
-    expectTexts (scales::fraction, {
+    expectScaleTexts (scales::fraction, {
         { -1, "" }, { 0, "0.010" }, { 1, "0.010" }, { 2, "0.011" }, { 5, "0.015" }, { 6, "0.015" }, { 24, "0.048" },
         { 25, "0.050" }, { 26, "0.055" }, { 34, "0.095" }, { 35, "0.10" }, { 44, "0.19" }, { 45, "0.20" },
         { 59, "0.48" }, { 60, "0.50" }, { 61, "0.55" }, { 151, "5.05" }, { 152, "" }, { INT_MIN, "" } }, "fraction");
@@ -97,7 +97,7 @@ TEST (ValueScales, RatioAndFractionScalesAtTheirBorders)
 
 TEST (ValueScales, FrequencyScaleIsTheNotePitchWithFixedTextsBelowZero)
 {
-    expectTexts (scales::frequency, {
+    expectScaleTexts (scales::frequency, {
         { 0, "16 Hz" }, { 9, "28 Hz" }, { 21, "55 Hz" }, { 57, "440 Hz" }, { 120, "16744 Hz" }, { 127, "25088 Hz" },
         { 128, "0 Hz" }, { -1, "15 Hz" }, { -2, "14 Hz" }, { -3, "8 Hz" }, { -20, "8 Hz" }, { -21, "0 Hz" },
         { INT_MIN, "0 Hz" }, { INT_MAX, "0 Hz" } }, "frequency");
@@ -109,7 +109,7 @@ TEST (ValueScales, FrequencyScaleIsTheNotePitchWithFixedTextsBelowZero)
 
 TEST (ValueScales, NoteNamesCarryTheirOctaveFromMinusOne)
 {
-    expectTexts (scales::noteName, {
+    expectScaleTexts (scales::noteName, {
         { 60, "C4" }, { 61, "C#4" }, { 0, "C-1" }, { 11, "B-1" }, { 12, "C0" }, { 69, "A4" }, { 127, "G9" },
         { -1, "-1" }, { -13, "-2" } }, "note");
     EXPECT_FALSE (scales::noteName (INT_MIN).empty());

@@ -5,9 +5,16 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
+#include <string>
 
 namespace zr9::test
 {
+
+/** A text of plain ASCII as the 32-bit characters names are kept in. */
+inline std::u32string u32 (const std::string& s) { return std::u32string (s.begin(), s.end()); }
+
+/** What a ZR9 answers to the identity request. */
+inline const std::vector<std::uint8_t> zr9Reply { 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x07, 0x44, 0x00, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0xF7 };
 
 /** A fresh folder under the system's temporary folder, removed when the test ends. */
 class TempFolder

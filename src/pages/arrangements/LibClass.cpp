@@ -1,5 +1,7 @@
 #include "LibClass.h"
 
+#include "NameCharacters.h"
+
 #include "controller/MidiCntrState.h"
 #include "library/ArrangementHost.h"
 #include "ui/SkinFonts.h"
@@ -33,13 +35,6 @@ namespace
         return s;
     }
 
-    juce::String printableAscii()
-    {
-        juce::String s;
-        for (char c = ' '; c < 127; ++c)
-            s += juce::String::charToString ((juce::juce_wchar) c);
-        return s;
-    }
 } // namespace
 
 LibClass::LibClass (MidiCntrState& c, ArrangementHost& h, std::shared_ptr<FileMan> f, juce::File workingFile, SharedFileAccess shared)

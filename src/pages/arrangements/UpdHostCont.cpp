@@ -1,5 +1,7 @@
 #include "UpdHostCont.h"
 
+#include "NameCharacters.h"
+
 #include "library/ArrangementHost.h"
 #include "ui/SkinFonts.h"
 #include "ui/SkinPalette.h"
@@ -16,14 +18,6 @@ namespace
     constexpr int lineHeight = 28;
     constexpr int slotWidth = 60;
     constexpr int fieldHeight = 32;
-
-    juce::String printableAscii()
-    {
-        juce::String s;
-        for (char c = ' '; c < 127; ++c)
-            s += juce::String::charToString ((juce::juce_wchar) c);
-        return s;
-    }
 } // namespace
 
 UpdHostCont::UpdHostCont (ArrangementHost& h, int slot, const juce::String& name) : host (h)

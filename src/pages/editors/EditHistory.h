@@ -18,6 +18,9 @@ namespace zr9
 class EditHistory
 {
 public:
+    /** The key of the object's name: no parameter's key is negative. */
+    static constexpr int nameKey = -1;
+
     EditHistory();
 
     /** The next change begins a new undo step even on the same field (a drag or a click begins). */

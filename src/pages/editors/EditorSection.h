@@ -10,6 +10,8 @@ namespace editorlook
 {
     constexpr int headingHeight = 20;
     constexpr int gap = 8;
+    // A knob with its caption, and a chooser, as the pages place them.
+    constexpr int knobHeight = 76, chooserHeight = 30;
     // An editor's header: two rows of controls above its pages.
     constexpr int headerRow1 = 6, headerRow2 = 42, rowHeight = 28, pagesTop = 78;
 

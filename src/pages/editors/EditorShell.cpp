@@ -8,7 +8,7 @@ namespace zr9
 namespace
 {
     using editorlook::headerRow1, editorlook::headerRow2, editorlook::rowHeight, editorlook::pagesTop, editorlook::gap;
-    constexpr int nameWidth = 190, editedWidth = 80, tabWidth = 86, buttonWidth = 70, buttonGap = 4;
+    constexpr int nameWidth = 190, editedWidth = 80, tabWidth = 86, rowButtonWidth = 70, buttonGap = 4;
 } // namespace
 
 EditorShell::EditorShell (MidiCntrState& c, std::unique_ptr<EditSession> s, const juce::String& nameTitle, int width)
@@ -203,7 +203,7 @@ void EditorShell::resized()
     }
     for (auto* b : { &closeButton, &writeButtonPart, &reloadButton, &redoButtonPart, &undoButtonPart })
     {
-        b->setBounds (row2.removeFromRight (buttonWidth));
+        b->setBounds (row2.removeFromRight (rowButtonWidth));
         row2.removeFromRight (buttonGap);
     }
     row2.removeFromLeft (gap);

@@ -18,7 +18,7 @@ namespace
     constexpr Field portamentoRate { 80, program::FieldKind::byte };
     constexpr Field portamentoAttack { 82, program::FieldKind::byte };
 
-    constexpr int knobWidth = 70, wideKnobWidth = 120, knobHeight = 76, buttonWidth = 112, buttonHeight = 28;
+    constexpr int knobWidth = 70, wideKnobWidth = 120, buttonWidth = 112, buttonHeight = 28;
     constexpr int bendFields = 2, outputFields = 3, playFields = 6;
     // The layer summary's columns: number, key range, level, key map; the layer's own name takes the rest.
     constexpr int columnWidths[] { 30, 90, 70, 260 };
@@ -145,7 +145,7 @@ void ProgramCommonPage::resized()
 {
     constexpr int gap = editorlook::gap;
     auto area = getLocalBounds().reduced (gap);
-    auto top = area.removeFromTop (editorlook::headingHeight + knobHeight + gap);
+    auto top = area.removeFromTop (editorlook::headingHeight + editorlook::knobHeight + gap);
 
     const auto sectionWidth = [] (int knobs, int width = knobWidth) { return knobs * width + 2 * gap; };
     bend.setBounds (top.removeFromLeft (sectionWidth (bendFields, wideKnobWidth)));
@@ -168,7 +168,7 @@ void ProgramCommonPage::resized()
     const auto placeKnobs = [&] (const EditorSection& s, int count, int width = knobWidth) {
         auto row = s.content();
         for (int k = 0; k < count; ++k)
-            controls[i++]->setBounds (row.removeFromLeft (width).withHeight (knobHeight));
+            controls[i++]->setBounds (row.removeFromLeft (width).withHeight (editorlook::knobHeight));
     };
     placeKnobs (bend, bendFields, wideKnobWidth);
     placeKnobs (output, outputFields);

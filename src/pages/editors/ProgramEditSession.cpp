@@ -10,7 +10,6 @@ namespace zr9
 namespace
 {
     // Keys of the undo history: one per field.
-    constexpr int nameKey = -1;
     constexpr int layerKeyBase = 1 << 20;
     constexpr int layerKeyStep = 1 << 12;
     constexpr int routeKeyBase = 1 << 28;
@@ -77,7 +76,7 @@ void ProgramEditSession::setName (const juce::String& text)
         return;
     // The bytes as they were, so undo gives back exactly the name the instrument sent.
     const juce::String before (object().name());
-    edits.performText (nameKey, before, stored, [this] (const juce::String& n) { object().restoreName (n.toStdString()); changed(); },
+    edits.performText (EditHistory::nameKey, before, stored, [this] (const juce::String& n) { object().restoreName (n.toStdString()); changed(); },
                        "Name");
 }
 

@@ -7,7 +7,7 @@ namespace zr9
 
 namespace
 {
-    constexpr int lastCategory = 10, lastListedSubType = 7;
+    constexpr int lastListedSubType = 7;
     constexpr int titleWidth = 250, choiceLabelWidth = 62, categoryWidth = 150, subTypeWidth = 130;
 
     /** Combo box items carry value + 1: an id of 0 means nothing chosen. */
@@ -41,7 +41,7 @@ ProgramEditor::ProgramEditor (MidiCntrState& c)
     addAndMakeVisible (categoryLabel);
     addAndMakeVisible (subTypeLabel);
 
-    for (int v = 0; v <= lastCategory; ++v)
+    for (int v = 0; v <= lastProgramCategory; ++v)
         categoryBox.addItem (juce::String (programCategoryName (v)), idOf (v));
     categoryBox.setTitle ("Category");
     categoryBox.onChange = [this] {

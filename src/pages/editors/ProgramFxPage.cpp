@@ -10,7 +10,7 @@ namespace
 {
     namespace c = program::common;
     constexpr int lastChain = 8192;
-    constexpr int columnWidth = 300, rowHeight = 34, knobHeight = 76, chooserHeight = 30;
+    constexpr int columnWidth = 300;
 } // namespace
 
 const std::vector<ProgramFxPage::Column>& ProgramFxPage::columns()
@@ -79,7 +79,7 @@ void ProgramFxPage::resized()
 {
     constexpr int gap = editorlook::gap;
     auto area = getLocalBounds().reduced (gap);
-    const int height = editorlook::headingHeight + gap + (chooserHeight + gap) * 5 + knobHeight + 2 * gap;
+    const int height = editorlook::headingHeight + gap + (editorlook::chooserHeight + gap) * 5 + editorlook::knobHeight + 2 * gap;
     area = area.removeFromTop (height);
     for (std::size_t col = 0; col < sections.size(); ++col)
     {
@@ -91,7 +91,7 @@ void ProgramFxPage::resized()
         for (auto& c : controls[col])
         {
             const auto style = c->style();
-            const int h = style == GskStyle::knob ? knobHeight : chooserHeight;
+            const int h = style == GskStyle::knob ? editorlook::knobHeight : editorlook::chooserHeight;
             auto row = inside.removeFromTop (h);
             inside.removeFromTop (gap);
             if (style == GskStyle::knob)

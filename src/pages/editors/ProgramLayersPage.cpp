@@ -12,7 +12,7 @@ namespace
 {
     namespace l = program::layer;
     constexpr int lastKeyMap = 8192;
-    constexpr int rowHeight = 36, numberWidth = 28, nameWidth = 170;
+    constexpr int layerRowHeight = 36, numberWidth = 28, layerNameWidth = 170;
     constexpr int controlWidths[] { 70, 70, 74, 80, 230, 76 };
     constexpr int headingHeight = 22;
 
@@ -111,16 +111,16 @@ void ProgramLayersPage::resized()
     heading.setBounds (area.removeFromTop (headingHeight));
     viewport.setBounds (area);
     const int width = std::max (0, area.getWidth() - viewport.getScrollBarThickness());
-    rowsHolder.setSize (width, rowHeight * shown);
+    rowsHolder.setSize (width, layerRowHeight * shown);
     for (int k = 0; k < (int) rows.size(); ++k)
-        rows[(size_t) k]->setBounds (0, rowHeight * k, width, rowHeight);
+        rows[(size_t) k]->setBounds (0, layerRowHeight * k, width, layerRowHeight);
 }
 
 void ProgramLayersPage::Row::resized()
 {
     auto area = getLocalBounds().reduced (2, 3);
     number.setBounds (area.removeFromLeft (numberWidth));
-    name.setBounds (area.removeFromLeft (nameWidth));
+    name.setBounds (area.removeFromLeft (layerNameWidth));
     for (std::size_t i = 0; i < controls.size(); ++i)
     {
         area.removeFromLeft (editorlook::gap);

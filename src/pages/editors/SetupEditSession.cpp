@@ -7,7 +7,6 @@ namespace zr9
 
 namespace
 {
-    constexpr int nameKey = -1;
     constexpr int zoneKeyBase = 1 << 20;
     constexpr int zoneKeyStep = 1 << 12;
 
@@ -67,7 +66,7 @@ void SetupEditSession::setName (const juce::String& text)
         return;
     // Undo writes the old bytes back as they were (the header's own name writer).
     const juce::String before (multi().name());
-    edits.performText (nameKey, before, stored, [this] (const juce::String& n) { multi().setHeader (n.toStdString(), ByteView()); changed(); },
+    edits.performText (EditHistory::nameKey, before, stored, [this] (const juce::String& n) { multi().setHeader (n.toStdString(), ByteView()); changed(); },
                        "Name");
 }
 

@@ -5,11 +5,11 @@ namespace zr9
 
 namespace
 {
-    constexpr int titleWidth = 200;
+    constexpr int setupTitleWidth = 200;
 } // namespace
 
 SetupEditor::SetupEditor (MidiCntrState& c)
-    : EditorShell (c, std::make_unique<SetupEditSession> (c), "Setup name", titleWidth),
+    : EditorShell (c, std::make_unique<SetupEditSession> (c), "Setup name", setupTitleWidth),
       names (c.model()),
       session (static_cast<SetupEditSession&> (editedSession()))
 {

@@ -13,7 +13,7 @@ namespace
     constexpr setup::CommonValueField headerByte (int offset) { return { offset, offset, ValueAccess::byte, true }; }
     constexpr setup::CommonValueField commonByte (int extended, int basic) { return { extended, basic, ValueAccess::byte, true }; }
 
-    constexpr int knobWidth = 74, knobHeight = 76, chooserWidth = 146, chooserHeight = 30, buttonWidth = 112, buttonHeight = 26;
+    constexpr int setupKnobWidth = 74, chooserWidth = 146, setupButtonWidth = 112, setupButtonHeight = 26;
 
     std::unique_ptr<GskCont> makeControl (SetupEditSession& session, const SetupCommonSpec& spec)
     {
@@ -31,8 +31,8 @@ namespace
         for (auto* c : items)
         {
             const auto style = c->style();
-            const int w = style == GskStyle::knob ? knobWidth : style == GskStyle::button ? buttonWidth : chooserWidth;
-            const int h = style == GskStyle::knob ? knobHeight : style == GskStyle::button ? buttonHeight : chooserHeight;
+            const int w = style == GskStyle::knob ? setupKnobWidth : style == GskStyle::button ? setupButtonWidth : chooserWidth;
+            const int h = style == GskStyle::knob ? editorlook::knobHeight : style == GskStyle::button ? setupButtonHeight : editorlook::chooserHeight;
             if (x + w > area.getRight() && x > area.getX())
             {
                 x = area.getX();

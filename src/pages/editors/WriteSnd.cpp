@@ -16,8 +16,8 @@ namespace
 {
     // The single fetch's kinds: 2 a program, 11 a setup.
     constexpr int fetchProgram = 2, fetchSetup = 11;
-    constexpr int lastCategory = 10, lastSubType = 4;
-    constexpr int rowHeight = 22, buttonWidth = 150, buttonHeight = 32, margin = 20;
+    constexpr int lastSubType = 4;
+    constexpr int writeRowHeight = 22, writeButtonWidth = 150, writeButtonHeight = 32, margin = 20;
 
     juce::String sixteen (const juce::String& name)
     {
@@ -75,7 +75,7 @@ WriteSnd::WriteSnd (MidiCntrState& c, WriteTarget t, std::function<void (int)> s
 
     destinations = std::make_unique<Destinations> (*this);
     list.setModel (destinations.get());
-    list.setRowHeight (rowHeight);
+    list.setRowHeight (writeRowHeight);
     list.setColour (juce::ListBox::backgroundColourId, skin::colours::panelFace);
     list.setColour (juce::ListBox::outlineColourId, skin::colours::edge);
     list.setOutlineThickness (1);
@@ -205,7 +205,7 @@ void WriteSnd::showCategoryMenu (bool sub)
     juce::PopupMenu menu;
     const int category = target.category();
     if (! sub)
-        for (int c = 0; c <= lastCategory; ++c)
+        for (int c = 0; c <= lastProgramCategory; ++c)
             menu.addItem (c + 1, programCategoryName (c), true, c == category);
     else
     {
@@ -369,15 +369,15 @@ void WriteSnd::resized()
     auto top = area.removeFromTop (WriteLcd::lcdHeight);
     display.setBounds (top.removeFromLeft (WriteLcd::lcdWidth));
     top.removeFromLeft (margin);
-    renameButton.setBounds (top.removeFromTop (buttonHeight).withWidth (buttonWidth));
+    renameButton.setBounds (top.removeFromTop (writeButtonHeight).withWidth (writeButtonWidth));
     top.removeFromTop (4);
-    mainCategoryButton.setBounds (top.removeFromTop (buttonHeight).withWidth (buttonWidth));
+    mainCategoryButton.setBounds (top.removeFromTop (writeButtonHeight).withWidth (writeButtonWidth));
     top.removeFromTop (4);
-    subCategoryButton.setBounds (top.removeFromTop (buttonHeight).withWidth (buttonWidth));
+    subCategoryButton.setBounds (top.removeFromTop (writeButtonHeight).withWidth (writeButtonWidth));
 
     area.removeFromTop (12);
     destinationLabel.setBounds (area.removeFromTop (22));
-    auto bottom = area.removeFromBottom (buttonHeight);
+    auto bottom = area.removeFromBottom (writeButtonHeight);
     cancelButton.setBounds (bottom.removeFromRight (120));
     bottom.removeFromRight (10);
     writeButton.setBounds (bottom.removeFromRight (120));

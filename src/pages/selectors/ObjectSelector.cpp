@@ -9,10 +9,10 @@ namespace zr9
 
 namespace
 {
-    constexpr int margin = 6;
-    constexpr int gap = 4, compactGap = 2;
+    constexpr int columnMargin = 6;
+    constexpr int partGap = 4, compactGap = 2;
     constexpr int fieldHeight = 24, compactFieldHeight = 22;
-    constexpr int titleHeight = 20, compactTitleHeight = 18;
+    constexpr int columnTitleHeight = 20, compactTitleHeight = 18;
     constexpr int statusHeight = 30, compactStatusHeight = 16;
     constexpr int actionHeight = 28, compactActionHeight = 24;
     constexpr int compactNumberWidth = 44;
@@ -583,11 +583,11 @@ void ObjectSelector::paint (juce::Graphics& g)
 void ObjectSelector::resized()
 {
     const bool compact = getHeight() < compactBelow;
-    const int between = compact ? compactGap : gap;
+    const int between = compact ? compactGap : partGap;
     const int field = compact ? compactFieldHeight : fieldHeight;
 
-    auto column = juce::Rectangle<int> (0, 0, columnWidth, getHeight()).reduced (margin, compact ? 3 : margin);
-    title.setBounds (column.removeFromTop (compact ? compactTitleHeight : titleHeight));
+    auto column = juce::Rectangle<int> (0, 0, columnWidth, getHeight()).reduced (columnMargin, compact ? 3 : columnMargin);
+    title.setBounds (column.removeFromTop (compact ? compactTitleHeight : columnTitleHeight));
     column.removeFromTop (between);
     if (header != nullptr)
     {

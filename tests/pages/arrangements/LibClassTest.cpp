@@ -6,6 +6,7 @@
 #include "support/PointerEvents.h"
 #include "support/ProcessorFixture.h"
 #include "support/ScriptedFileMan.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@ using namespace zr9::test;
 
 namespace
 {
-std::u32string u32 (const std::string& s) { return std::u32string (s.begin(), s.end()); }
 
 Bytes factoryState (int slot)
 {

@@ -177,7 +177,6 @@ TEST_F (TransferPanels, ATransmitPanelGreysWhatCannotBeSentSaysWhyAndSendsProgra
     EXPECT_EQ (progress->statusText(), "Nothing was sent: the instrument is not on line.");
     EXPECT_TRUE (ports.log->sysEx().empty());
 
-    const Bytes zr9Reply { 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x07, 0x44, 0x00, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0xF7 };
     ports.feed (juce::MidiMessage (zr9Reply.data(), (int) zr9Reply.size()));
     ports.log->clear();
     progress->startPressed();

@@ -10,6 +10,7 @@
 #include "pages/selectors/PrgSelClass.h"
 #include "support/ProcessorFixture.h"
 #include "support/ScriptedFileMan.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@ using namespace zr9::test;
 
 namespace
 {
-const Bytes zr9Reply { 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x07, 0x44, 0x00, 0x03, 0x00, 0x01, 0x00, 0x00, 0x00, 0xF7 };
 
 struct SelectorFiles_ : ProcessorFixture
 {
