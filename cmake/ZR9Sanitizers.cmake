@@ -21,13 +21,3 @@ function(zr9_sanitize target)
         target_compile_options(${target} PRIVATE ${ZR9_SANITIZE_FLAGS})
     endif()
 endfunction()
-
-# Instruments some sources of a target (the tests that run several threads).
-# The compiler refuses the target's precompiled header for an instrumented
-# source, so these read their headers themselves.
-function(zr9_sanitize_sources)
-    if(ZR9_SANITIZE)
-        set_property(SOURCE ${ARGN} APPEND PROPERTY COMPILE_OPTIONS ${ZR9_SANITIZE_FLAGS})
-        set_property(SOURCE ${ARGN} PROPERTY SKIP_PRECOMPILE_HEADERS ON)
-    endif()
-endfunction()

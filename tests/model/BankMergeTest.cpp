@@ -12,9 +12,9 @@ using namespace zr9::test;
 
 namespace
 {
-constexpr int last = 12; // numbers 1 to 12 in the bank, indexedBank with cap 11
+constexpr int lastInBank = 12; // numbers 1 to 12 in the bank, indexedBank with cap 11
 
-BankIndex indexedBank (int type, const Bytes& bytes, int cap = last - 1)
+BankIndex indexedBank (int type, const Bytes& bytes, int cap = lastInBank - 1)
 {
     BankIndex b;
     b.index (type, bytes, cap);
@@ -24,7 +24,7 @@ BankIndex indexedBank (int type, const Bytes& bytes, int cap = last - 1)
 /** A bank of the type with the given records and empty slots elsewhere. */
 BankIndex bankOf (int type, const std::map<int, Bytes>& records)
 {
-    return indexedBank (type, makeFullBank (type, last, records));
+    return indexedBank (type, makeFullBank (type, lastInBank, records));
 }
 
 /** `from` with record n replaced (an empty record clears it). */
