@@ -25,7 +25,7 @@ namespace
             return read;
         }
 
-        auto decoded = arrlist::decode (ByteView (static_cast<const std::uint8_t*> (disk.bytes.getData()), disk.bytes.getSize()));
+        auto decoded = arrlist::decode (viewOf (disk.bytes));
         read.entries = std::move (decoded.entries);
         read.statedCount = decoded.statedCount;
         using Status = arrlist::Decoded::Status;

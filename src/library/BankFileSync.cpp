@@ -88,7 +88,7 @@ BankFileSync::Outcome BankFileSync::save()
     if (stampOf (path) != seen)
     {
         const auto disk = readStamped (path);
-        if (disk.stamp.exists && disk.readable && bankmerge::isWholeBank (typeId(), ByteView (static_cast<const std::uint8_t*> (disk.bytes.getData()), disk.bytes.getSize())))
+        if (disk.stamp.exists && disk.readable && bankmerge::isWholeBank (typeId(), viewOf (disk.bytes)))
             theirs = std::make_shared<const BankIndex> (indexed (disk.content()));
         else if (disk.stamp.exists || ! disk.readable)
             out.keptAs = keepAside(); // never merged into: kept whole, and this bank takes its place
@@ -140,7 +140,7 @@ BankFileSync::Outcome BankFileSync::follow()
         return out;
     }
 
-    const ByteView bytes (static_cast<const std::uint8_t*> (disk.bytes.getData()), disk.bytes.getSize());
+    const ByteView bytes = viewOf (disk.bytes);
     if (! disk.readable || ! bankmerge::isWholeBank (typeId(), bytes))
     {
         // A file still being copied in changes from one look to the next; one that stands still is what it is.

@@ -1,5 +1,6 @@
 #include "ObjectFiles.h"
 
+#include "FileStamp.h"
 #include "LibraryFolder.h"
 
 #include "model/BankFileFormat.h"
@@ -75,7 +76,7 @@ FileContents read (const juce::File& file)
         contents.problems.push_back ("The file could not be read.");
         return contents;
     }
-    return readObjectFile (ByteView (static_cast<const std::uint8_t*> (block.getData()), block.getSize()),
+    return readObjectFile (viewOf (block),
                            file.getFileExtension().toStdString());
 }
 
